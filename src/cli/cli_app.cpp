@@ -1,0 +1,39 @@
+#include "cli/cli_app.h"
+
+#include <CLI/CLI.hpp>
+#include <ostream>
+
+#include "cli/dump_command.h"
+
+namespace sorvella::cli {
+
+int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  CLI::App app{"sorvella-cli: batch work on Sorvella's CID-keyed font folders and font files"};
+  app.name("sorvella-cli");
+  app.set_version_flag("--version", std::string("sorvella-cli ") + SORVELLA_VERSION);
+  app.require_subcommand(1);
+
+  std::string dumpPath;
+  bool dumpJson = false;
+  CLI::App* dump = app.add_subcommand("dump", "Describe a file of any kind Sorvella knows");
+  dump->add_option("FILE", dumpPath, "The file to describe")->required();
+  dump->add_flag("--json", dumpJson, "Print the facts as one JSON object");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e, out, err);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e, out, err);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e, out, err);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e, out, err);
+    return 2;
+  }
+
+  if (dump->parsed()) return dumpFile(dumpPath, dumpJson, out, err);
+  return 2;
+}
+
+}  // namespace sorvella::cli
