@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -70,7 +71,11 @@ struct GlyphGuides {
 struct ComponentScale {
   double x = 1.0;
   double y = 1.0;
-  friend bool operator==(const ComponentScale&, const ComponentScale&) = default;
+  // Bit for bit, so that a stored NaN still equals itself after a round trip.
+  friend bool operator==(const ComponentScale& a, const ComponentScale& b) {
+    return std::bit_cast<uint64_t>(a.x) == std::bit_cast<uint64_t>(b.x) &&
+           std::bit_cast<uint64_t>(a.y) == std::bit_cast<uint64_t>(b.y);
+  }
 };
 
 struct Component {

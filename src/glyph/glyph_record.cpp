@@ -291,12 +291,18 @@ bool readGlyphRecord(Glyph& glyph, ByteReader& in) {
     if (in.get8() != lead) return false;
 
   Glyph result(1);
+  // Per-master parts are read with the master count of the outline read before them; an
+  // outline of another master count after them would leave them the wrong size.
+  bool perMasterPartRead = false;
   while (!in.atEnd()) {
     bool ok = true;
-    switch (in.get8()) {
+    uint8_t t = in.get8();
+    switch (t) {
       case tag::kName: ok = readName(in, result); break;
       case tag::kOutline: {
-        ok = readOutlineRecord(result, in);
+        int before = result.masterCount();
+        ok = readOutlineRecord(result, in) &&
+             (!perMasterPartRead || result.masterCount() == before);
         if (ok) result.makeRoomForAdvances();
         break;
       }
@@ -313,6 +319,9 @@ bool readGlyphRecord(Glyph& glyph, ByteReader& in) {
         break;  // tags without a body that could be skipped: one byte each
     }
     if (!ok) return false;
+    if (t == tag::kAdvance || t == tag::kHints || t == tag::kGuides || t == tag::kComponents ||
+        t == tag::kKerning)
+      perMasterPartRead = true;
   }
   return false;
 }
