@@ -40,6 +40,13 @@ bool Glyph::reverseContour(int i) {
   int masters = masterCount();
 
   Outline reversed(masters);
+  if (type(e) == node_type::kOffCurve) {
+    // Trailing controls close onto the move point, so the last node is no place to start:
+    // keep the start and list the other one-point nodes backwards.
+    reversed.appendNode(node(s));
+    for (int k = e; k > s; --k) reversed.appendNode(node(k));
+    return replaceNodes(s, e - s + 1, reversed);
+  }
   uint16_t selected = header(e) & node_flag::kSelected;
   reversed.appendNode(nodeAtPointOf(*this, static_cast<uint16_t>(node_type::kMove | selected), e));
   for (int k = e; k > s; --k) {

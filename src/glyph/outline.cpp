@@ -71,7 +71,9 @@ uint32_t Outline::offsetOf(int i) const {
 bool Outline::ensureCapacity(std::size_t words) {
   std::size_t needed = words * 2;
   if (needed <= capacity_) return true;
-  std::size_t grown = capacity_ + std::max<std::size_t>(growthStep(), needed - capacity_);
+  // Grows by the larger of one step and the whole amount asked for.
+  std::size_t requested = needed - usedSize();
+  std::size_t grown = capacity_ + std::max<std::size_t>(growthStep(), requested);
   if (grown > kMaxBufferBytes) {
     status_ = kOutlineOutOfMemory;
     return false;
@@ -188,14 +190,12 @@ bool Outline::insertNode(int i, const Node& n) {
   uint32_t size = nodeWords(n.header);
   if (!ensureCapacity(words_.size() + size)) return false;
   uint32_t o = i == nodeCount_ ? static_cast<uint32_t>(words_.size()) : offsetOf(i);
-  std::vector<uint16_t> w;
-  w.reserve(size);
-  w.push_back(n.header);
+  auto at = words_.insert(words_.begin() + o, size, 0);
+  *at++ = n.header;
   for (const Point& p : n.points) {
-    w.push_back(word(p.x));
-    w.push_back(word(p.y));
+    *at++ = word(p.x);
+    *at++ = word(p.y);
   }
-  words_.insert(words_.begin() + o, w.begin(), w.end());
   if (indexValid_) {
     index_.insert(index_.begin() + i, o);
     for (std::size_t k = static_cast<std::size_t>(i) + 1; k < index_.size(); ++k) index_[k] += size;
