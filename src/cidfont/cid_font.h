@@ -1,0 +1,144 @@
+// CCidFont: the document being built. Font info, subset font list, character list, and the
+// CID table / overflow list / unplaced list that say which character stands at which CID.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "cidfont/character_record.h"
+
+namespace sorvella {
+
+class CidFontInfo {
+ public:
+  static constexpr int kMaxXuid = 20;
+
+  // Texts are stored trimmed; empty means absent.
+  const std::string& fontName() const { return fontName_; }
+  const std::string& fullName() const { return fullName_; }
+  const std::string& notice() const { return notice_; }
+  const std::string& registry() const { return registry_; }
+  const std::string& ordering() const { return ordering_; }
+  void setFontName(std::string_view v);
+  void setFullName(std::string_view v);
+  void setNotice(std::string_view v);
+  void setRegistry(std::string_view v);
+  void setOrdering(std::string_view v);
+
+  int32_t version = 1;
+  int32_t supplement = 0;
+  int32_t uidBase = 0;
+
+  const std::vector<int32_t>& xuid() const { return xuid_; }
+  // Keeps at most 20 numbers.
+  void setXuid(std::span<const int32_t> numbers);
+
+  friend bool operator==(const CidFontInfo&, const CidFontInfo&) = default;
+
+ private:
+  std::string fontName_, fullName_, notice_, registry_, ordering_;
+  std::vector<int32_t> xuid_;
+};
+
+struct OverflowPair {
+  int32_t character = -1;
+  int32_t cid = -1;
+  friend bool operator==(const OverflowPair&, const OverflowPair&) = default;
+};
+
+class CCidFont {
+ public:
+  static constexpr int kMaxSubsetFonts = 32767;
+  static constexpr int kMaxGlyphsPerFont = 16384;
+  static constexpr int kMinCidTable = 10000;
+
+  CidFontInfo& info() { return info_; }
+  const CidFontInfo& info() const { return info_; }
+
+  // Character list. Positions outside the list read as the empty record.
+  int32_t characterCount() const { return static_cast<int32_t>(characters_.size()); }
+  const CharacterRecord& record(int32_t character) const;
+  CharacterRecord* mutableRecord(int32_t character);
+  const std::vector<CharacterRecord>& records() const { return characters_; }
+  // Replaces the whole character list (readers); the tables need RebuildTables afterwards.
+  void setRecords(std::vector<CharacterRecord> records);
+  int32_t appendRecord(const CharacterRecord& record);
+
+  // Subset font list. Positions outside the list read as an empty, unlocked entry.
+  int32_t subsetFontCount() const { return static_cast<int32_t>(fonts_.size()); }
+  const SubsetFontEntry& subsetFont(int32_t font) const;
+  SubsetFontEntry* mutableSubsetFont(int32_t font);
+  const std::vector<SubsetFontEntry>& subsetFonts() const { return fonts_; }
+  void setSubsetFonts(std::vector<SubsetFontEntry> fonts) { fonts_ = std::move(fonts); }
+  // Appends an entry and one record per glyph; records whose cid is 0 or more arrive placed.
+  // Returns the new font number, or -1 when the font list is full.
+  int32_t addSubsetFont(SubsetFontEntry entry, std::vector<CharacterRecord> records);
+  void setLocked(int32_t font, bool locked);
+
+  // Tables.
+  const std::vector<int32_t>& cidTable() const { return cidTable_; }
+  const std::vector<OverflowPair>& overflow() const { return overflow_; }
+  const std::vector<int32_t>& unplaced() const { return unplaced_; }
+  int32_t unplacedAt(int32_t position) const;
+  int32_t rangeTop() const { return rangeTop_; }
+
+  bool modified() const { return modified_; }
+  void setModified(bool modified) { modified_ = modified; }
+
+  // Lookups.
+  int32_t CharacterAt(int32_t cid) const;
+  bool IsLocked(int32_t character) const;
+  int32_t FindCharacter(int32_t font, int32_t glyph) const;
+  int32_t UnplacedCount(int32_t font) const;
+
+  // Single CIDs. Negative CIDs are ignored.
+  void Place(int32_t cid, int32_t character, bool compact = false);
+  void Unplace(int32_t cid, bool compact = false);
+  void ClearCid(int32_t cid, bool compact = false);
+  void CopyCharacter(int32_t source, int32_t target, bool compact = false);
+  void MoveCharacter(int32_t source, int32_t target, bool compact = false);
+
+  // Ranges; each sets the modified flag and rebuilds.
+  void CopyRange(int32_t first, int32_t last, int32_t target);
+  void MoveRange(int32_t first, int32_t last, int32_t target);
+  void SwapRange(int32_t first, int32_t last, int32_t target);
+  void ClearRange(int32_t first, int32_t last);
+  void PlaceUnplaced(int32_t firstPosition, int32_t lastPosition, int32_t target);
+  // chartList[g] is the character the source chart shows for glyph g of the font, or -1.
+  void PlaceGlyphs(int32_t firstGlyph, int32_t lastGlyph, int32_t target, int32_t font,
+                   std::span<const int32_t> chartList);
+
+  // Structure.
+  void RemoveGlyphRange(int32_t font, int32_t firstGlyph, int32_t lastGlyph);
+  // Callers Refresh before and RebuildTables after.
+  void RemoveFont(int32_t font);
+  void ExpandRange(int32_t newTop);
+  void Compact();
+
+  // Between the tables and the records' cid fields.
+  void Refresh();
+  void RebuildTables();
+  void Rebuild();
+  void RemoveDuplicateUnplaced();
+
+ private:
+  int32_t overflowPosition(int32_t cid) const;
+  bool validCharacter(int32_t character) const {
+    return character >= 0 && character < characterCount();
+  }
+
+  CidFontInfo info_;
+  std::vector<CharacterRecord> characters_;
+  std::vector<SubsetFontEntry> fonts_;
+  std::vector<int32_t> cidTable_;
+  std::vector<OverflowPair> overflow_;
+  std::vector<int32_t> unplaced_;
+  int32_t rangeTop_ = -1;
+  bool modified_ = false;
+};
+
+}  // namespace sorvella
