@@ -19,19 +19,25 @@ constexpr int kMaxUniformSegments = 16;
 constexpr int kMaxDepth = 30;
 constexpr int kMaxSegmentsAtDepth = 64;
 
-// A pixel index from a real position, clamped to 0..limit; NaN goes to 0.
-int clampIndex(double v, int limit) {
+// ceil(v) clamped to 0..limit (NaN gives 0). Clamping first lets a truncating conversion do
+// the rounding, which is much cheaper than std::ceil on plain x86-64.
+int ceilIndex(double v, int limit) {
   if (!(v > 0)) return 0;
   if (v >= limit) return limit;
-  return static_cast<int>(v);
+  int i = static_cast<int>(v);
+  return i + (i < v);
 }
 
-// Number of equal steps in t whose chords stay within kFlatness of the curve, from a bound
-// on the curve's deviation from a single chord scaled by n squared.
-int segmentsFor(double deviation) {
-  double n = std::ceil(std::sqrt(deviation / ScanlineFill::kFlatness));
-  if (!(n < kMaxSegmentsAtDepth)) return kMaxSegmentsAtDepth;
-  return n < 1 ? 1 : static_cast<int>(n);
+// Number of equal steps in t whose chords stay within kFlatness of a curve whose single chord
+// may stray by `deviation`: n equal chords stray by deviation / n^2. Takes the square of
+// deviation / kFlatness and tries small n first, which spares two square roots per curve.
+int segmentsFor(double squaredRatio) {
+  if (!(squaredRatio > 1)) return 1;
+  for (int n = 2; n <= kMaxUniformSegments; ++n) {
+    double n2 = static_cast<double>(n * n);
+    if (n2 * n2 >= squaredRatio) return n;
+  }
+  return ceilIndex(std::sqrt(std::sqrt(squaredRatio)), kMaxSegmentsAtDepth);
 }
 
 // Coordinates are held within this, so that flattening cannot overflow; every edge is kept,
@@ -94,15 +100,21 @@ bool ScanlineFill::packRows(std::span<uint8_t> out, std::size_t rowBytes) {
   if (height_ > 0 && rowBytes > out.size() / static_cast<std::size_t>(height_)) return false;
   closePath();
   if (rowBytes == 0) return true;  // a cell without pixels, nothing to write
-  const std::size_t stride = static_cast<std::size_t>(width_) + 1;
+  const int width = width_;
+  const std::size_t stride = static_cast<std::size_t>(width) + 1;
   for (int r = 0; r < height_; ++r) {
     uint8_t* row = out.data() + static_cast<std::size_t>(r) * rowBytes;
     std::memset(row, 0, rowBytes);
     const int32_t* steps = steps_.data() + static_cast<std::size_t>(r) * stride;
     int32_t winding = 0;
-    for (int c = 0; c < width_; ++c) {
-      winding += steps[c];
-      if (winding != 0) row[c >> 3] |= static_cast<uint8_t>(0x80u >> (c & 7));
+    // Bytes are built in a register: or-ing into memory would chain every bit through it.
+    for (int c = 0; c < width; c += 8) {
+      unsigned byte = 0;
+      for (int b = 0; b < 8 && c + b < width; ++b) {
+        winding += steps[c + b];
+        byte |= static_cast<unsigned>(winding != 0) << (7 - b);
+      }
+      row[c >> 3] = static_cast<uint8_t>(byte);
     }
   }
   return true;
@@ -117,15 +129,15 @@ void ScanlineFill::addEdge(double x0, double y0, double x1, double y1) {
     direction = -1;
   }
   // Rows whose centre r + 0.5 lies in [y0, y1): the top end counts, the bottom one not.
-  int firstRow = clampIndex(std::ceil(y0 - 0.5), height_);
-  int endRow = clampIndex(std::ceil(y1 - 0.5), height_);
+  int firstRow = ceilIndex(y0 - 0.5, height_);
+  int endRow = ceilIndex(y1 - 0.5, height_);
   if (firstRow >= endRow) return;
   double slope = (x1 - x0) / (y1 - y0);
   const std::size_t stride = static_cast<std::size_t>(width_) + 1;
   for (int r = firstRow; r < endRow; ++r) {
     double x = x0 + (r + 0.5 - y0) * slope;
     // The first pixel whose centre is at or right of x.
-    int column = clampIndex(std::ceil(x - 0.5), width_);
+    int column = ceilIndex(x - 0.5, width_);
     steps_[static_cast<std::size_t>(r) * stride + static_cast<std::size_t>(column)] += direction;
   }
 }
@@ -138,16 +150,17 @@ bool ScanlineFill::outsideCell(double minX, double minY, double maxX, double max
 
 void ScanlineFill::flattenQuad(double x0, double y0, double x1, double y1, double x2, double y2,
                                int depth) {
-  if (outsideCell(std::min({x0, x1, x2}), std::min({y0, y1, y2}), std::max({x0, x1, x2}),
-                  std::max({y0, y1, y2}))) {
-    addEdge(x0, y0, x2, y2);
-    return;
-  }
-  // n equal chords stray at most |p0 - 2 p1 + p2| / (4 n^2).
+  // One chord strays at most |p0 - 2 p1 + p2| / 4.
   double dx = x0 - 2 * x1 + x2;
   double dy = y0 - 2 * y1 + y2;
-  int n = segmentsFor(std::sqrt(dx * dx + dy * dy) / 4);
+  constexpr double kRatio = 1 / (4 * kFlatness);
+  int n = segmentsFor((dx * dx + dy * dy) * (kRatio * kRatio));
   if (n > kMaxUniformSegments && depth < kMaxDepth) {
+    if (outsideCell(std::min({x0, x1, x2}), std::min({y0, y1, y2}), std::max({x0, x1, x2}),
+                    std::max({y0, y1, y2}))) {
+      addEdge(x0, y0, x2, y2);
+      return;
+    }
     double ax = (x0 + x1) / 2, ay = (y0 + y1) / 2;
     double bx = (x1 + x2) / 2, by = (y1 + y2) / 2;
     double mx = (ax + bx) / 2, my = (ay + by) / 2;
@@ -156,8 +169,9 @@ void ScanlineFill::flattenQuad(double x0, double y0, double x1, double y1, doubl
     return;
   }
   double px = x0, py = y0;
+  const double step = 1.0 / n;
   for (int i = 1; i < n; ++i) {
-    double t = static_cast<double>(i) / n;
+    double t = i * step;
     double u = 1 - t;
     double qx = u * u * x0 + 2 * u * t * x1 + t * t * x2;
     double qy = u * u * y0 + 2 * u * t * y1 + t * t * y2;
@@ -170,18 +184,18 @@ void ScanlineFill::flattenQuad(double x0, double y0, double x1, double y1, doubl
 
 void ScanlineFill::flattenCubic(double x0, double y0, double x1, double y1, double x2, double y2,
                                 double x3, double y3, int depth) {
-  if (outsideCell(std::min({x0, x1, x2, x3}), std::min({y0, y1, y2, y3}),
-                  std::max({x0, x1, x2, x3}), std::max({y0, y1, y2, y3}))) {
-    addEdge(x0, y0, x3, y3);
-    return;
-  }
-  // The second derivative is at most 6 max(|p0 - 2 p1 + p2|, |p1 - 2 p2 + p3|), and n equal
-  // chords stray at most an eighth of it over n^2.
+  // The second derivative is at most 6 max(|p0 - 2 p1 + p2|, |p1 - 2 p2 + p3|), and one chord
+  // strays at most an eighth of it.
   double ax = x0 - 2 * x1 + x2, ay = y0 - 2 * y1 + y2;
   double bx = x1 - 2 * x2 + x3, by = y1 - 2 * y2 + y3;
-  double d = std::sqrt(std::max(ax * ax + ay * ay, bx * bx + by * by));
-  int n = segmentsFor(0.75 * d);
+  constexpr double kRatio = 0.75 / kFlatness;
+  int n = segmentsFor(std::max(ax * ax + ay * ay, bx * bx + by * by) * (kRatio * kRatio));
   if (n > kMaxUniformSegments && depth < kMaxDepth) {
+    if (outsideCell(std::min({x0, x1, x2, x3}), std::min({y0, y1, y2, y3}),
+                    std::max({x0, x1, x2, x3}), std::max({y0, y1, y2, y3}))) {
+      addEdge(x0, y0, x3, y3);
+      return;
+    }
     double abx = (x0 + x1) / 2, aby = (y0 + y1) / 2;
     double bcx = (x1 + x2) / 2, bcy = (y1 + y2) / 2;
     double cdx = (x2 + x3) / 2, cdy = (y2 + y3) / 2;
@@ -193,8 +207,9 @@ void ScanlineFill::flattenCubic(double x0, double y0, double x1, double y1, doub
     return;
   }
   double px = x0, py = y0;
+  const double step = 1.0 / n;
   for (int i = 1; i < n; ++i) {
-    double t = static_cast<double>(i) / n;
+    double t = i * step;
     double u = 1 - t;
     double b0 = u * u * u, b1 = 3 * u * u * t, b2 = 3 * u * t * t, b3 = t * t * t;
     double qx = b0 * x0 + b1 * x1 + b2 * x2 + b3 * x3;
