@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/bit_art.h"
 #include "support/random_glyph.h"
 
 namespace sorvella {
@@ -25,12 +26,15 @@ constexpr double kScale = 31.0 / 1100.0;
 constexpr double kOriginX = 2;
 constexpr double kOriginY = 25;
 
-struct Span {
-  int firstColumn, lastColumn, firstRow, lastRow;  // inclusive
-};
+using Span = test::PixelSpan;
 
 Point pt(int x, int y) {
   return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+}
+
+// Read straight from the record format: MSB first, a clear bit is ink.
+bool ink(const Thumbnail& t, int column, int row) {
+  return ((t[row * 4 + column / 8] >> (7 - column % 8)) & 1) == 0;
 }
 
 class ThumbnailTest : public ::testing::Test {
@@ -56,35 +60,11 @@ class ThumbnailTest : public ::testing::Test {
     }
   }
 
-  // Read straight from the record format: MSB first, a clear bit is ink.
-  static bool ink(const Thumbnail& t, int column, int row) {
-    return ((t[row * 4 + column / 8] >> (7 - column % 8)) & 1) == 0;
-  }
+  static std::string art(const Thumbnail& t) { return test::bitArt(t, 32, 31, 4, false); }
 
-  static std::string art(const Thumbnail& t) {
-    std::string text;
-    for (int r = 0; r < 31; ++r) {
-      for (int c = 0; c < 32; ++c) text += ink(t, c, r) ? '#' : '.';
-      text += '\n';
-    }
-    return text;
-  }
-
-  // Ink where any of `ink` covers and none of `holes` does.
   static std::string expected(std::initializer_list<Span> inked,
                               std::initializer_list<Span> holes = {}) {
-    auto covers = [](std::initializer_list<Span> spans, int c, int r) {
-      for (const Span& s : spans)
-        if (c >= s.firstColumn && c <= s.lastColumn && r >= s.firstRow && r <= s.lastRow)
-          return true;
-      return false;
-    };
-    std::string text;
-    for (int r = 0; r < 31; ++r) {
-      for (int c = 0; c < 32; ++c) text += covers(inked, c, r) && !covers(holes, c, r) ? '#' : '.';
-      text += '\n';
-    }
-    return text;
+    return test::spanArt(32, 31, inked, holes);
   }
 
   static std::string draw(const Glyph& g, int ascender = kAscender, int descender = kDescender) {
@@ -282,13 +262,27 @@ class CurveSampler {
       samples_.push_back({kOriginX + x * kScale, kOriginY - y * kScale});
     }
   }
+  // Both images follow the curve to within a fraction of a pixel, so pixels whose centres are
+  // closer than 0.1 to it may differ; all others must match. Returns the ink counted in `a`.
+  int expectSameAwayFromCurve(const Thumbnail& a, const Thumbnail& b) const {
+    int inked = 0;
+    for (int row = 0; row < 31; ++row) {
+      for (int c = 0; c < 32; ++c) {
+        if (near(c, row, 0.1)) continue;
+        EXPECT_EQ(ink(a, c, row), ink(b, c, row)) << "pixel " << c << ", " << row;
+        inked += ink(a, c, row);
+      }
+    }
+    return inked;
+  }
+
+ private:
   bool near(int column, int row, double distance) const {
     for (auto [x, y] : samples_)
       if (std::hypot(column + 0.5 - x, row + 0.5 - y) < distance) return true;
     return false;
   }
 
- private:
   std::vector<std::pair<double, double>> samples_;
 };
 
@@ -349,20 +343,10 @@ TEST_F(ThumbnailCurves, QuadraticOutlineFillsLikeItsCubicEquivalent) {
   cubic.appendNode(Node::line(pt(900, 0)));
   cubic.appendNode(Node::curve(pt(0, 900), pt(900, 600), pt(600, 900)));
 
-  Thumbnail a = makeThumbnail(quad, kAscender, kDescender);
-  Thumbnail b = makeThumbnail(cubic, kAscender, kDescender);
-  // Both follow the curve to within a fraction of a pixel; centres closer than that may
-  // fall either way.
   CurveSampler curve;
   curve.addCubic(pt(900, 0), pt(900, 600), pt(600, 900), pt(0, 900));
-  int inked = 0;
-  for (int row = 0; row < 31; ++row) {
-    for (int c = 0; c < 32; ++c) {
-      if (curve.near(c, row, 0.1)) continue;
-      EXPECT_EQ(ink(a, c, row), ink(b, c, row)) << "pixel " << c << ", " << row;
-      inked += ink(a, c, row);
-    }
-  }
+  int inked = curve.expectSameAwayFromCurve(makeThumbnail(quad, kAscender, kDescender),
+                                            makeThumbnail(cubic, kAscender, kDescender));
   EXPECT_GT(inked, 400);  // about 536 pixels in all
 }
 
@@ -383,20 +367,12 @@ TEST_F(ThumbnailCurves, ImpliedMidpointsFillLikeCubics) {
   cubic.appendNode(Node::curve(pt(300, 0), pt(0, 100), pt(100, 0)));
 
   Thumbnail a = makeThumbnail(quad, kAscender, kDescender);
-  Thumbnail b = makeThumbnail(cubic, kAscender, kDescender);
   CurveSampler curve;
   curve.addCubic(pt(300, 0), pt(500, 0), pt(600, 100), pt(600, 300));
   curve.addCubic(pt(600, 300), pt(600, 500), pt(500, 600), pt(300, 600));
   curve.addCubic(pt(300, 600), pt(100, 600), pt(0, 500), pt(0, 300));
   curve.addCubic(pt(0, 300), pt(0, 100), pt(100, 0), pt(300, 0));
-  int inked = 0;
-  for (int row = 0; row < 31; ++row) {
-    for (int c = 0; c < 32; ++c) {
-      if (curve.near(c, row, 0.1)) continue;
-      EXPECT_EQ(ink(a, c, row), ink(b, c, row)) << "pixel " << c << ", " << row;
-      inked += ink(a, c, row);
-    }
-  }
+  int inked = curve.expectSameAwayFromCurve(a, makeThumbnail(cubic, kAscender, kDescender));
   // The rounded square (about 17 pixels across) is mostly ink: its middle pixel (x 10.45,
   // y 16.55 in the cell) surely is.
   EXPECT_TRUE(ink(a, 10, 16));
