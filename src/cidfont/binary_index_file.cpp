@@ -16,9 +16,18 @@ std::string binaryIndexBytes(const CCidFont& font) {
   const auto& records = font.records();
   out += formatText("BeginCharacterData %u\r\n",
                     static_cast<unsigned>(records.size() * kCharacterRecordBytes));
-  ByteWriter bytes;
-  for (const CharacterRecord& r : records) r.write(bytes);
-  out.append(reinterpret_cast<const char*>(bytes.bytes().data()), bytes.bytes().size());
+  out.reserve(out.size() + records.size() * kCharacterRecordBytes);
+  for (const CharacterRecord& r : records) {
+    char fields[8];
+    auto put = [&](int at, uint32_t v, int bytes) {
+      for (int k = 0; k < bytes; ++k) fields[at + k] = static_cast<char>(v >> (8 * k));
+    };
+    put(0, static_cast<uint16_t>(r.font), 2);
+    put(2, static_cast<uint16_t>(r.glyph), 2);
+    put(4, static_cast<uint32_t>(r.cid), 4);
+    out.append(fields, sizeof fields);
+    out.append(reinterpret_cast<const char*>(r.thumbnail.data()), r.thumbnail.size());
+  }
   return out;
 }
 

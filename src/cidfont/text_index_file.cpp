@@ -96,17 +96,10 @@ std::optional<std::pair<int64_t, int64_t>> numberOrPair(std::string_view word) {
   return std::make_pair(*a, *b);
 }
 
-struct IndexLine {
-  int64_t firstCid = -1, lastCid = -1;
-  int64_t font = -1;
-  int64_t firstGlyph = -1, lastGlyph = -1;
-  bool cidRange = false, glyphRange = false;
-};
-
-std::optional<IndexLine> parseIndexLine(std::string_view line) {
+std::optional<TextIndexEntry> parseIndexLine(std::string_view line) {
   std::vector<uint8_t> bytes(line.begin(), line.end());
   IndexTextReader words(bytes);
-  IndexLine l;
+  TextIndexEntry l;
   bool cid = false, font = false, glyph = false;
   while (auto w = words.word()) {
     Keyword k = indexKeywordNumber(*w);
@@ -133,6 +126,17 @@ std::optional<IndexLine> parseIndexLine(std::string_view line) {
   return l;
 }
 
+// Calls `use` for every usable line up to "EndIndexData" (lines read up to 1024 bytes).
+template <typename Use>
+void forEachIndexLine(IndexTextReader& in, Use use) {
+  while (!in.remaining().empty()) {
+    std::string_view line = in.restOfLine();
+    std::string_view first = line.substr(0, line.find_first_of(" \t\r"));
+    if (indexKeywordNumber(first) == kKwEndIndexData) return;
+    if (auto entry = parseIndexLine(line)) use(*entry);
+  }
+}
+
 bool sameEntry(const SubsetFontEntry& open, const SubsetFontEntry& imported) {
   return !imported.name().empty() && !imported.fileStem().empty() &&
          equalsIgnoringAsciiCase(open.fileStem(), imported.fileStem()) &&
@@ -157,7 +161,7 @@ class TextIndexImport {
       } else if (k == kKwBeginIndexData) {
         clearArrangement();
         buildLookup();
-        readIndexLines(in);
+        forEachIndexLine(in, [&](const TextIndexEntry& e) { apply(e); });
       }
     }
     clearArrangement();
@@ -240,16 +244,8 @@ class TextIndexImport {
     font_.setSubsetFonts(std::move(fonts));
   }
 
-  void readIndexLines(IndexTextReader& in) {
-    while (!in.remaining().empty()) {
-      std::string_view line = in.restOfLine();
-      std::string_view first = line.substr(0, line.find_first_of(" \t\r"));
-      if (indexKeywordNumber(first) == kKwEndIndexData) return;
-      if (auto l = parseIndexLine(line)) apply(*l);
-    }
-  }
 
-  void apply(const IndexLine& l) {
+  void apply(const TextIndexEntry& l) {
     int64_t f = l.font - 1;
     if (f < 0 || f >= static_cast<int64_t>(lookup_.size())) return;
     const std::vector<int32_t>& glyphs = lookup_[static_cast<std::size_t>(f)];
@@ -301,6 +297,17 @@ class TextIndexImport {
 };
 
 }  // namespace
+
+std::vector<TextIndexEntry> TextIndexEntries(std::span<const uint8_t> bytes) {
+  std::vector<TextIndexEntry> entries;
+  IndexTextReader in(bytes);
+  while (auto word = in.word()) {
+    if (indexKeywordNumber(*word) != kKwBeginIndexData) continue;
+    forEachIndexLine(in, [&](const TextIndexEntry& e) { entries.push_back(e); });
+    break;
+  }
+  return entries;
+}
 
 TextIndexStatus ImportTextIndex(CCidFont& font, std::span<const uint8_t> bytes) {
   return TextIndexImport(font).run(bytes);

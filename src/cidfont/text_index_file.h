@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "cidfont/cid_font.h"
 
@@ -27,6 +28,17 @@ enum TextIndexStatus : int {
   kTextIndexNoFontMatches = 2,   // none of the subset fonts match
   kTextIndexUnreadable = 3,      // the file could not be read at all
 };
+
+// One index line: CIDs first..last show glyphs first..last of the 1-based font.
+struct TextIndexEntry {
+  int64_t firstCid = -1, lastCid = -1;
+  int64_t font = -1;
+  int64_t firstGlyph = -1, lastGlyph = -1;
+  bool cidRange = false, glyphRange = false;
+};
+
+// The usable index lines of a file, in file order.
+std::vector<TextIndexEntry> TextIndexEntries(std::span<const uint8_t> bytes);
 
 // Applies the file's arrangement to `font`. On failure nothing in `font` has changed.
 TextIndexStatus ImportTextIndex(CCidFont& font, std::span<const uint8_t> bytes);
