@@ -2,30 +2,13 @@
 #include <benchmark/benchmark.h>
 
 #include "cidfont/cid_font.h"
+#include "support_font.h"
 
 namespace {
 
 using sorvella::CCidFont;
 
-const CCidFont& bigFont() {
-  static const CCidFont font = [] {
-    CCidFont f;
-    int32_t cid = 0;
-    for (int font = 0; font < 128; ++font) {
-      std::vector<sorvella::CharacterRecord> records;
-      for (int g = 0; g < 512 && cid < 65535; ++g) {
-        records.push_back(sorvella::CharacterRecord::make(font, g));
-        records.back().cid = cid++;
-      }
-      sorvella::SubsetFontEntry e;
-      e.characterCount = static_cast<int32_t>(records.size());
-      f.addSubsetFont(e, records);
-    }
-    f.RebuildTables();
-    return f;
-  }();
-  return font;
-}
+using sorvella::bench::bigFont;
 
 void BM_RebuildTables(benchmark::State& state) {
   CCidFont font = bigFont();

@@ -20,8 +20,21 @@ CharacterRecord CharacterRecord::read(ByteReader& in) {
   return r;
 }
 
-void SubsetFontEntry::setName(std::string_view name) { name_ = trimOwnedText(name); }
+namespace {
 
-void SubsetFontEntry::setFileStem(std::string_view stem) { fileStem_ = trimOwnedText(stem); }
+// The index files keep names and stems as single words: white space inside one would shift
+// the fields of its line and make the whole file unreadable, so it becomes "_".
+std::string singleWord(std::string_view text) {
+  std::string word = trimOwnedText(text);
+  for (char& c : word)
+    if (isAsciiSpace(c)) c = '_';
+  return word;
+}
+
+}  // namespace
+
+void SubsetFontEntry::setName(std::string_view name) { name_ = singleWord(name); }
+
+void SubsetFontEntry::setFileStem(std::string_view stem) { fileStem_ = singleWord(stem); }
 
 }  // namespace sorvella

@@ -44,7 +44,7 @@ struct CharacterRecord {
 
 class SubsetFontEntry {
  public:
-  // Texts are stored trimmed; empty means absent.
+  // Texts are stored trimmed, as single words; empty means absent.
   const std::string& name() const { return name_; }
   void setName(std::string_view name);
   const std::string& fileStem() const { return fileStem_; }

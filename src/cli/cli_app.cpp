@@ -14,10 +14,12 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   app.require_subcommand(1);
 
   std::string dumpPath;
-  bool dumpJson = false;
+  DumpOptions dumpOptions;
   CLI::App* dump = app.add_subcommand("dump", "Describe a file of any kind Sorvella knows");
   dump->add_option("FILE", dumpPath, "The file to describe")->required();
-  dump->add_flag("--json", dumpJson, "Print the facts as one JSON object");
+  dump->add_flag("--json", dumpOptions.json, "Print the facts as one JSON object");
+  dump->add_flag("--records", dumpOptions.records,
+                 "List every character record (font, glyph, CID) of an index file");
 
   try {
     app.parse(argc, argv);
@@ -32,7 +34,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     return 2;
   }
 
-  if (dump->parsed()) return dumpFile(dumpPath, dumpJson, out, err);
+  if (dump->parsed()) return dumpFile(dumpPath, dumpOptions, out, err);
   return 2;
 }
 

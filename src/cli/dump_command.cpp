@@ -4,15 +4,17 @@
 #include <ostream>
 
 #include "base/text_format.h"
+#include "cli/dump_index.h"
 
 namespace sorvella::cli {
 
 const std::vector<Dumper>& dumpers() {
-  static const std::vector<Dumper> all;
+  static const std::vector<Dumper> all = {binaryIndexDumper(), textIndexDumper()};
   return all;
 }
 
-int dumpFile(const std::filesystem::path& path, bool json, std::ostream& out, std::ostream& err) {
+int dumpFile(const std::filesystem::path& path, const DumpOptions& options, std::ostream& out,
+             std::ostream& err) {
   std::ifstream file(path, std::ios::binary);
   std::error_code ec;
   if (!file || std::filesystem::is_directory(path, ec)) {
@@ -27,11 +29,11 @@ int dumpFile(const std::filesystem::path& path, bool json, std::ostream& out, st
     if (!d.recognises(head, path)) continue;
     nlohmann::ordered_json facts;
     std::string error;
-    if (!d.describe(path, facts, error)) {
+    if (!d.describe(path, options, facts, error)) {
       err << path.string() << ": " << error << '\n';
       return 1;
     }
-    if (json) {
+    if (options.json) {
       out << facts.dump(2) << '\n';
     } else {
       d.print(facts, out);

@@ -1,0 +1,5 @@
+BeginIndexData
+CID: 1:40 FONT: 2 GLYPH: 3:9
+GLYPH: 4 CID: 99 FONT: 1
+CID: 5:4000000000 FONT: 3 GLYPH: 0
+EndIndexData

@@ -1,0 +1,208 @@
+// The text index file: runs of CIDs written out, and arrangements imported into an open font.
+#include "cidfont/text_index_file.h"
+
+#include <gtest/gtest.h>
+
+#include "cidfont/binary_index_file.h"
+
+namespace sorvella {
+namespace {
+
+std::vector<uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+
+SubsetFontEntry entry(const char* name, const char* stem, int count) {
+  SubsetFontEntry e;
+  e.setName(name);
+  e.setFileStem(stem);
+  e.characterCount = count;
+  return e;
+}
+
+// Three subset fonts of 20 glyphs, nothing placed.
+CCidFont threeFonts() {
+  CCidFont font;
+  const char* names[] = {"Alpha", "Beta", "Gamma"};
+  const char* stems[] = {"TEST0000", "TEST0001", "TEST0002"};
+  for (int f = 0; f < 3; ++f) {
+    std::vector<CharacterRecord> records;
+    for (int g = 0; g < 20; ++g) records.push_back(CharacterRecord::make(f, g));
+    font.addSubsetFont(entry(names[f], stems[f], 20), records);
+  }
+  font.RebuildTables();
+  return font;
+}
+
+std::string indexLines(const std::string& text) {
+  auto from = text.find("BeginIndexData\r\n\r\n") + 18;
+  return text.substr(from, text.find("\r\nEndIndexData") - from);
+}
+
+std::pair<int, int> at(const CCidFont& font, int32_t cid) {
+  int32_t c = font.CharacterAt(cid);
+  if (c < 0) return {-1, -1};
+  return {font.record(c).font, font.record(c).glyph};
+}
+
+TEST(TextIndexWriting, ConsecutiveGlyphsFormRangesAndGapsEndThem) {
+  CCidFont font = threeFonts();
+  font.Place(10, 5);
+  font.Place(11, 6);
+  font.Place(12, 7);
+  font.Place(14, 9);
+  EXPECT_EQ(indexLines(textIndexBytes(font)),
+            "CID: 10:12 FONT: 1 GLYPH: 5:7\r\nCID: 14 FONT: 1 GLYPH: 9\r\n");
+}
+
+TEST(TextIndexWriting, RepeatedGlyphsOrAnotherFontStartNewLines) {
+  CCidFont font = threeFonts();
+  font.CopyCharacter(-1, 0);
+  font.Place(10, 5);
+  font.Place(11, font.appendRecord(font.record(5)));
+  font.Place(12, 26);  // font 2, glyph 6
+  font.Place(70000, 27);
+  font.Place(70001, 28);
+  EXPECT_EQ(indexLines(textIndexBytes(font)),
+            "CID: 10 FONT: 1 GLYPH: 5\r\nCID: 11 FONT: 1 GLYPH: 5\r\nCID: 12 FONT: 2 GLYPH: 6\r\n"
+            "CID: 70000:70001 FONT: 2 GLYPH: 7:8\r\n");
+}
+
+TEST(TextIndexWriting, WholeFileHasHeaderFontInfoAndClosingLines) {
+  CCidFont font;
+  std::vector<CharacterRecord> records(2, CharacterRecord::make(0, 0));
+  records[1].glyph = 1;
+  records[0].cid = 0;
+  records[1].cid = 1;  // a run ending at the range top
+  font.addSubsetFont(entry("A", "AB0000", 2), records);
+  EXPECT_EQ(textIndexBytes(font),
+            "%!Vantrel Sorvell Text Index File\r\n%!Version 1.00\r\n\r\n"
+            "BeginFontInfo\r\n\r\nVersion 1\r\nSupplement 0\r\nUIDBase 0\r\nBeginBaseFonts 1\r\n"
+            "BaseFont 1 A AB0000 2 0\r\nEndBaseFonts\r\nTotalCharacters 2\r\n\r\nEndFontInfo\r\n"
+            "\r\nBeginIndexData\r\n\r\nCID: 0:1 FONT: 1 GLYPH: 0:1\r\n\r\nEndIndexData\r\n");
+  EXPECT_EQ(font.record(1).cid, 1);  // refreshed before writing
+}
+
+class TextIndexImporting : public ::testing::Test {
+ protected:
+  std::string header(const char* baseFonts) {
+    return std::string("%!Vantrel Sorvell Text Index File\r\n%!Version 1.00\r\n\r\nBeginFontInfo\r\n"
+                       "FontName Imported\r\nVersion 7\r\nOrdering Japan1\r\nXUID 2 5 6\r\n") +
+           baseFonts + "EndBaseFonts\r\nEndFontInfo\r\n\r\nBeginIndexData\r\n\r\n";
+  }
+  static constexpr const char* kSameFonts =
+      "BeginBaseFonts 3\r\nBaseFont 1 alpha test0000 20 0\r\nBaseFont 2 Beta TEST0001 20 0\r\n"
+      "BaseFont 3 Gamma TEST0002 20 0\r\n";
+  CCidFont font_ = threeFonts();
+};
+
+TEST_F(TextIndexImporting, PlacesTheListedCidsAndTakesTheFontInfo) {
+  font_.info().setNotice("kept only when the file has none");
+  std::string text = header(kSameFonts) +
+                     "CID: 100:102 FONT: 2 GLYPH: 3:5\r\n"
+                     "GLYPH: 19 CID: 7 FONT: 3\r\n"  // words in any order
+                     "\r\n"
+                     "CID: 200 FONT: 1\r\n"          // incomplete: ignored
+                     "CID: -4 FONT: 1 GLYPH: 1\r\n"  // negative: ignored
+                     "CID: 300 FONT: 9 GLYPH: 1\r\n"  // no such font
+                     "EndIndexData\r\n";
+  ASSERT_EQ(ImportTextIndex(font_, bytesOf(text)), kTextIndexOk);
+  EXPECT_EQ(at(font_, 100), std::make_pair(1, 3));
+  EXPECT_EQ(at(font_, 102), std::make_pair(1, 5));
+  EXPECT_EQ(at(font_, 7), std::make_pair(2, 19));
+  EXPECT_EQ(font_.CharacterAt(200), -1);
+  EXPECT_EQ(font_.unplaced().size(), 56u);
+  EXPECT_EQ(font_.info().fontName(), "Imported");
+  EXPECT_EQ(font_.info().notice(), "");
+  EXPECT_EQ(font_.info().version, 7);
+  EXPECT_EQ(font_.info().xuid(), (std::vector<int32_t>{5, 6}));
+  EXPECT_TRUE(font_.modified());
+}
+
+TEST_F(TextIndexImporting, CidRangeLongerThanItsGlyphRangePlacesOnlyTheGlyphs) {
+  ASSERT_EQ(ImportTextIndex(font_, bytesOf(header(kSameFonts) +
+                                            "CID: 10:19 FONT: 1 GLYPH: 0:2\r\n"
+                                            "CID: 30:32 FONT: 1 GLYPH: 18\r\n"
+                                            "CID: 40:4000000 FONT: 2 GLYPH: 0\r\n")),
+            kTextIndexOk);
+  EXPECT_EQ(at(font_, 12), std::make_pair(0, 2));
+  EXPECT_EQ(font_.CharacterAt(13), -1);
+  EXPECT_EQ(at(font_, 31), std::make_pair(0, 19));
+  EXPECT_EQ(font_.CharacterAt(32), -1);  // glyph 20 does not exist
+  EXPECT_EQ(at(font_, 59), std::make_pair(1, 19));
+  EXPECT_EQ(font_.CharacterAt(60), -1);
+}
+
+TEST_F(TextIndexImporting, AFontWithAnotherStemLeavesWithItsCharacters) {
+  std::string text = header(
+      "BeginBaseFonts 3\r\nBaseFont 1 Alpha TEST0000 20 0\r\nBaseFont 2 Beta OTHER001 20 0\r\n"
+      "BaseFont 3 Gamma TEST0002 20 0\r\n") +
+      "CID: 1 FONT: 1 GLYPH: 1\r\nCID: 2 FONT: 2 GLYPH: 2\r\nCID: 3 FONT: 3 GLYPH: 3\r\n";
+  ASSERT_EQ(ImportTextIndex(font_, bytesOf(text)), kTextIndexOk);
+  ASSERT_EQ(font_.subsetFontCount(), 2);
+  EXPECT_EQ(font_.subsetFont(1).name(), "Gamma");
+  EXPECT_EQ(font_.characterCount(), 40);
+  EXPECT_EQ(at(font_, 1), std::make_pair(0, 1));
+  EXPECT_EQ(font_.CharacterAt(2), -1);
+  EXPECT_EQ(at(font_, 3), std::make_pair(1, 3));
+}
+
+TEST_F(TextIndexImporting, FailuresChangeNothing) {
+  font_.info().setFontName("Before");
+  font_.Place(5, 5);
+  font_.Refresh();
+  font_.setModified(false);
+  CCidFont before = font_;
+  std::string noneMatch = header(
+      "BeginBaseFonts 3\r\nBaseFont 1 X A 20 0\r\nBaseFont 2 Y B 20 0\r\nBaseFont 3 Z C 20 0\r\n");
+  EXPECT_EQ(ImportTextIndex(font_, bytesOf(noneMatch)), kTextIndexNoFontMatches);
+  EXPECT_EQ(ImportTextIndex(font_, bytesOf("BeginFontInfo Version 3")), kTextIndexBadFontInfo);
+  EXPECT_EQ(font_.info(), before.info());
+  EXPECT_EQ(font_.records(), before.records());
+  EXPECT_EQ(font_.subsetFonts(), before.subsetFonts());
+  EXPECT_EQ(font_.CharacterAt(5), 5);
+  EXPECT_FALSE(font_.modified());
+  EXPECT_EQ(std::string(kIncompatibleIndexMessage),
+            "Subset fonts in the imported index file are incompatible with the current list of "
+            "subset fonts. Import is aborted.");
+}
+
+TEST_F(TextIndexImporting, AFileWithoutSectionsUnplacesEverything) {
+  font_.Place(5, 5);
+  font_.info().setFontName("Cleared");
+  ASSERT_EQ(ImportTextIndex(font_, bytesOf("nothing to see here")), kTextIndexOk);
+  EXPECT_EQ(font_.CharacterAt(5), -1);
+  EXPECT_EQ(font_.unplaced().size(), 60u);
+  EXPECT_EQ(font_.info().fontName(), "");
+  EXPECT_EQ(font_.subsetFontCount(), 3);
+}
+
+TEST_F(TextIndexImporting, AWrittenFileRestoresItsArrangement) {
+  font_.Place(10, 3);
+  font_.Place(11, 4);
+  font_.Place(500, 45);
+  font_.CopyRange(10, 11, 90000);
+  CCidFont copy = font_;
+  std::string text = textIndexBytes(font_);
+  copy.ClearRange(0, 100000);
+  ASSERT_EQ(ImportTextIndex(copy, bytesOf(text)), kTextIndexOk);
+  for (int32_t cid : {10, 11, 500, 90000, 90001}) EXPECT_EQ(at(copy, cid), at(font_, cid));
+}
+
+TEST(TextIndexManyFonts, MoreThanAHundredSubsetFontsImport) {
+  CCidFont font;
+  for (int f = 0; f < 130; ++f) {
+    std::string name = "F" + std::to_string(f);
+    std::vector<CharacterRecord> records(3, CharacterRecord::make(f, 0));
+    for (int g = 0; g < 3; ++g) records[static_cast<std::size_t>(g)] = CharacterRecord::make(f, g);
+    records[2].cid = 1000 + f;
+    font.addSubsetFont(entry(name.c_str(), name.c_str(), 3), records);
+  }
+  font.RebuildTables();
+  CCidFont copy = font;
+  std::string text = textIndexBytes(font);
+  copy.ClearRange(0, 5000);
+  ASSERT_EQ(ImportTextIndex(copy, bytesOf(text)), kTextIndexOk);
+  EXPECT_EQ(at(copy, 1129), std::make_pair(129, 2));
+}
+
+}  // namespace
+}  // namespace sorvella

@@ -1,0 +1,31 @@
+// Runs the built sorvella-cli as a user would, in a temporary folder of the test's own.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace sorvella::test {
+
+struct CliResult {
+  int status = -1;
+  std::string output;  // stdout and stderr together
+};
+
+CliResult runCli(const std::string& args);
+
+class CliFolder {
+ public:
+  CliFolder();
+  ~CliFolder();
+  CliFolder(const CliFolder&) = delete;
+  CliFolder& operator=(const CliFolder&) = delete;
+
+  std::filesystem::path write(const std::string& name, std::string_view bytes) const;
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace sorvella::test

@@ -1,0 +1,72 @@
+// `sorvella-cli dump` on index files, run as a user runs it.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "cidfont/binary_index_file.h"
+#include "cidfont/text_index_file.h"
+#include "cli/cli_run.h"
+
+namespace sorvella {
+namespace {
+
+class DumpIndex : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    font_.info().setFontName("Dumped");
+    font_.info().setRegistry("Adobe");
+    SubsetFontEntry e;
+    e.setName("MinchoA");
+    e.setFileStem("MINC0000");
+    e.characterCount = 3;
+    std::vector<CharacterRecord> records = {CharacterRecord::make(0, 0), CharacterRecord::make(0, 1),
+                                            CharacterRecord::make(0, 2)};
+    records[0].cid = 5;
+    records[1].cid = 6;
+    font_.addSubsetFont(e, records);
+    font_.RebuildTables();
+    font_.Refresh();
+  }
+  test::CliFolder folder_;
+  CCidFont font_;
+};
+
+TEST_F(DumpIndex, BinaryIndexAsJsonWithRecords) {
+  auto path = folder_.write("MINCHO.sqf", binaryIndexBytes(font_));
+  test::CliResult r = test::runCli("dump --json --records " + path.string());
+  ASSERT_EQ(r.status, 0) << r.output;
+  auto json = nlohmann::json::parse(r.output);
+  EXPECT_EQ(json["FontName"], "Dumped");
+  EXPECT_EQ(json["Registry"], "Adobe");
+  EXPECT_TRUE(json["Ordering"].is_null());
+  EXPECT_EQ(json["TotalCharacters"], 3);
+  EXPECT_EQ(json["BaseFonts"][0]["name"], "MinchoA");
+  EXPECT_EQ(json["BaseFonts"][0]["stem"], "MINC0000");
+  EXPECT_EQ(json["BaseFonts"][0]["count"], 3);
+  EXPECT_EQ(json["BaseFonts"][0]["locked"], false);
+  EXPECT_EQ(json["records"], nlohmann::json::parse("[[0,0,5],[0,1,6],[0,2,-1]]"));
+}
+
+TEST_F(DumpIndex, BinaryIndexReadably) {
+  auto path = folder_.write("MINCHO.sqf", binaryIndexBytes(font_));
+  test::CliResult r = test::runCli("dump " + path.string());
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("FontName Dumped"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("1 MinchoA MINC0000 3"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("2 placed, 1 unplaced"), std::string::npos) << r.output;
+  EXPECT_EQ(r.output.find("records"), std::string::npos);
+}
+
+TEST_F(DumpIndex, TextIndexListsItsRuns) {
+  auto path = folder_.write("export.sci", textIndexBytes(font_));
+  test::CliResult r = test::runCli("dump --json " + path.string());
+  ASSERT_EQ(r.status, 0) << r.output;
+  auto json = nlohmann::json::parse(r.output);
+  EXPECT_EQ(json["kind"], "text index");
+  EXPECT_EQ(json["IndexData"], nlohmann::json::parse("[[5,6,1,0,1]]"));
+  test::CliResult readable = test::runCli("dump " + path.string());
+  EXPECT_NE(readable.output.find("CID 5:6 font 1 glyph 0:1"), std::string::npos) << readable.output;
+}
+
+}  // namespace
+}  // namespace sorvella
