@@ -1,32 +1,17 @@
 // The batch tool as a user runs it: a real process, its output and its exit status.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
+#include <unistd.h>
+
+#include "cli/cli_runner.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string output;  // stdout and stderr together
-};
-
-Result runCli(const std::string& args) {
-  std::string command = std::string(SORVELLA_CLI_PATH) + " " + args + " 2>&1";
-  Result result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return result;
-  std::array<char, 4096> buffer;
-  std::size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.output.append(buffer.data(), n);
-  int raw = pclose(pipe);
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return result;
-}
+using Result = sorvella::test::CliResult;
+using sorvella::test::runCli;
 
 class CliTest : public ::testing::Test {
  protected:
