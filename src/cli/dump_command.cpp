@@ -4,11 +4,12 @@
 #include <ostream>
 
 #include "base/text_format.h"
+#include "cli/dump_encoding.h"
 
 namespace sorvella::cli {
 
 const std::vector<Dumper>& dumpers() {
-  static const std::vector<Dumper> all;
+  static const std::vector<Dumper> all{encodingDumper()};
   return all;
 }
 
