@@ -4,12 +4,13 @@
 #include <ostream>
 
 #include "base/text_format.h"
+#include "cli/dump_cmap.h"
 #include "cli/dump_index.h"
 
 namespace sorvella::cli {
 
 const std::vector<Dumper>& dumpers() {
-  static const std::vector<Dumper> all = {binaryIndexDumper(), textIndexDumper()};
+  static const std::vector<Dumper> all = {binaryIndexDumper(), textIndexDumper(), cmapDumper()};
   return all;
 }
 
