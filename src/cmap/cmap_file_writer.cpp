@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/atomic_file_write.h"
+#include "postscript/resource_text_scanner.h"
 
 namespace sorvella {
 namespace {
@@ -259,8 +260,9 @@ class Writer {
   }
 
   // A name ends at a separator or delimiter, which it therefore cannot hold: they become "_".
+  // What the reader would cut off is left out, so that it cannot be read as further tokens.
   static std::string literalName(std::string_view text) {
-    std::string out(text);
+    std::string out(text.substr(0, ResourceTextScanner::kMaxTokenLength));
     for (char& c : out) {
       if (static_cast<signed char>(c) < 33 ||
           std::string_view("()<>[]{}/%").find(c) != std::string_view::npos)
@@ -269,9 +271,9 @@ class Writer {
     return out;
   }
 
-  // Balanced parentheses stand as they are, which the reader keeps; an unmatched one, a control
-  // byte or DEL is written as an octal escape, so that it can neither end the string early nor
-  // swallow what follows.
+  // Balanced parentheses and other bytes stand as they are, which the reader keeps; an
+  // unmatched parenthesis or a line end is written as an octal escape, so that it can neither
+  // end the string early nor swallow what follows. The string stops where the reader's would.
   static std::string stringText(std::string_view text) {
     std::vector<bool> matched(text.size(), false);
     std::vector<std::size_t> open;
@@ -285,15 +287,17 @@ class Writer {
     }
     std::string out = "(";
     for (std::size_t i = 0; i < text.size(); ++i) {
-      const auto c = static_cast<unsigned char>(text[i]);
-      const bool unmatched = (c == '(' || c == ')') && !matched[i];
-      if (unmatched || c < 32 || c == 127) {
+      const char c = text[i];
+      const bool escaped = ((c == '(' || c == ')') && !matched[i]) || c == '\r' || c == '\n';
+      if (out.size() - 1 + (escaped ? 4 : 1) > ResourceTextScanner::kMaxTokenLength) break;
+      if (escaped) {
+        const auto byte = static_cast<unsigned char>(c);
         out += '\\';
-        out += static_cast<char>('0' + (c >> 6));
-        out += static_cast<char>('0' + ((c >> 3) & 7));
-        out += static_cast<char>('0' + (c & 7));
+        out += static_cast<char>('0' + (byte >> 6));
+        out += static_cast<char>('0' + ((byte >> 3) & 7));
+        out += static_cast<char>('0' + (byte & 7));
       } else {
-        out += static_cast<char>(c);
+        out += c;
       }
     }
     out += ')';

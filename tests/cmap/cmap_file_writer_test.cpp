@@ -187,6 +187,16 @@ TEST_F(CMapRoundTrip, AwkwardTextsStayContained) {
   EXPECT_EQ(back.Lookup(0, 0x41), 34);
 }
 
+TEST_F(CMapRoundTrip, OverlongTextsNeverSpillIntoTokens) {
+  cmap_.ordering = std::string(200, ')') + " endcmap ";
+  cmap_.cmapName = std::string(600, 'N') + "endcmap";
+  cmap_.Set(0, 0x41, 34);
+  CCodeMap back = roundTrip(cmap_);
+  EXPECT_EQ(back.ordering.substr(0, 8), "\\051\\051");
+  EXPECT_EQ(back.cmapName, std::string(511, 'N'));
+  EXPECT_EQ(back.Lookup(0, 0x41), 34);
+}
+
 TEST_F(CMapRoundTrip, EmptyNameStaysEmpty) {
   cmap_.ordering = "Japan1";
   CCodeMap back = roundTrip(cmap_);
