@@ -1,5 +1,6 @@
 #include "cmap/cmap_file_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>

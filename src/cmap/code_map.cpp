@@ -1,6 +1,7 @@
 #include "cmap/code_map.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace sorvella {
 

@@ -1,4 +1,5 @@
-// Small CMap texts for the tests, and a shortcut that reads one.
+// Small CMap texts for the tests, wrapped in the lines every CMap resource has, and a
+// shortcut that reads one from memory.
 #pragma once
 
 #include <cstdint>
