@@ -20,6 +20,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   dump->add_flag("--json", dumpOptions.json, "Print the facts as one JSON object");
   dump->add_flag("--records", dumpOptions.records,
                  "List every character record (font, glyph, CID) of an index file");
+  dump->add_flag("--map", dumpOptions.map, "List every mapping (code, CID) of a CMap");
 
   try {
     app.parse(argc, argv);
