@@ -6,12 +6,13 @@
 #include "base/text_format.h"
 #include "cli/dump_encoding.h"
 #include "cli/dump_index.h"
+#include "cli/dump_native_font.h"
 
 namespace sorvella::cli {
 
 const std::vector<Dumper>& dumpers() {
-  static const std::vector<Dumper> all = {binaryIndexDumper(), textIndexDumper(),
-                                          encodingDumper()};
+  static const std::vector<Dumper> all = {binaryIndexDumper(), textIndexDumper(), encodingDumper(),
+                                          nativeFontDumper()};
   return all;
 }
 
