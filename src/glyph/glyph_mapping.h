@@ -1,6 +1,5 @@
-// The glyph mapping of a subset font: entries of two 16-bit values that the CID-keyed import
-// fills (entry i holding glyph i first), with the index of the last entry in use. It lives
-// in memory only; native font files do not store it.
+// The glyph mapping of a subset font: pairs of 16-bit values filled by the CID-keyed import,
+// and the index of the last pair in use; kept in memory only, never in native font files.
 #pragma once
 
 #include <cstddef>
