@@ -7,12 +7,18 @@
 #include "cli/dump_cmap.h"
 #include "cli/dump_encoding.h"
 #include "cli/dump_index.h"
+#include "cli/dump_native_font.h"
 
 namespace sorvella::cli {
 
 const std::vector<Dumper>& dumpers() {
-  static const std::vector<Dumper> all = {binaryIndexDumper(), textIndexDumper(),
-                                          encodingDumper(), cmapDumper()};
+  static const std::vector<Dumper> all = {
+      binaryIndexDumper(),
+      textIndexDumper(),
+      encodingDumper(),
+      cmapDumper(),
+      nativeFontDumper(),
+  };
   return all;
 }
 

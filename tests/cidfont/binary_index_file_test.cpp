@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/bytes.h"
+
 #include <random>
 
 #include "support/random_glyph.h"
@@ -11,7 +13,7 @@
 namespace sorvella {
 namespace {
 
-std::vector<uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+using test::bytesOf;
 
 std::string recordBytes(int font, int glyph, int cid) {
   std::string r;

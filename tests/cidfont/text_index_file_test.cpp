@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/bytes.h"
+
 #include "cidfont/binary_index_file.h"
 
 namespace sorvella {
 namespace {
 
-std::vector<uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+using test::bytesOf;
 
 SubsetFontEntry entry(const char* name, const char* stem, int count) {
   SubsetFontEntry e;

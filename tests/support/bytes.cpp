@@ -37,4 +37,6 @@ std::string toHex(const std::vector<uint8_t>& bytes) {
   return out;
 }
 
+std::vector<uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+
 }  // namespace sorvella::test

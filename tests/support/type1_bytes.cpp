@@ -2,10 +2,6 @@
 
 namespace sorvella::test {
 
-std::vector<uint8_t> bytesOf(std::string_view text) {
-  return std::vector<uint8_t>(text.begin(), text.end());
-}
-
 std::vector<uint8_t> joined(std::initializer_list<std::vector<uint8_t>> parts) {
   std::vector<uint8_t> all;
   for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());

@@ -2,6 +2,8 @@
 // direction, PFB segment headers, and encrypted bytes written as hexadecimal text.
 #pragma once
 
+#include "support/bytes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -12,7 +14,6 @@
 
 namespace sorvella::test {
 
-std::vector<uint8_t> bytesOf(std::string_view text);
 std::vector<uint8_t> joined(std::initializer_list<std::vector<uint8_t>> parts);
 
 // c = p ^ (r >> 8); r = ((c + r) * 52845 + 22719) mod 65536, from the published format.

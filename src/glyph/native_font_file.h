@@ -1,0 +1,26 @@
+// Native font files (".vtb"), the form in which every subset font is kept: writing one through
+// a temporary file and reading one back whole or not at all.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <span>
+
+#include "glyph/native_font_reader.h"
+#include "glyph/native_font_writer.h"
+#include "glyph/subset_font.h"
+
+namespace sorvella {
+
+// Flags as in native_font_flag. The old file is replaced only by a complete new one. On
+// success the font's file name becomes the path.
+bool WriteNativeFont(const std::filesystem::path& path, SubsetFont& font, int flags);
+
+// Null when the read fails; `status`, when given, says why. The path variant sets the font's
+// file name.
+std::unique_ptr<SubsetFont> ReadNativeFont(const std::filesystem::path& path,
+                                           NativeFontStatus* status = nullptr);
+std::unique_ptr<SubsetFont> ReadNativeFont(std::span<const uint8_t> bytes,
+                                           NativeFontStatus* status = nullptr);
+
+}  // namespace sorvella
