@@ -18,28 +18,29 @@ namespace sorvella {
 
 namespace {
 
-constexpr const char* kEol = "\r\n";
+// Readers take exactly one byte after "eexec" as its end of line, so the program uses LF.
+constexpr const char* kEol = "\n";
 constexpr int kLenIV = 4;
 constexpr std::string_view kNotdef = ".notdef";
 
 // Hint replacement only (othersubr 3); the writer makes no flex, so 0 to 2 do nothing.
 constexpr const char* kOtherSubrs =
-    "/OtherSubrs\r\n"
-    "[ {} {} {}\r\n"
-    "{\r\n"
-    "systemdict /internaldict known not\r\n"
-    "{pop 3}\r\n"
-    "{1183615869 systemdict /internaldict get exec\r\n"
-    " dup /startlock known\r\n"
-    " {/startlock get exec}\r\n"
-    " {dup /strtlck known\r\n"
-    " {/strtlck get exec}\r\n"
-    " {pop 3}\r\n"
-    " ifelse}\r\n"
-    " ifelse}\r\n"
-    " ifelse\r\n"
-    "} executeonly\r\n"
-    "] ND\r\n";
+    "/OtherSubrs\n"
+    "[ {} {} {}\n"
+    "{\n"
+    "systemdict /internaldict known not\n"
+    "{pop 3}\n"
+    "{1183615869 systemdict /internaldict get exec\n"
+    " dup /startlock known\n"
+    " {/startlock get exec}\n"
+    " {dup /strtlck known\n"
+    " {/strtlck get exec}\n"
+    " {pop 3}\n"
+    " ifelse}\n"
+    " ifelse}\n"
+    " ifelse\n"
+    "} executeonly\n"
+    "] ND\n";
 
 struct ExportEntry {
   std::string name;
@@ -156,7 +157,8 @@ std::vector<uint8_t> type1FontBytes(const SubsetFont& font, int master,
   clear +=
       std::string("/isFixedPitch ") + (info.isFixedPitch != 0 ? "true" : "false") + " def" + kEol;
   clear += "/UnderlinePosition " + std::to_string(info.underlinePosition) + " def" + kEol;
-  clear += "/UnderlineThickness " + std::to_string(info.underlineThickness) + " def" + kEol;
+  if (info.underlineThickness > 0)  // readers refuse other thicknesses
+    clear += "/UnderlineThickness " + std::to_string(info.underlineThickness) + " def" + kEol;
   clear += std::string("end readonly def") + kEol;
   clear += "/FontName /" + fontName + " def" + kEol;
   clear += encodingText(font, exportNameOf);
