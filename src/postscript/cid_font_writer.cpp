@@ -191,12 +191,15 @@ CidExport exportCidFont(const CCidFont& font, const SubsetFontSource& source,
     for (const auto& cs : charstrings) data.putBytes(cs);
   }
 
+  // Readers take an empty character collection for a broken font; an absent one is Identity.
+  const std::string registry = info.registry().empty() ? "Adobe" : info.registry();
+  const std::string ordering = info.ordering().empty() ? "Identity" : info.ordering();
   std::string head = std::string("%!PS-Adobe-3.0 Resource-CIDFont") + kEol;
   head += std::string("%%DocumentNeededResources: ProcSet (CIDInit)") + kEol;
   head += std::string("%%IncludeResource: ProcSet (CIDInit)") + kEol;
   head += "%%BeginResource: CIDFont (" + cidFontName + ")" + kEol;
-  head += "%%Title: (" + cidFontName + " " + psName(info.registry(), "") + " " +
-          psName(info.ordering(), "") + " " + std::to_string(info.supplement) + ")" + kEol;
+  head += "%%Title: (" + cidFontName + " " + psName(registry, "") + " " + psName(ordering, "") +
+          " " + std::to_string(info.supplement) + ")" + kEol;
   head += "%%Version: " + std::to_string(info.version) + kEol;
   head += std::string("/CIDInit /ProcSet findresource begin") + kEol;
   head += std::string("20 dict begin") + kEol;
@@ -204,8 +207,8 @@ CidExport exportCidFont(const CCidFont& font, const SubsetFontSource& source,
   head += "/CIDFontVersion " + std::to_string(info.version) + " def" + kEol;
   head += std::string("/CIDFontType 0 def") + kEol;
   head += std::string("/CIDSystemInfo 3 dict dup begin") + kEol;
-  head += "/Registry " + psString(info.registry()) + " def" + kEol;
-  head += "/Ordering " + psString(info.ordering()) + " def" + kEol;
+  head += "/Registry " + psString(registry) + " def" + kEol;
+  head += "/Ordering " + psString(ordering) + " def" + kEol;
   head += "/Supplement " + std::to_string(info.supplement) + " def" + kEol;
   head += std::string("end def") + kEol;
   head += std::string("/FontMatrix [1 0 0 1 0 0] def") + kEol;
