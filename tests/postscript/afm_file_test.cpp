@@ -61,7 +61,7 @@ TEST_F(AfmOfSampleFont, WithoutCopyrightTextHasNoCopyrightComment) {
   font_.info().setText(FontText::kCopyright, "");
   const std::string afm = afmText(summarizeMetrics(font_));
   EXPECT_EQ(afm.find("Comment Copyright"), std::string::npos);
-  EXPECT_EQ(afm.substr(0, 46), "StartFontMetrics 2.0\r\nComment UniqueID 4001234\r\n");
+  EXPECT_EQ(afm.substr(0, 48), "StartFontMetrics 2.0\r\nComment UniqueID 4001234\r\n");
 }
 
 TEST_F(AfmOfSampleFont, WithoutKerningHasNoKerningBlock) {

@@ -133,10 +133,10 @@ TEST_F(CidExportTest, CharactersOfAnUnreadableFontAreLeftOutAndCounted) {
 
 TEST_F(CidExportTest, AnEmptyGlyphSlotIsLeftOutToo) {
   CharacterRecord r = CharacterRecord::make(0, 1);  // slot 1 of the sample font is empty
-  r.cid = 12;
+  r.cid = 4;
   add({r});
   const auto metrics = txMetrics(write());
-  EXPECT_EQ(metrics.count("12"), 0u);
+  EXPECT_EQ(metrics.count("4"), 0u);
   EXPECT_EQ(result_.charactersLeftOut, 2 + 1);
 }
 
@@ -152,13 +152,14 @@ TEST_F(CidExportTest, NothingLeftOutGivesNoWarning) {
 TEST_F(CidExportTest, TxDumpShowsTheCharacterCollectionAndNames) {
   const test::PeerRun run = test::runPeer(test::kTx, {"-dump", "-0", write().string()});
   EXPECT_EQ(run.status, 0) << run.out;
+  const std::string dump = test::collapsedDump(run.out);
   for (const char* expected :
-       {"cid.CIDFontName \"SampleCID\"", "cid.Registry   \"Sample\"", "cid.Ordering   \"Test\"",
-        "cid.Supplement 3", "cid.UIDBase    4100000", "XUID           {1 11 9999}",
-        "FontName       \"SampleSans\"", "FontName       \"SampleCID-Second\"",
-        "BlueValues     {-20 0}", "BlueValues     {-15 0 700 715}",
-        "FullName       \"Sample CID\""})
-    EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+       {"cid.CIDFontName \"SampleCID\"", "cid.Registry \"Sample\"", "cid.Ordering \"Test\"",
+        "cid.Supplement 3", "cid.CIDCount 11", "cid.UIDBase 4100000", "XUID {1,11,9999}",
+        "FontName \"SampleSans\"", "FontName \"SampleCID-Second\"", "BlueValues {-20,0}",
+        "BlueValues {-15,0,700,715}", "FullName \"Sample CID\"",
+        "Notice \"Sample notice \\(c\\) 2024\""})
+    EXPECT_NE(dump.find(expected), std::string::npos) << expected << "\n" << dump;
 }
 
 TEST_F(CidExportTest, CidCountRunsToTheRangeTop) {
@@ -200,6 +201,16 @@ TEST_F(CidExportTest, FontWithoutCharactersStillWritesANotdef) {
   const auto metrics = txMetrics(path);
   ASSERT_EQ(metrics.size(), 1u);
   EXPECT_EQ(metrics.begin()->first, "0");
+}
+
+TEST_F(CidExportTest, AbsentCharacterCollectionIsAdobeIdentity) {
+  cid_.info().setRegistry("");
+  cid_.info().setOrdering("");
+  const test::PeerRun run = test::runPeer(test::kTx, {"-dump", "-0", write().string()});
+  EXPECT_EQ(test::txComplaints(run.out), "");
+  const std::string dump = test::collapsedDump(run.out);
+  EXPECT_NE(dump.find("cid.Registry \"Adobe\""), std::string::npos) << dump;
+  EXPECT_NE(dump.find("cid.Ordering \"Identity\""), std::string::npos) << dump;
 }
 
 TEST_F(CidExportTest, SameFontGivesTheSameBytes) {

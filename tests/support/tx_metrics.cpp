@@ -48,10 +48,18 @@ std::string txComplaints(const std::string& output) {
   std::string complaints;
   std::istringstream in(output);
   for (std::string line; std::getline(in, line);) {
-    if (line.rfind("glyph[", 0) == 0 || line.rfind("###", 0) == 0 || line.empty()) continue;
-    complaints += line + "\n";
+    if (line.rfind("tx:", 0) == 0) complaints += line + "\n";
   }
   return complaints;
+}
+
+std::string collapsedDump(const std::string& output) {
+  std::string out;
+  for (char c : output) {
+    if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+    out += c;
+  }
+  return out;
 }
 
 }  // namespace sorvella::test

@@ -17,7 +17,10 @@ struct TxGlyph {
 // Keyed by the name (or CID) tx prints first in the braces.
 std::map<std::string, TxGlyph> parseTxMetrics(const std::string& output);
 
-// Lines of tx's output that are neither glyph lines nor the header line, such as warnings.
+// The lines in which tx reports a problem ("tx: ..."), warnings included.
 std::string txComplaints(const std::string& output);
+
+// tx's dump with every run of spaces made one space, so that "Key   value" reads "Key value".
+std::string collapsedDump(const std::string& output);
 
 }  // namespace sorvella::test
