@@ -1,4 +1,5 @@
-// The Adobe Font Metrics (AFM) text written beside an exported Type 1 font.
+// The Adobe Font Metrics (AFM) text written beside an exported Type 1 font: names, font-wide
+// values, every glyph's code, width, name and box, and the kerning pairs.
 #pragma once
 
 #include <string>
