@@ -1,5 +1,6 @@
 #include "postscript/export_glyphs.h"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -11,8 +12,9 @@ namespace sorvella {
 
 namespace {
 
-// Deeper nesting than this is taken as a loop of components.
+// Bounds for components that refer to each other over and over.
 constexpr int kMaxComponentDepth = 8;
+constexpr int kMaxFlattenedNodes = 32767;
 
 struct Transform {
   double sx = 1, sy = 1;
@@ -66,12 +68,15 @@ Glyph extractMaster(const Glyph& source, int master, const Transform& t) {
   return out;
 }
 
+// `chain` holds the glyphs being expanded, so that a glyph never contains itself.
 void appendComponents(const SubsetFont& font, const Glyph& glyph, int master,
-                      const Transform& outer, int depth, Glyph& target) {
-  if (depth >= kMaxComponentDepth) return;
+                      const Transform& outer, std::vector<const Glyph*>& chain, Glyph& target) {
+  if (static_cast<int>(chain.size()) > kMaxComponentDepth) return;
   for (const Component& component : glyph.components()) {
     const Glyph* part = font.glyph(component.glyphIndex);
     if (part == nullptr || part->masterCount() <= master) continue;
+    if (std::find(chain.begin(), chain.end(), part) != chain.end()) continue;
+    if (target.nodeCount() + part->nodeCount() > kMaxFlattenedNodes) return;
     const auto m = static_cast<std::size_t>(master);
     Transform inner;
     if (m < component.scale.size()) {
@@ -87,7 +92,9 @@ void appendComponents(const SubsetFont& font, const Glyph& glyph, int master,
     const int before = target.nodeCount();
     target.appendNodes(piece, 0, piece.nodeCount());
     target.mergeHints(piece, before);
-    appendComponents(font, *part, master, t, depth + 1, target);
+    chain.push_back(part);
+    appendComponents(font, *part, master, t, chain, target);
+    chain.pop_back();
   }
 }
 
@@ -99,7 +106,8 @@ Glyph flattenedGlyph(const SubsetFont& font, int32_t slot, int master) {
   Glyph out = extractMaster(*source, master, Transform{});
   out.setName(source->name());
   out.setAdvance(0, source->advance(master));
-  appendComponents(font, *source, master, Transform{}, 0, out);
+  std::vector<const Glyph*> chain{source};
+  appendComponents(font, *source, master, Transform{}, chain, out);
   return out;
 }
 

@@ -12,8 +12,9 @@
 namespace sorvella {
 
 // A single-master copy of slot `slot` for master `master`: name, advance, outline and hints,
-// with the outlines of its components (and theirs) appended, scaled and shifted. An empty or
-// missing slot gives an empty glyph.
+// with the outlines of its components (and theirs) appended, scaled and shifted; a component
+// that leads back to a glyph being expanded is skipped. An empty or missing slot gives an
+// empty glyph.
 Glyph flattenedGlyph(const SubsetFont& font, int32_t slot, int master);
 
 // One name per slot (empty for empty slots): the glyph's name reduced to name characters, or
