@@ -1,0 +1,49 @@
+// The CID-keyed font exporter of "Export": the CID font as a CIDFontType 0 resource with a
+// binary data section, one font dictionary per subset font that has placed characters.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cidfont/cid_font.h"
+#include "glyph/subset_font.h"
+#include "platform/progress_callback.h"
+
+namespace sorvella {
+
+// The subset font of a number, or null when it cannot be read. It is asked for once per
+// subset font, in ascending order; the font has to stay valid only until the next call.
+using SubsetFontSource = std::function<const SubsetFont*(int32_t subsetFontNumber)>;
+
+inline constexpr const char* kCharactersLeftOutWarning =
+    "%i characters were left out of the exported font because their glyphs could not be "
+    "read from the subset font files.";
+
+struct CidExport {
+  std::vector<uint8_t> bytes;  // empty when cancelled
+  // Placed characters whose subset font could not be read or whose glyph slot is empty.
+  int32_t charactersLeftOut = 0;
+  std::vector<int32_t> unreadableFonts;
+};
+
+// CIDs 0 to the range top; a CID 0 without a character gets an empty .notdef glyph.
+CidExport exportCidFont(const CCidFont& font, const SubsetFontSource& source,
+                        const ProgressCallback& progress = {});
+
+struct CidExportResult {
+  bool written = false;
+  int32_t charactersLeftOut = 0;
+  std::vector<int32_t> unreadableFonts;
+};
+
+// exportCidFont written through a temporary file.
+CidExportResult writeCidFont(const CCidFont& font, const std::filesystem::path& path,
+                             const SubsetFontSource& source, const ProgressCallback& progress = {});
+
+// kCharactersLeftOutWarning filled in, or "" when nothing was left out.
+std::string cidExportWarning(int32_t charactersLeftOut);
+
+}  // namespace sorvella
