@@ -1,0 +1,31 @@
+// Reading Type 1 font bytes in tests: the reader's result, status and facts in one value, and
+// the encoding files that come with the program.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "glyph/subset_font.h"
+#include "platform/progress_callback.h"
+#include "postscript/encoding_registry.h"
+#include "postscript/type1_font_facts.h"
+
+namespace sorvella::test {
+
+struct Type1ReadResult {
+  bool succeeded = false;
+  int status = -1;
+  std::unique_ptr<SubsetFont> font;
+  Type1FontFacts facts;
+};
+
+// The registry of the source tree's data folder.
+const EncodingRegistry& shippedEncodings();
+
+Type1ReadResult readType1Bytes(const std::vector<uint8_t>& bytes, ProgressCallback progress = {});
+
+// Glyph names in slot order.
+std::vector<std::string> glyphNames(const SubsetFont& font);
+
+}  // namespace sorvella::test
