@@ -3,8 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "postscript/ps_font_reader.h"
 #include "support/charstring_bytes.h"
+#include "support/peer_tools.h"
+#include "support/temp_folder.h"
 #include "support/type1_font_builder.h"
 #include "support/type1_read.h"
 
@@ -235,6 +239,22 @@ TEST_F(Type1SeacComposites, AccentedGlyphBecomesBaseAndShiftedAccent) {
   EXPECT_EQ(accent.glyphIndex, 1);
   // adx 150 - the accent's side bearing 50 + the base's side bearing 20; ady 100.
   EXPECT_THAT(accent.offset, ElementsAre(Point{120, 100}));
+}
+
+TEST_F(Type1SeacComposites, CompositeShowsWhatTxShows) {
+  ASSERT_TRUE(std::filesystem::exists(test::kTxPath)) << test::kTxPath << " (afdko) is missing";
+  // tx takes one line-end byte after eexec and would decrypt the LF of CR LF.
+  source_.eexecLineEnd = "\n";
+  test::TempFolder folder;
+  const std::vector<uint8_t> bytes = buildType1Font(source_, Type1Form::kSegmented);
+  test::writeFile(folder / "seac.pfb", std::string(bytes.begin(), bytes.end()));
+  const auto peer = test::txMetrics(folder / "seac.pfb");
+  ASSERT_EQ(peer.count("Aacute"), 1u) << "tx -mtx did not read the font";
+  const auto result = readType1Bytes(bytes);
+  ASSERT_TRUE(result.font);
+  const Glyph& aacute = *result.font->glyph(2);
+  EXPECT_EQ(test::shownBox(*result.font, aacute), peer.at("Aacute").box);
+  EXPECT_EQ(test::shownBox(*result.font, aacute), (Box{20, 0, 520, 800}));
 }
 
 TEST_F(Type1SeacComposites, MissingAccentLeavesTheGlyphAlone) {

@@ -54,7 +54,7 @@ std::vector<uint8_t> privatePart(const Type1FontSource& s) {
 }  // namespace
 
 std::vector<uint8_t> buildType1Font(const Type1FontSource& source, Type1Form form) {
-  const std::string clear = source.clearText + "currentfile eexec\r\n";
+  const std::string clear = source.clearText + "currentfile eexec" + source.eexecLineEnd;
   std::vector<uint8_t> plain = {0x11, 0x22, 0x33, 0x44};  // lead-in
   const std::vector<uint8_t> part = privatePart(source);
   plain.insert(plain.end(), part.begin(), part.end());

@@ -23,9 +23,13 @@ struct Type1FontSource {
       "/Weight (Regular) readonly def\n"
       "end readonly def\n"
       "/FontName /Handmade-Regular def\n"
+      "/PaintType 0 def\n"
+      "/FontType 1 def\n"
       "/FontMatrix [0.001 0 0 0.001 0 0] readonly def\n"
+      "/FontBBox {0 0 1000 1000} readonly def\n"
       "/Encoding StandardEncoding def\n"
       "currentdict end\n";
+  std::string eexecLineEnd = "\r\n";
   // The Private dictionary's keys after its procedures, before /Subrs.
   std::string privateKeys = "/BlueValues [-10 0 700 710] def\n/password 5839 def\n";
   std::string readData = "RD";       // or "-|"

@@ -23,6 +23,22 @@ Type1ReadResult readType1Bytes(const std::vector<uint8_t>& bytes, ProgressCallba
   return result;
 }
 
+Box shownBox(const SubsetFont& font, const Glyph& glyph) {
+  Box box = glyph.boundingBox();
+  for (const Component& component : glyph.components()) {
+    const Glyph* part = font.glyph(component.glyphIndex);
+    if (!part) continue;
+    const Box partBox = part->boundingBox();
+    if (partBox.empty()) continue;
+    const Point offset = component.offset.at(0);
+    box.include({static_cast<int16_t>(partBox.xMin + offset.x),
+                 static_cast<int16_t>(partBox.yMin + offset.y)});
+    box.include({static_cast<int16_t>(partBox.xMax + offset.x),
+                 static_cast<int16_t>(partBox.yMax + offset.y)});
+  }
+  return box.empty() ? Box{0, 0, 0, 0} : box;
+}
+
 std::vector<std::string> glyphNames(const SubsetFont& font) {
   std::vector<std::string> names;
   for (int32_t slot = 0; slot < font.slotCount(); ++slot)

@@ -25,6 +25,10 @@ const EncodingRegistry& shippedEncodings();
 
 Type1ReadResult readType1Bytes(const std::vector<uint8_t>& bytes, ProgressCallback progress = {});
 
+// The box a glyph shows: its outline's, or for a composite the union of its components'
+// boxes, each shifted by its offset; (0, 0, 0, 0) when it shows nothing, as tx writes it.
+Box shownBox(const SubsetFont& font, const Glyph& glyph);
+
 // Glyph names in slot order.
 std::vector<std::string> glyphNames(const SubsetFont& font);
 
