@@ -39,18 +39,15 @@ TEST_F(Type1Encodings, StandardEncodingIsNumberOne) {
   EXPECT_EQ(result.font->encoding().glyphNames[39], "quoteright");
 }
 
-TEST_F(Type1Encodings, SymbolEncodingIsNumberSeven) {
-  const auto result = readWithEncoding("SymbolEncoding def");
-  ASSERT_TRUE(result.font);
-  EXPECT_EQ(result.font->encoding().number, 7);
-  EXPECT_EQ(result.font->encoding().glyphNames[97], "alpha");
-}
-
-TEST_F(Type1Encodings, IsoLatin1EncodingIsNumberThree) {
-  const auto result = readWithEncoding("ISOLatin1Encoding def");
-  ASSERT_TRUE(result.font);
-  EXPECT_EQ(result.font->encoding().number, 3);
-  EXPECT_EQ(result.font->encoding().glyphNames[233], "eacute");
+TEST_F(Type1Encodings, SymbolAndIsoLatin1EncodingsAreNumbersSevenAndThree) {
+  const auto symbol = readWithEncoding("SymbolEncoding def");
+  ASSERT_TRUE(symbol.font);
+  EXPECT_EQ(symbol.font->encoding().number, 7);
+  EXPECT_EQ(symbol.font->encoding().glyphNames[97], "alpha");
+  const auto latin1 = readWithEncoding("ISOLatin1Encoding def");
+  ASSERT_TRUE(latin1.font);
+  EXPECT_EQ(latin1.font->encoding().number, 3);
+  EXPECT_EQ(latin1.font->encoding().glyphNames[233], "eacute");
 }
 
 TEST_F(Type1Encodings, OtherNameLeavesNumberOne) {

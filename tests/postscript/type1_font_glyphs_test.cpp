@@ -120,15 +120,6 @@ TEST_F(Type1Charstrings, StackOverflowGivesNoGlyph) {
   EXPECT_THAT(glyphNames(*result.font), ElementsAre("A"));
 }
 
-TEST_F(Type1Charstrings, LenIVZeroIsTaken) {
-  source_.lenIV = 0;
-  source_.charstrings = {{"A", squareGlyph()}, {"acute", acuteGlyph()}};
-  const auto result = read();
-  ASSERT_TRUE(result.font);
-  ASSERT_EQ(result.font->slotCount(), 2);
-  EXPECT_EQ(result.font->glyph(1)->boundingBox(), (Box{80, 600, 180, 700}));
-}
-
 TEST_F(Type1Charstrings, LenIVMinusOneMeansCharstringsInTheClear) {
   source_.lenIV = -1;
   source_.subroutines = {assembleCharstring({500, kHlineto, kReturn})};
@@ -189,13 +180,6 @@ TEST_F(Type1FileForms, HexadecimalEexecPartReadsLikeTheBinaryOne) {
   EXPECT_THAT(glyphNames(*hex.font), ElementsAre("A", "acute"));
   expectSameGlyphs(*hex.font, *binary.font);
   EXPECT_EQ(hex.font->info().fontName(), "Handmade-Regular");
-}
-
-TEST_F(Type1FileForms, LowerCaseHexadecimalDigitsToo) {
-  source_.hexLowerCase = true;
-  const auto hex = readType1Bytes(buildType1Font(source_, Type1Form::kPlainHex));
-  ASSERT_TRUE(hex.font);
-  EXPECT_THAT(glyphNames(*hex.font), ElementsAre("A", "acute"));
 }
 
 TEST_F(Type1FileForms, NonHexadecimalCharacterInTheHexPartFails) {

@@ -233,16 +233,6 @@ TEST_F(UrwFileForms, CancelThroughTheProgressCallbackEndsWithStatus100) {
   EXPECT_FALSE(read.font);
 }
 
-TEST_F(UrwFileForms, CancelThroughTheFileFunctionGivesNoFont) {
-  int status = -1;
-  const auto font = readType1Font(
-      path_, test::shippedEncodings(),
-      [](int kind, int64_t a, int64_t) { return kind == kProgressPosition && a > 50000 ? 1 : 0; },
-      &status);
-  EXPECT_FALSE(font);
-  EXPECT_EQ(status, PSFontReader::kCancelled);
-}
-
 TEST(UrwTruncatedFonts, CopiesCutEveryThousandBytesReadAllGlyphsOrNone) {
   const fs::path path = fs::path(kFontFolder) / "StandardSymbolsPS.pfb";
   ASSERT_TRUE(fs::exists(path)) << path << " (fonts-urw-base35) is missing";
