@@ -3,20 +3,27 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "glyph/subset_font.h"
 #include "platform/progress_callback.h"
+#include "postscript/charstring_interpreter.h"
 #include "postscript/eexec_cipher.h"
 #include "postscript/ps_keyword_table.h"
+#include "postscript/type1_font_facts.h"
 
 namespace sorvella {
+
+class EncodingRegistry;
 
 // One subroutine of a font program, decrypted, with its lenIV lead-in bytes still in front.
 struct SubroutineRecord {
@@ -47,7 +54,12 @@ class PSFontReader {
   enum Status : uint16_t {
     kFine = 0,
     kBooleanExpected = 3,
-    kFinished = 10,  // the font program was read to its end; set by the font parsers
+    kFinished = 10,              // the font program was read to its end; set by the font parsers
+    kEncodingCodeTooLarge = 12,  // a new name at code 256 or above in an encoding array
+    kDesignMapNotPairs = 14,
+    kAxesUnknown = 15,       // a design map before the design positions
+    kWrongMasterCount = 16,  // a per-master value without one element per master
+    kBracketExpected = 17,
     kBadHexDigit = 22,
     kCancelled = 100,
   };
@@ -162,6 +174,19 @@ class PSFontReader {
   // The index of the first record with the number, or kNoSubroutine.
   uint16_t findSubroutine(uint16_t number) const;
 
+  // --- Type 1 fonts ---
+
+  // Reads the font program from the start: font information, Private values, encoding,
+  // subroutines and one glyph per charstring that interprets. Into `font` when one is given
+  // (its glyphs are replaced; after a failure the caller discards it), otherwise into a font
+  // of the reader's own, handed over by takeType1Font after success and destroyed after a
+  // failure. True when reading ended normally (status 0 or 10).
+  bool readType1Font(SubsetFont* font, const EncodingRegistry& encodings,
+                     ProgressCallback progress = {});
+  std::unique_ptr<SubsetFont> takeType1Font() { return std::move(ownFont_); }
+  // What the last readType1Font learnt that a subset font does not keep.
+  const Type1FontFacts& type1Facts() const { return type1Facts_; }
+
  private:
   void load(std::vector<uint8_t>&& bytes);
   void followSegments();
@@ -196,6 +221,44 @@ class PSFontReader {
   std::string definitionEndWord_ = "ND";
   std::vector<SubroutineRecord> subroutines_;
   std::unordered_map<uint16_t, uint16_t> subroutineIndex_;
+
+  // Type 1 font reading (ps_font_reader_type1*.cpp).
+  void readType1Key(int keyword);
+  void enterType1Eexec();
+  bool hexDigitsFollow();
+  bool readEncryptedBytes(std::span<uint8_t> bytes);
+  void readType1Subroutines();
+  void readType1CharStrings();
+  bool nextType1GlyphName(std::string& name);
+  void readType1Encoding();
+  void selectNamedType1Encoding(std::string_view name);
+  void readType1EncodingArray();
+  void readType1ZoneList(int keyword, std::span<int32_t> (*field)(PerMasterBlock&),
+                         uint16_t ZoneCounts::*count);
+  void readType1StemWidth(int keyword, int32_t PerMasterBlock::*field);
+  void readType1IntegerValue(int keyword, int32_t PerMasterBlock::*field);
+  void readType1BlueScale();
+  void readType1ForceBold();
+  bool writesMaster(int keyword) const;
+  void readDesignPositions();
+  void readDesignMap();
+  void readAxisTypes();
+  void readWeightVector();
+  void finishType1Font();
+  void nameType1Masters();
+  void buildSeacComposites();
+
+  SubsetFont* font_ = nullptr;
+  std::unique_ptr<SubsetFont> ownFont_;
+  const EncodingRegistry* encodings_ = nullptr;
+  Type1FontFacts type1Facts_;
+  int braceDepth_ = 0;
+  bool insidePrivate_ = false;
+  bool insideBlend_ = false;
+  // Keys whose per-master values came from the Private Blend dictionary: the plain value
+  // that may follow them is the blended default and must not overwrite them.
+  std::bitset<kPSKeywordCount + 1> blendedKeys_;
+  std::vector<CharstringGlyphRecord> glyphRecords_;  // one per glyph appended
 };
 
 }  // namespace sorvella

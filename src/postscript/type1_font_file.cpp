@@ -1,0 +1,18 @@
+#include "postscript/type1_font_file.h"
+
+#include "postscript/ps_font_reader.h"
+
+namespace sorvella {
+
+std::unique_ptr<SubsetFont> readType1Font(const std::filesystem::path& path,
+                                          const EncodingRegistry& encodings,
+                                          ProgressCallback progress, int* status) {
+  PSFontReader reader;
+  std::unique_ptr<SubsetFont> font;
+  if (reader.open(path) && reader.readType1Font(nullptr, encodings, std::move(progress)))
+    font = reader.takeType1Font();
+  if (status) *status = reader.status();
+  return font;
+}
+
+}  // namespace sorvella

@@ -1,0 +1,120 @@
+#include "support/peer_tools.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include "support/temp_folder.h"
+
+namespace sorvella::test {
+namespace {
+
+// One block per font: "font PATH", then one "Key value" line per key.
+constexpr char kDumpScript[] = R"(import sys
+from fontTools import t1Lib
+for path in sys.argv[1:]:
+    font = t1Lib.T1Font(path)
+    font.parse()
+    d = font.font
+    info = d.get("FontInfo", {})
+    print("font", path)
+    print("FontName", d["FontName"])
+    for key in ("FullName", "FamilyName", "Weight"):
+        print(key, info.get(key, ""))
+    print("ItalicAngle", repr(float(info.get("ItalicAngle", 0))))
+    print("isFixedPitch", int(bool(info.get("isFixedPitch", 0))))
+    print("UnderlinePosition", int(info.get("UnderlinePosition", 0)))
+    print("UnderlineThickness", int(info.get("UnderlineThickness", 0)))
+    print("BlueValues", *d["Private"].get("BlueValues", []))
+    print("glyphs", *d["CharStrings"].keys())
+)";
+
+std::string quoted(const std::string& text) {
+  std::string out = "'";
+  for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+}  // namespace
+
+std::string commandOutput(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return output;
+  char buffer[8192];
+  std::size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+  pclose(pipe);
+  return output;
+}
+
+std::map<std::string, PeerGlyphMetrics> txMetrics(const std::filesystem::path& font) {
+  std::map<std::string, PeerGlyphMetrics> metrics;
+  std::istringstream lines(
+      commandOutput(std::string(kTxPath) + " -mtx " + quoted(font) + " 2>/dev/null"));
+  std::string line;
+  while (std::getline(lines, line)) {
+    // glyph[0] {A,0x41,667,{17,0,653,729}}
+    const std::size_t open = line.find('{');
+    if (line.rfind("glyph[", 0) != 0 || open == std::string::npos) continue;
+    std::string fields = line.substr(open + 1);
+    for (char& c : fields)
+      if (c == ',' || c == '{' || c == '}') c = ' ';
+    std::istringstream in(fields);
+    std::string name, code;
+    PeerGlyphMetrics m;
+    int left, bottom, right, top;
+    if (!(in >> name >> code >> m.width >> left >> bottom >> right >> top)) continue;
+    m.box = {static_cast<int16_t>(left), static_cast<int16_t>(bottom), static_cast<int16_t>(right),
+             static_cast<int16_t>(top)};
+    metrics[name] = m;
+  }
+  return metrics;
+}
+
+std::map<std::string, PeerType1Font> fontToolsType1Fonts(
+    const std::vector<std::filesystem::path>& fonts) {
+  TempFolder folder;
+  writeFile(folder / "dump.py", kDumpScript);
+  std::string command = std::string(kSystemPython) + " " + quoted(folder / "dump.py");
+  for (const auto& font : fonts) command += " " + quoted(font);
+  std::istringstream lines(commandOutput(command + " 2>/dev/null"));
+
+  std::map<std::string, PeerType1Font> all;
+  PeerType1Font* current = nullptr;
+  std::string line;
+  while (std::getline(lines, line)) {
+    const std::size_t space = line.find(' ');
+    const std::string key = line.substr(0, space);
+    const std::string value = space == std::string::npos ? "" : line.substr(space + 1);
+    std::istringstream words(value);
+    if (key == "font") {
+      current = &all[value];
+    } else if (!current) {
+      continue;
+    } else if (key == "FontName") {
+      current->fontName = value;
+    } else if (key == "FullName") {
+      current->fullName = value;
+    } else if (key == "FamilyName") {
+      current->familyName = value;
+    } else if (key == "Weight") {
+      current->weight = value;
+    } else if (key == "ItalicAngle") {
+      current->italicAngle = std::strtod(value.c_str(), nullptr);
+    } else if (key == "isFixedPitch") {
+      current->isFixedPitch = std::atoi(value.c_str());
+    } else if (key == "UnderlinePosition") {
+      current->underlinePosition = std::atoi(value.c_str());
+    } else if (key == "UnderlineThickness") {
+      current->underlineThickness = std::atoi(value.c_str());
+    } else if (key == "BlueValues") {
+      for (int v; words >> v;) current->blueValues.push_back(v);
+    } else if (key == "glyphs") {
+      for (std::string name; words >> name;) current->glyphNames.push_back(name);
+    }
+  }
+  return all;
+}
+
+}  // namespace sorvella::test
