@@ -8,6 +8,7 @@
 #include "cli/dump_encoding.h"
 #include "cli/dump_index.h"
 #include "cli/dump_native_font.h"
+#include "cli/dump_type1_font.h"
 
 namespace sorvella::cli {
 
@@ -18,6 +19,7 @@ const std::vector<Dumper>& dumpers() {
       encodingDumper(),
       cmapDumper(),
       nativeFontDumper(),
+      type1FontDumper(),
   };
   return all;
 }

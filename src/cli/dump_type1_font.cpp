@@ -1,0 +1,55 @@
+#include "cli/dump_type1_font.h"
+
+#include <ostream>
+#include <string_view>
+
+#include "base/text_format.h"
+#include "cli/subset_font_description.h"
+#include "platform/data_location.h"
+#include "postscript/encoding_registry.h"
+#include "postscript/type1_font_file.h"
+
+namespace sorvella::cli {
+
+namespace {
+
+inline constexpr const char* kUnreadableType1 = "not a readable Type 1 font (status %i)";
+
+bool startsWith(std::span<const uint8_t> head, std::string_view prefix) {
+  return head.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), head.begin());
+}
+
+bool recognises(std::span<const uint8_t> head, const std::filesystem::path&) {
+  bool segmented = head.size() >= 2 && head[0] == 0x80 && head[1] == 0x01;
+  return segmented || startsWith(head, "%!PS-AdobeFont") || startsWith(head, "%!FontType1");
+}
+
+bool describe(const std::filesystem::path& path, const DumpOptions&, nlohmann::ordered_json& json,
+              std::string& error) {
+  // Named encodings and seac composites need the encoding files shipped with the program.
+  EncodingRegistry registry;
+  registry.scanFolder(dataFolder());
+  int status = 0;
+  std::unique_ptr<SubsetFont> font = readType1Font(path, registry, {}, &status);
+  if (!font) {
+    error = formatText(kUnreadableType1, status);
+    return false;
+  }
+  json["kind"] = "Type 1 font";
+  describeSubsetFont(*font, json);
+  return true;
+}
+
+void print(const nlohmann::ordered_json& json, std::ostream& out) {
+  out << "Type 1 font\n";
+  printSubsetFont(json, out);
+}
+
+}  // namespace
+
+const Dumper& type1FontDumper() {
+  static const Dumper d{"Type 1 font", recognises, describe, print};
+  return d;
+}
+
+}  // namespace sorvella::cli
