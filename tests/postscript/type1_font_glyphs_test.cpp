@@ -226,7 +226,7 @@ TEST_F(Type1SeacComposites, AccentedGlyphBecomesBaseAndShiftedAccent) {
 }
 
 TEST_F(Type1SeacComposites, CompositeShowsWhatTxShows) {
-  ASSERT_TRUE(std::filesystem::exists(test::kTxPath)) << test::kTxPath << " (afdko) is missing";
+  ASSERT_TRUE(std::filesystem::exists(test::kTx)) << test::kTx << " (afdko) is missing";
   // tx takes one line-end byte after eexec and would decrypt the LF of CR LF.
   source_.eexecLineEnd = "\n";
   test::TempFolder folder;

@@ -128,7 +128,7 @@ class UrwGlyphMetrics : public ::testing::Test {
   void expectTxMetrics(const std::string& name) {
     const fs::path path = fs::path(kFontFolder) / (name + ".pfb");
     ASSERT_TRUE(fs::exists(path)) << path << " (fonts-urw-base35) is missing";
-    ASSERT_TRUE(fs::exists(test::kTxPath)) << test::kTxPath << " (afdko) is missing";
+    ASSERT_TRUE(fs::exists(test::kTx)) << test::kTx << " (afdko) is missing";
     const auto peer = test::txMetrics(path);
     ASSERT_GT(peer.size(), 180u) << "tx -mtx gave no metrics for " << path;
     int status = -1;

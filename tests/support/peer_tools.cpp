@@ -51,7 +51,7 @@ std::string commandOutput(const std::string& command) {
 std::map<std::string, PeerGlyphMetrics> txMetrics(const std::filesystem::path& font) {
   std::map<std::string, PeerGlyphMetrics> metrics;
   std::istringstream lines(
-      commandOutput(std::string(kTxPath) + " -mtx " + quoted(font) + " 2>/dev/null"));
+      commandOutput(std::string(kTx) + " -mtx " + quoted(font) + " 2>/dev/null"));
   std::string line;
   while (std::getline(lines, line)) {
     // glyph[0] {A,0x41,667,{17,0,653,729}}

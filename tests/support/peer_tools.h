@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "glyph/geometry.h"
+#include "support/peer_tool.h"
 
 namespace sorvella::test {
 
-inline constexpr char kTxPath[] = "/usr/libexec/afdko/tx";
-inline constexpr char kSystemPython[] = "/usr/bin/python3";
 
 // Standard output of a shell command; "" when it cannot be started.
 std::string commandOutput(const std::string& command);
