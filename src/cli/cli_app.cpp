@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/dump_command.h"
+#include "cli/subcommand.h"
 
 namespace sorvella::cli {
 
@@ -22,6 +23,11 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                  "List every character record (font, glyph, CID) of an index file");
   dump->add_flag("--map", dumpOptions.map, "List every mapping (code, CID) of a CMap");
 
+  std::vector<Subcommand> commands;
+  addFontFolderCommands(app, commands);
+  addSubsetFontCommands(app, commands);
+  addArrangementCommands(app, commands);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -36,6 +42,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   }
 
   if (dump->parsed()) return dumpFile(dumpPath, dumpOptions, out, err);
+  for (const Subcommand& command : commands)
+    if (command.command->parsed()) return command.run(out, err);
   return 2;
 }
 

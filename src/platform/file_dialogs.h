@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace sorvella {
 
@@ -27,6 +28,13 @@ class FileDialogs {
   virtual ~FileDialogs() = default;
   // The chosen file, or nothing when the dialog was cancelled.
   virtual std::optional<std::filesystem::path> choose(const FileDialogRequest& request) = 0;
+  // An open dialog that lets the user pick several files, in the order chosen; empty when it
+  // was cancelled. Platforms without multiple selection offer one file.
+  virtual std::vector<std::filesystem::path> chooseFiles(const FileDialogRequest& request) {
+    std::optional<std::filesystem::path> one = choose(request);
+    if (!one) return {};
+    return {*one};
+  }
 };
 
 }  // namespace sorvella

@@ -16,6 +16,11 @@ class ScriptedFileDialogs : public FileDialogs {
     answers_.push_back(std::move(answer));
   }
 
+  // The next multiple-selection dialog returns these paths (none cancels it).
+  void scriptFiles(std::vector<std::filesystem::path> answer) {
+    multiAnswers_.push_back(std::move(answer));
+  }
+
   const std::vector<FileDialogRequest>& requests() const { return requests_; }
 
   std::optional<std::filesystem::path> choose(const FileDialogRequest& request) override {
@@ -26,7 +31,16 @@ class ScriptedFileDialogs : public FileDialogs {
     return answer;
   }
 
+  std::vector<std::filesystem::path> chooseFiles(const FileDialogRequest& request) override {
+    if (multiAnswers_.empty()) return FileDialogs::chooseFiles(request);
+    requests_.push_back(request);
+    std::vector<std::filesystem::path> answer = std::move(multiAnswers_.front());
+    multiAnswers_.pop_front();
+    return answer;
+  }
+
  private:
+  std::deque<std::vector<std::filesystem::path>> multiAnswers_;
   std::deque<std::optional<std::filesystem::path>> answers_;
   std::vector<FileDialogRequest> requests_;
 };

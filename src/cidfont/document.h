@@ -1,0 +1,172 @@
+// The open CID font document and its commands (New, Open, Save, Import, Export, the subset
+// font commands), written against the platform's dialogs so that the GUI, the batch tool and
+// the tests run the same code.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "cidfont/cid_font.h"
+#include "cidfont/document_environment.h"
+#include "cmap/cmap_commands.h"
+
+namespace sorvella {
+
+namespace document_text {
+// New.
+inline constexpr const char* kNewTitle = "Creating CID font";
+inline constexpr const char* kNewText =
+    "You are creating a new CID-keyed font. It may include many subset fonts that will be "
+    "converted to internal format and stored in one directory. Please enter a name for this "
+    "directory.";
+// Open.
+inline constexpr const char* kOpenFilter = "Sorvella Fonts (*.sqf)|*.sqf||";
+inline constexpr const char* kIndexExtension = "sqf";
+inline constexpr const char* kMissingFilesIntro =
+    "Sorvella can't find the following subset font files:";
+inline constexpr const char* kMissingFilesQuestion = "What do you want to do?";
+inline constexpr const char* kMissingFileName = "%s.VTB";
+inline constexpr const char* kDeleteFonts = "&Delete fonts";
+inline constexpr const char* kIgnore = "&Ignore";
+inline constexpr const char* kRetry = "Retry";
+inline constexpr const char* kCancel = "Cancel";
+inline constexpr const char* kIndexUnreadable = "The index file %s can't be read.";
+// Save.
+inline constexpr const char* kEditedFontQuestion =
+    "Base font %s is modified and should be saved. Do you want to save this font?";
+inline constexpr const char* kYes = "&Yes";
+inline constexpr const char* kNo = "&No";
+inline constexpr const char* kIndexNotWritten =
+    "The index file %s could not be written. The previous file is unchanged.";
+// Import.
+inline constexpr const char* kImportTitle = "Import CID font";
+inline constexpr const char* kImportFilterWithIndex =
+    "CID Fonts Files (*.cid)|*.cid|TrueType Fonts (*.ttf)|*.ttf|Sorvella Index Files "
+    "(*.sci)|*.sci||";
+inline constexpr const char* kImportFilter =
+    "CID Fonts Files (*.cid)|*.cid|TrueType Fonts (*.ttf)|*.ttf||";
+inline constexpr const char* kImportCidText =
+    "You are importing a CID-keyed font that can contain many subset fonts. All these fonts "
+    "will be converted to internal format and placed into a subdirectory called %s.";
+inline constexpr const char* kImportTrueTypeText =
+    "You are importing a TrueType font that can contain many characters. The characters will "
+    "be divided into several fonts. These fonts will be placed into the CID font folder with "
+    "the name %s.";
+inline constexpr const char* kImportCidProgressTitle = "Importing CID Font";
+inline constexpr const char* kProcessingCidGlyphs = "Processing CID glyphs...";
+// Export.
+inline constexpr const char* kExportTitle = "Export CID font";
+inline constexpr const char* kExportFilter =
+    "CID Fonts Files (*.cid)|*.cid|Sorvella Index Files (*.sci)|*.sci||";
+inline constexpr const char* kExportCidProgressTitle = "Exporting CID Font";
+inline constexpr const char* kTextIndexNotWritten = "The index file %s could not be written.";
+inline constexpr const char* kExportSubsetTitle = "Export Subset Font";
+inline constexpr const char* kExportSubsetFilter =
+    "Type 1 binary (*.pfb)|*.pfb|Vidazud 3.0 (*.vtb)|*.vtb||";
+inline constexpr const char* kExportType1Progress = "Exporting Type 1 Font";
+inline constexpr const char* kSubsetFontUnreadable = "The subset font file %s can't be read.";
+inline constexpr const char* kFileNotWritten = "The file %s could not be written.";
+// Add Base Font.
+inline constexpr const char* kAddTitle = "Add Base Font";
+inline constexpr const char* kAddFilter =
+    "All Font Files|*.pfb;*.vtb;*.ttf|Type 1 binary (*.pfb)|*.pfb|TrueType (*.ttf)|*.ttf|Vidazud "
+    "3.0 (*.vtb)|*.vtb||";
+inline constexpr const char* kAddingCharacters = "Adding characters...";
+inline constexpr const char* kAddingType1 = "Adding Type 1 Font";
+inline constexpr const char* kAddingNative = "Adding Vantrel Font";
+inline constexpr const char* kAddingTrueType = "Adding TrueType Font";
+inline constexpr const char* kTrueTypeTooLarge =
+    "This TrueType font includes more than 1000 characters. Try to Import it instead of Adding "
+    "it.\nWhat do you want to do now?";
+inline constexpr const char* kProceed = "&Proceed";
+inline constexpr const char* kFontUnreadable = "%s can't be read as a base font. It is skipped.";
+// Remove.
+inline constexpr const char* kRemoveQuestion =
+    "Are you sure you want to remove font %s? If you are not completely sure, leave the "
+    "following check box clear and later you may add the deleted font again.";
+inline constexpr const char* kRemoveTitle = "Remove Font";
+inline constexpr const char* kDeleteFileCheck = "Delete font file from the disk";
+inline constexpr const char* kRemoveButton = "&Remove";
+// Importers and exporters that are not part of this build.
+inline constexpr const char* kNotAvailable = "%s files can't be handled by this build of Sorvella.";
+}  // namespace document_text
+
+// Which subset font commands the page offers.
+struct SubsetFontCommandStates {
+  bool add = false, newFont = false, lockCheck = false;  // a CID font is loaded
+  bool edit = false, exportFont = false;                 // it has subset fonts
+  bool remove = false;                                   // the selected font is not locked
+};
+
+class Document {
+ public:
+  explicit Document(DocumentEnvironment environment);
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
+  CCidFont* font() const { return font_.get(); }
+  const std::filesystem::path& folder() const { return folder_; }
+  CMapCommands& cmaps() { return cmaps_; }
+
+  // Save prompts: false when the user cancelled. mayExit runs both, the CID font's first.
+  bool savePrompt();
+  bool cmapSavePrompt();
+  bool mayExit();
+
+  // Commands; each returns whether it went through (false on cancel or failure).
+  bool New();
+  bool Open();
+  // Open after its file dialog, as the command line does.
+  bool openIndexFile(const std::filesystem::path& file);
+  bool Save();
+  bool Import();
+  bool Export();
+  bool AddBaseFont();
+  // The files in the order given; those that cannot be read are skipped with a message.
+  // Returns how many were added.
+  int addBaseFontFiles(std::span<const std::filesystem::path> files);
+  bool NewSubsetFont();
+  bool Remove(int32_t font);
+  bool ExportSubsetFont(int32_t font);
+
+  // Lock flags.
+  void setLocked(int32_t font, bool locked);
+  void setAllLocked(bool locked);
+  SubsetFontCommandStates commandStates(int32_t selectedFont) const;
+
+  // The add-subset-font operation into the current CID font (place-by-name off).
+  int32_t addSubsetFont(SubsetFont& font);
+  // Stores the Font Info page in the CID font.
+  void applyFontInfoPage();
+  // When the CID font was last created, opened or saved, in the clock's seconds.
+  int64_t lastSaveTime() const { return lastSaveTime_; }
+
+ private:
+  int64_t now() const;
+  void changed() const;
+  void closeWindows() const;
+  void replaceFont(std::unique_ptr<CCidFont> font, std::filesystem::path folder);
+  bool checkSubsetFontFiles();
+  bool saveEditedFont();
+  bool writeIndex();
+  std::optional<std::filesystem::path> chooseFontFolder(const std::string& title,
+                                                        const std::string& text,
+                                                        const std::string& proposedName);
+  bool importTextIndex(const std::filesystem::path& file);
+  bool importCidFont(const std::filesystem::path& file);
+  bool notAvailable(const std::filesystem::path& file);
+  std::unique_ptr<SubsetFont> readBaseFont(const std::filesystem::path& file);
+  bool writeSubsetFontAs(int32_t font, const std::filesystem::path& file);
+
+  DocumentEnvironment env_;
+  std::unique_ptr<CCidFont> font_;
+  std::filesystem::path folder_;
+  int64_t lastSaveTime_ = 0;
+  CMapCommands cmaps_;
+};
+
+}  // namespace sorvella

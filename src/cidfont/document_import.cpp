@@ -1,0 +1,122 @@
+// Import (text index files now, CIDFont files through their hook) and Export of the CID font.
+#include <algorithm>
+#include <cctype>
+
+#include "base/text_format.h"
+#include "cidfont/document.h"
+#include "cidfont/font_folder.h"
+#include "cidfont/remembered_folders.h"
+#include "cidfont/subset_font_adding.h"
+#include "cidfont/text_index_file.h"
+#include "cmap/cmap_commands.h"
+
+namespace sorvella {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string lowerExtension(const fs::path& file) {
+  std::string ext = file.extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext;
+}
+
+}  // namespace
+
+bool Document::Import() {
+  if (!savePrompt()) return false;
+  FileDialogRequest request;
+  request.mode = FileDialogRequest::Mode::kOpen;
+  request.title = document_text::kImportTitle;
+  request.filter = font_ ? document_text::kImportFilterWithIndex : document_text::kImportFilter;
+  request.fileMustExist = true;
+  request.initialFolder = getFolder(env_.profile, kImportFromFolderKey);
+  if (request.initialFolder.empty())
+    request.initialFolder = env_.programFile.parent_path() / kSamplesFolder;
+  std::optional<fs::path> file = env_.fileDialogs.choose(request);
+  if (!file) return false;
+
+  std::string ext = lowerExtension(*file);
+  if (ext == ".sci" && font_) return importTextIndex(*file);
+  if (ext != ".cid") return notAvailable(*file);
+  setFolder(env_.profile, kImportFromFolderKey, file->parent_path());
+  return importCidFont(*file);
+}
+
+bool Document::importTextIndex(const fs::path& file) {
+  closeWindows();
+  TextIndexStatus status = ImportTextIndex(*font_, file);
+  if (status != kTextIndexOk) {
+    env_.prompts.tell(status == kTextIndexNoFontMatches ? kIncompatibleIndexMessage
+                                                        : kInvalidCMapMessage);
+    return false;
+  }
+  changed();
+  return true;
+}
+
+bool Document::importCidFont(const fs::path& file) {
+  if (!env_.hooks.importCidFont) return notAvailable(file);
+  std::string name = file.stem().string();
+  std::optional<fs::path> folder = chooseFontFolder(
+      document_text::kImportTitle, formatText(document_text::kImportCidText, name.c_str()), name);
+  if (!folder) return false;
+
+  closeWindows();
+  replaceFont(nullptr, {});
+  changed();
+  SubsetFontAdding how{true, env_.options.fitAscender, env_.options.fitDescender};
+  std::unique_ptr<CCidFont> imported;
+  {
+    WaitCursor wait(env_.busy);
+    ProgressBox progress(env_.busy, document_text::kImportCidProgressTitle,
+                         document_text::kProcessingCidGlyphs);
+    auto add = [&](CCidFont& cidFont, SubsetFont& font) {
+      if (sorvella::addSubsetFont(cidFont, *folder, font, how) >= 0) return true;
+      const std::string& fontName = font.info().fontName();
+      env_.prompts.tell(formatText(kSubsetFontNotWrittenMessage,
+                                   fontName.empty() ? kUntitledFontName : fontName.c_str()));
+      return false;
+    };
+    imported = env_.hooks.importCidFont(file, add, progress.callback());
+  }
+  if (!imported) return false;
+
+  replaceFont(std::move(imported), *folder);
+  for (int32_t f = 0; f < font_->subsetFontCount(); ++f) font_->setLocked(f, true);
+  font_->Refresh();
+  font_->RebuildTables();
+  // The page still shows the old font, so it is not applied to the imported one.
+  bool saved = writeIndex();
+  changed();
+  return saved;
+}
+
+bool Document::Export() {
+  if (!font_) return false;
+  applyFontInfoPage();
+  FileDialogRequest request;
+  request.mode = FileDialogRequest::Mode::kSave;
+  request.title = document_text::kExportTitle;
+  request.filter = document_text::kExportFilter;
+  request.defaultExtension = "cid";
+  request.overwritePrompt = true;
+  std::optional<fs::path> file = env_.fileDialogs.choose(request);
+  if (!file) return false;
+
+  if (lowerExtension(*file) == ".sci") {
+    if (WriteTextIndex(*font_, *file)) return true;
+    env_.prompts.tell(formatText(document_text::kTextIndexNotWritten, file->string().c_str()));
+    return false;
+  }
+  if (!env_.hooks.exportCidFont) return notAvailable(*file);
+  ProgressBox progress(env_.busy, document_text::kExportCidProgressTitle,
+                       document_text::kProcessingCidGlyphs);
+  font_->Refresh();
+  env_.hooks.exportCidFont(*file, *font_, folder_, progress.callback());
+  return true;
+}
+
+}  // namespace sorvella

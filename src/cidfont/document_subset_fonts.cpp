@@ -1,0 +1,187 @@
+// The "Subset Fonts" page's commands: Add, New..., Remove and Export....
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+#include "base/text_format.h"
+#include "cidfont/document.h"
+#include "cidfont/font_folder.h"
+#include "cidfont/new_subset_font.h"
+#include "cidfont/remembered_folders.h"
+#include "cidfont/subset_font_adding.h"
+#include "glyph/native_font_file.h"
+
+namespace sorvella {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string lowerExtension(const fs::path& file) {
+  std::string ext = file.extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext;
+}
+
+}  // namespace
+
+bool Document::AddBaseFont() {
+  if (!font_) return false;
+  FileDialogRequest request;
+  request.mode = FileDialogRequest::Mode::kOpen;
+  request.title = document_text::kAddTitle;
+  request.filter = document_text::kAddFilter;
+  request.fileMustExist = true;
+  request.initialFolder = getFolder(env_.profile, kAddBaseFontFolderKey);
+  std::vector<fs::path> files = env_.fileDialogs.chooseFiles(request);
+  if (files.empty()) return false;
+  setFolder(env_.profile, kAddBaseFontFolderKey, files.front().parent_path());
+  return addBaseFontFiles(files) > 0;
+}
+
+int Document::addBaseFontFiles(std::span<const fs::path> files) {
+  if (!font_) return 0;
+  int added = 0;
+  for (const fs::path& file : files) {
+    std::unique_ptr<SubsetFont> font = readBaseFont(file);
+    if (font && addSubsetFont(*font) >= 0) ++added;
+  }
+  if (added > 0) {
+    font_->Refresh();
+    font_->RebuildTables();
+    font_->setModified(true);
+  }
+  changed();
+  return added;
+}
+
+std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file) {
+  std::string ext = lowerExtension(file);
+  std::unique_ptr<SubsetFont> font;
+  if (ext == ".vtb") {
+    ProgressBox progress(env_.busy, document_text::kAddingNative, document_text::kAddingCharacters);
+    font = ReadNativeFont(file);
+  } else if (ext == ".pfb") {
+    if (!env_.hooks.readType1Font) return notAvailable(file), nullptr;
+    ProgressBox progress(env_.busy, document_text::kAddingType1, document_text::kAddingCharacters);
+    font = env_.hooks.readType1Font(file, progress.callback());
+  } else if (ext == ".ttf") {
+    if (!env_.hooks.readTrueTypeFont) return notAvailable(file), nullptr;
+    ProgressBox progress(env_.busy, document_text::kAddingTrueType,
+                         document_text::kAddingCharacters);
+    font = std::make_unique<SubsetFont>();
+    int result = env_.hooks.readTrueTypeFont(file, *font, true, progress.callback());
+    if (result == 2) {
+      int answer = env_.prompts.ask(document_text::kTrueTypeTooLarge, kProgramTitle,
+                                    {document_text::kProceed, document_text::kCancel});
+      if (answer != 0) return nullptr;
+      font = std::make_unique<SubsetFont>();
+      result = env_.hooks.readTrueTypeFont(file, *font, false, progress.callback());
+    }
+    if (result != 0) font.reset();
+  } else {
+    return notAvailable(file), nullptr;
+  }
+  if (!font) env_.prompts.tell(formatText(document_text::kFontUnreadable, file.string().c_str()));
+  return font;
+}
+
+bool Document::NewSubsetFont() {
+  if (!font_) return false;
+  TextInputRequest request{
+      new_subset_font_text::kTitle,
+      new_subset_font_text::kLabel,
+      kUntitledFontName,
+      {new_subset_font_text::kNoSpacesHint, new_subset_font_text::kAlphanumericHint}};
+  std::optional<std::string> typed = env_.inputs.askText(request);
+  if (!typed) return false;
+  std::unique_ptr<SubsetFont> font = makeEmptySubsetFont(newSubsetFontName(*typed));
+
+  if (env_.indexFontKeysHeld && env_.indexFontKeysHeld()) {
+    NumberFieldsRequest fields{new_subset_font_text::kIndexFontTitle,
+                               new_subset_font_text::kIndexFontText,
+                               {new_subset_font_text::kFirstIndex, new_subset_font_text::kLastIndex,
+                                new_subset_font_text::kCount},
+                               {0, 0, 0},
+                               [](std::size_t changedField, std::vector<uint32_t>& values) {
+                                 IndexFontFields f{values[0], values[1], values[2]};
+                                 if (changedField == 0) f.setFirst(values[0]);
+                                 if (changedField == 1) f.setLast(values[1]);
+                                 if (changedField == 2) f.setCount(values[2]);
+                                 values = {f.first, f.last, f.count};
+                               }};
+    std::optional<std::vector<uint32_t>> values = env_.inputs.askNumbers(fields);
+    if (values && values->size() == 3) {
+      if (!env_.hooks.makeIndexGlyphs) {
+        env_.prompts.tell(
+            formatText(document_text::kNotAvailable, new_subset_font_text::kIndexFontTitle));
+      } else {
+        env_.hooks.makeIndexGlyphs(*font, (*values)[0], (*values)[1]);
+      }
+    }
+  }
+  if (addSubsetFont(*font) < 0) return false;
+  font_->Refresh();
+  font_->RebuildTables();
+  changed();
+  return true;
+}
+
+bool Document::Remove(int32_t font) {
+  if (!commandStates(font).remove) return false;
+  const SubsetFontEntry& entry = font_->subsetFont(font);
+  std::string name = entry.name().empty() ? kUntitledFontName : entry.name();
+  CheckBoxQuestion question{formatText(document_text::kRemoveQuestion, name.c_str()),
+                            document_text::kRemoveTitle,
+                            document_text::kDeleteFileCheck,
+                            {document_text::kRemoveButton, document_text::kCancel}};
+  CheckBoxAnswer answer = env_.inputs.askWithCheckBox(question);
+  if (answer.button != 0) return false;
+  if (env_.closeFontWindows) env_.closeFontWindows(font);
+  if (answer.checked) {
+    std::error_code ec;
+    fs::remove(SubsetFontFilePath(folder_, entry.fileStem()), ec);
+  }
+  font_->Refresh();
+  font_->RemoveFont(font);
+  font_->RebuildTables();
+  changed();
+  return true;
+}
+
+bool Document::ExportSubsetFont(int32_t font) {
+  if (!font_ || font < 0 || font >= font_->subsetFontCount()) return false;
+  FileDialogRequest request;
+  request.mode = FileDialogRequest::Mode::kSave;
+  request.title = document_text::kExportSubsetTitle;
+  request.filter = document_text::kExportSubsetFilter;
+  request.defaultExtension = "pfb";
+  request.overwritePrompt = true;
+  std::optional<fs::path> file = env_.fileDialogs.choose(request);
+  if (!file) return false;
+  return writeSubsetFontAs(font, *file);
+}
+
+bool Document::writeSubsetFontAs(int32_t font, const fs::path& file) {
+  bool type1 = lowerExtension(file) != ".vtb";
+  if (type1 && !env_.hooks.exportType1Font) return notAvailable(file);
+  fs::path source = SubsetFontFilePath(folder_, font_->subsetFont(font).fileStem());
+  std::unique_ptr<SubsetFont> subsetFont = ReadNativeFont(source);
+  if (!subsetFont) {
+    env_.prompts.tell(formatText(document_text::kSubsetFontUnreadable, source.string().c_str()));
+    return false;
+  }
+  bool written;
+  if (type1) {
+    ProgressBox progress(env_.busy, document_text::kExportType1Progress, {});
+    written = env_.hooks.exportType1Font(file, *subsetFont, progress.callback());
+  } else {
+    written = WriteNativeFont(file, *subsetFont, native_font_flag::kFullInfo);
+  }
+  if (!written)
+    env_.prompts.tell(formatText(document_text::kFileNotWritten, file.string().c_str()));
+  return written;
+}
+
+}  // namespace sorvella

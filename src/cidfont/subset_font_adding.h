@@ -1,0 +1,34 @@
+// The add-subset-font operation shared by Add Base Font, New subset font and the importers: the
+// font gets a file in the font folder and one character record per glyph slot.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "cidfont/cid_font.h"
+#include "glyph/subset_font.h"
+
+namespace sorvella {
+
+inline constexpr const char* kUntitledFontName = "Untitled";
+inline constexpr const char* kPlaceByNamePrefix = "CID-";
+inline constexpr const char* kSubsetFontNotWrittenMessage =
+    "The subset font %s could not be written into the font folder. It was not added.";
+
+struct SubsetFontAdding {
+  bool placeByName = false;  // on while an import runs
+  int fitAscender = 900;     // the thumbnails' fit, from the options
+  int fitDescender = -200;
+};
+
+// The CID a glyph name such as "CID-1234" gives, or -1.
+int32_t cidFromGlyphName(const std::string& name);
+
+// Writes the font as <folder>/<new stem>.vtb, appends its entry (FontName or "Untitled", one
+// character per slot, not locked) and its records, then empties the font's slots. Returns the
+// new font number, or -1 when the file could not be written or the list is full; the CID
+// font is then unchanged. The caller rebuilds the tables.
+int32_t addSubsetFont(CCidFont& cidFont, const std::filesystem::path& folder, SubsetFont& font,
+                      const SubsetFontAdding& how);
+
+}  // namespace sorvella

@@ -1,0 +1,48 @@
+#include "cli/document_session.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "base/text_format.h"
+
+namespace sorvella::cli {
+
+DocumentHooks cliDocumentHooks() {
+  return {};
+}
+
+void addOpenOptions(CLI::App& command, std::filesystem::path& index, OpenOptions& options) {
+  command.add_option("FONT", index, "The binary index file (.sqf) of the CID font")->required();
+  command
+      .add_option("--missing", options.missing,
+                  "What to do when subset font files are missing: delete the fonts or ignore")
+      ->check(CLI::IsMember({"delete", "ignore"}));
+}
+
+DocumentSession::DocumentSession(std::ostream& err)
+    : err_(err), prompts_(err), busy_(err), document_(environment()) {}
+
+DocumentEnvironment DocumentSession::environment() {
+  DocumentEnvironment env(prompts_, files_, folders_, inputs_, busy_, profile_, options_);
+  env.hooks = cliDocumentHooks();
+  return env;
+}
+
+bool DocumentSession::open(const std::filesystem::path& index, const OpenOptions& options) {
+  if (options.missing == "delete") prompts_.prefer(document_text::kDeleteFonts);
+  if (options.missing == "ignore") prompts_.prefer(document_text::kIgnore);
+  return document_.openIndexFile(std::filesystem::absolute(index));
+}
+
+std::optional<int32_t> DocumentSession::fontNumber(const std::string& text, bool allowAll) {
+  if (allowAll && text == "all") return -1;
+  int32_t n = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+  if (ec == std::errc() && end == text.data() + text.size() && n >= 1 &&
+      n <= font().subsetFontCount())
+    return n - 1;
+  err_ << formatText(kNoSuchSubsetFont, text.c_str()) << '\n';
+  return std::nullopt;
+}
+
+}  // namespace sorvella::cli

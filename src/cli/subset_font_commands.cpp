@@ -1,0 +1,130 @@
+// add, new-font, remove, lock, unlock and export-font: the subset fonts of a CID font.
+#include <cctype>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "base/text_format.h"
+#include "cli/document_session.h"
+#include "cli/dump_command.h"
+#include "cli/subcommand.h"
+
+namespace sorvella::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Arguments {
+  fs::path index;
+  OpenOptions open;
+  std::vector<fs::path> files;
+  std::string name;
+  std::string font;
+  bool deleteFile = false;
+};
+
+void addAdd(CLI::App& app, std::vector<Subcommand>& commands) {
+  auto args = std::make_shared<Arguments>();
+  CLI::App* command = app.add_subcommand("add", "Add base fonts (.vtb, .pfb) as subset fonts");
+  addOpenOptions(*command, args->index, args->open);
+  command->add_option("FILE", args->files, "The font files, added in this order")->required();
+  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+                        DocumentSession session(err);
+                        if (!session.open(args->index, args->open)) return 1;
+                        // The fonts that were read are kept even when others were skipped.
+                        int added = session.document().addBaseFontFiles(args->files);
+                        bool saved = added == 0 || session.save();
+                        return saved && added == static_cast<int>(args->files.size()) ? 0 : 1;
+                      }});
+}
+
+void addNewFont(CLI::App& app, std::vector<Subcommand>& commands) {
+  auto args = std::make_shared<Arguments>();
+  CLI::App* command = app.add_subcommand("new-font", "Add a new, empty subset font");
+  addOpenOptions(*command, args->index, args->open);
+  command->add_option("NAME", args->name, "The new font's name")->required();
+  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+                        DocumentSession session(err);
+                        if (!session.open(args->index, args->open)) return 1;
+                        session.inputs().answerText(args->name);
+                        return session.document().NewSubsetFont() && session.save() ? 0 : 1;
+                      }});
+}
+
+void addRemove(CLI::App& app, std::vector<Subcommand>& commands) {
+  auto args = std::make_shared<Arguments>();
+  CLI::App* command = app.add_subcommand("remove", "Remove a subset font");
+  addOpenOptions(*command, args->index, args->open);
+  command->add_option("N", args->font, "The subset font's number, from 1")->required();
+  command->add_flag("--delete-file", args->deleteFile, "Also delete the font's file");
+  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+                        DocumentSession session(err);
+                        if (!session.open(args->index, args->open)) return 1;
+                        std::optional<int32_t> font = session.fontNumber(args->font, false);
+                        if (!font) return 1;
+                        if (session.font().subsetFont(*font).locked) {
+                          err << formatText(kLockedSubsetFont, *font + 1) << '\n';
+                          return 1;
+                        }
+                        session.inputs().answerCheckBox(document_text::kRemoveButton,
+                                                        args->deleteFile);
+                        return session.document().Remove(*font) && session.save() ? 0 : 1;
+                      }});
+}
+
+void addLock(CLI::App& app, std::vector<Subcommand>& commands, const char* name, bool locked) {
+  auto args = std::make_shared<Arguments>();
+  CLI::App* command = app.add_subcommand(
+      name, locked ? "Lock a subset font, or all of them" : "Unlock a subset font, or all");
+  addOpenOptions(*command, args->index, args->open);
+  command->add_option("N", args->font, "The subset font's number, from 1, or all")->required();
+  commands.push_back({command, [args, locked](std::ostream&, std::ostream& err) {
+                        DocumentSession session(err);
+                        if (!session.open(args->index, args->open)) return 1;
+                        std::optional<int32_t> font = session.fontNumber(args->font, true);
+                        if (!font) return 1;
+                        if (*font < 0)
+                          session.document().setAllLocked(locked);
+                        else
+                          session.document().setLocked(*font, locked);
+                        return session.save() ? 0 : 1;
+                      }});
+}
+
+void addExportFont(CLI::App& app, std::vector<Subcommand>& commands) {
+  auto args = std::make_shared<Arguments>();
+  CLI::App* command =
+      app.add_subcommand("export-font", "Write a subset font as a .pfb or .vtb file");
+  addOpenOptions(*command, args->index, args->open);
+  command->add_option("N", args->font, "The subset font's number, from 1")->required();
+  command->add_option("OUT", args->name, "The file to write (.pfb or .vtb)")->required();
+  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+                        fs::path out = args->name;
+                        std::string ext = out.extension().string();
+                        for (char& c : ext) c = static_cast<char>(std::tolower(c));
+                        if (ext != ".pfb" && ext != ".vtb") {
+                          err << formatText(kUnknownKindMessage, out.c_str()) << '\n';
+                          return 2;
+                        }
+                        DocumentSession session(err);
+                        if (!session.open(args->index, args->open)) return 1;
+                        std::optional<int32_t> font = session.fontNumber(args->font, false);
+                        if (!font) return 1;
+                        session.files().answer(out);
+                        return session.document().ExportSubsetFont(*font) ? 0 : 1;
+                      }});
+}
+
+}  // namespace
+
+void addSubsetFontCommands(CLI::App& app, std::vector<Subcommand>& commands) {
+  addAdd(app, commands);
+  addNewFont(app, commands);
+  addRemove(app, commands);
+  addLock(app, commands, "lock", true);
+  addLock(app, commands, "unlock", false);
+  addExportFont(app, commands);
+}
+
+}  // namespace sorvella::cli

@@ -1,0 +1,83 @@
+// A document with every dialog scripted, a fixed clock and a settings file of its own, for
+// the tests of the document commands.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cidfont/document.h"
+#include "platform/headless/memory_profile.h"
+#include "platform/headless/recording_busy_indicator.h"
+#include "platform/headless/scripted_file_dialogs.h"
+#include "platform/headless/scripted_folder_dialog.h"
+#include "platform/headless/scripted_input_dialogs.h"
+#include "platform/headless/scripted_prompts.h"
+#include "support/sample_subset_font.h"
+#include "support/temp_folder.h"
+
+namespace sorvella::test {
+
+class DocumentTest : public ::testing::Test {
+ protected:
+  DocumentEnvironment environment() {
+    DocumentEnvironment env(prompts_, dialogs_, folders_, inputs_, busy_, profile_, options_);
+    env.programFile = folder_ / "program" / "sorvella";
+    env.hooks = hooks_;
+    env.clock = [this] { return clock_; };
+    env.closeWindows = [this] { ++windowsClosed_; };
+    env.closeFontWindows = [this](int32_t f) { closedFonts_.push_back(f); };
+    env.changed = [this] { ++changes_; };
+    env.editedFont = [this] { return &edited_; };
+    env.fontInfoPage = [this] { return page_; };
+    env.indexFontKeysHeld = [this] { return indexKeys_; };
+    return env;
+  }
+
+  // A document that sees the hooks and settings as they are now.
+  void rebuild() { document_ = std::make_unique<Document>(environment()); }
+
+  // A new, empty CID font in <temp>/<name>.
+  void makeNewFont(const std::string& name = "MINCHO") {
+    folders_.script(FontFolderChoice{folder_.path(), name, false});
+    ASSERT_TRUE(document_->New());
+  }
+
+  // Adds sample fonts of the given glyph counts through the document.
+  void addFonts(const std::vector<int>& glyphCounts) {
+    std::vector<std::filesystem::path> files;
+    for (std::size_t i = 0; i < glyphCounts.size(); ++i) {
+      std::vector<std::string> names;
+      for (int g = 0; g < glyphCounts[i]; ++g) names.push_back("g" + std::to_string(g));
+      files.push_back(writeSampleFont(folder_ / ("in" + std::to_string(i) + ".vtb"),
+                                      "Font" + std::to_string(i + 1), names));
+    }
+    ASSERT_EQ(document_->addBaseFontFiles(files), static_cast<int>(files.size()));
+  }
+
+  const ScriptedPrompts::Shown& onlyBox() {
+    EXPECT_EQ(prompts_.shown().size(), 1u);
+    return prompts_.shown().back();
+  }
+
+  TempFolder folder_;
+  ScriptedPrompts prompts_;
+  ScriptedFileDialogs dialogs_;
+  ScriptedFolderDialog folders_;
+  ScriptedInputDialogs inputs_;
+  RecordingBusyIndicator busy_;
+  MemoryProfile profile_;
+  Options options_;
+  DocumentHooks hooks_;
+  EditedSubsetFont edited_;
+  std::optional<FontInfoFields> page_;
+  bool indexKeys_ = false;
+  int64_t clock_ = 1000;
+  int windowsClosed_ = 0;
+  int changes_ = 0;
+  std::vector<int32_t> closedFonts_;
+  std::unique_ptr<Document> document_ = std::make_unique<Document>(environment());
+};
+
+}  // namespace sorvella::test
