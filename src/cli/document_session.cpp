@@ -4,11 +4,19 @@
 #include <ostream>
 
 #include "base/text_format.h"
+#include "cidfont/standard_document_hooks.h"
+#include "platform/data_location.h"
 
 namespace sorvella::cli {
 
 DocumentHooks cliDocumentHooks() {
-  return {};
+  // Encoding files are found once, beside the program.
+  static const EncodingRegistry registry = [] {
+    EncodingRegistry r;
+    r.scanFolder(dataFolder());
+    return r;
+  }();
+  return standardDocumentHooks(registry);
 }
 
 void addOpenOptions(CLI::App& command, std::filesystem::path& index, OpenOptions& options) {

@@ -1,0 +1,38 @@
+#include "cidfont/standard_document_hooks.h"
+
+#include <memory>
+
+#include "cidfont/font_folder.h"
+#include "glyph/native_font_file.h"
+#include "postscript/cid_font_writer.h"
+#include "postscript/metrics_files.h"
+#include "postscript/type1_font_file.h"
+#include "postscript/type1_font_writer.h"
+
+namespace sorvella {
+
+DocumentHooks standardDocumentHooks(const EncodingRegistry& registry) {
+  DocumentHooks hooks;
+  hooks.readType1Font = [&registry](const std::filesystem::path& file,
+                                    const ProgressCallback& progress) {
+    return readType1Font(file, registry, progress);
+  };
+  hooks.exportType1Font = [](const std::filesystem::path& file, SubsetFont& font,
+                             const ProgressCallback& progress) {
+    // The AFM and INF files go beside the font.
+    return writeType1Font(font, file, 0, progress) && writeMetrics(font, file, 2) == 0;
+  };
+  hooks.exportCidFont = [](const std::filesystem::path& file, const CCidFont& font,
+                           const std::filesystem::path& folder, const ProgressCallback& progress) {
+    // One subset font file is held at a time: the writer asks for them in order.
+    std::unique_ptr<SubsetFont> current;
+    SubsetFontSource source = [&](int32_t number) -> const SubsetFont* {
+      current = ReadNativeFont(SubsetFontFilePath(folder, font.subsetFont(number).fileStem()));
+      return current.get();
+    };
+    return writeCidFont(font, file, source, progress).written;
+  };
+  return hooks;
+}
+
+}  // namespace sorvella

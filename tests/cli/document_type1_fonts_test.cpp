@@ -1,0 +1,93 @@
+// The batch tool with real Type 1 fonts: added as subset fonts, placed, and exported as a
+// Type 1 font and as a CIDFont that AFDKO's tx reads back.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "cli/cli_run.h"
+
+namespace sorvella {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kTx = "/usr/libexec/afdko/tx";
+constexpr const char* kSans = "/usr/share/fonts/X11/Type1/NimbusSans-Regular.pfb";
+constexpr const char* kRoman = "/usr/share/fonts/X11/Type1/NimbusRoman-Bold.pfb";
+
+std::string output(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (!pipe) return out;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+  pclose(pipe);
+  return out;
+}
+
+// The "{name-or-cid,enc-or-fd,width,{box}}" entry tx -mtx prints for one glyph.
+std::string txEntry(const std::string& mtx, const std::string& key) {
+  std::size_t at = mtx.find("{" + key + ",");
+  return at == std::string::npos ? "" : mtx.substr(at, mtx.find('\n', at) - at);
+}
+
+class DocumentTypeOneFonts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(fs::exists(kTx));
+    index_ = (folder_ / "FONT" / "FONT.sqf").string();
+    ASSERT_EQ(test::runCli("new " + (folder_ / "FONT").string()).status, 0);
+    test::CliResult added = test::runCli("add " + index_ + " " + kSans + " " + kRoman);
+    ASSERT_EQ(added.status, 0) << added.output;
+  }
+  test::CliFolder folder_;
+  std::string index_;
+};
+
+TEST_F(DocumentTypeOneFonts, AddedFontsArriveUnplacedInTheirOwnFiles) {
+  EXPECT_TRUE(fs::exists(folder_ / "FONT" / "FONT0000.vtb"));
+  EXPECT_TRUE(fs::exists(folder_ / "FONT" / "FONT0001.vtb"));
+  test::CliResult info = test::runCli("info " + index_);
+  ASSERT_EQ(info.status, 0) << info.output;
+  EXPECT_NE(info.output.find("Its name is NimbusSans-Regular and it is placed in file "
+                             "FONT0000.vtb. This font contains 855 characters 855 which are not "
+                             "placed yet."),
+            std::string::npos)
+      << info.output;
+}
+
+TEST_F(DocumentTypeOneFonts, ExportedType1FontReadsInTxWithItsMetrics) {
+  std::string pfb = (folder_ / "sans.pfb").string();
+  test::CliResult r = test::runCli("export-font " + index_ + " 1 " + pfb);
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_TRUE(fs::exists(folder_ / "sans.afm"));
+  EXPECT_TRUE(fs::exists(folder_ / "sans.inf"));
+  std::string ours = output(std::string(kTx) + " -mtx " + pfb);
+  std::string theirs = output(std::string(kTx) + " -mtx " + kSans);
+  for (const char* glyph : {"A", "g", "Aacute", "ampersand"}) {
+    std::string a = txEntry(ours, glyph), b = txEntry(theirs, glyph);
+    ASSERT_FALSE(a.empty()) << glyph << "\n" << ours.substr(0, 300);
+    EXPECT_EQ(a.substr(a.find(',', a.find(',') + 1)), b.substr(b.find(',', b.find(',') + 1)))
+        << glyph;
+  }
+}
+
+TEST_F(DocumentTypeOneFonts, ExportedCidFontShowsThePlacedGlyphsAtTheirCids) {
+  ASSERT_EQ(test::runCli("place " + index_ + " 0 9 1").status, 0);
+  std::string cid = (folder_ / "out.cid").string();
+  test::CliResult r = test::runCli("export " + index_ + " " + cid);
+  ASSERT_EQ(r.status, 0) << r.output;
+  std::string mtx = output(std::string(kTx) + " -mtx " + cid);
+  std::string sans = output(std::string(kTx) + " -mtx " + kSans);
+  // The first unplaced characters are the font's first glyphs, in CharStrings order.
+  std::string a = txEntry(mtx, "1"), glyphA = txEntry(sans, "A");
+  ASSERT_FALSE(a.empty()) << mtx.substr(0, 400);
+  EXPECT_EQ(a.substr(a.find(',', a.find(',') + 1)),
+            glyphA.substr(glyphA.find(',', glyphA.find(',') + 1)));
+  EXPECT_TRUE(txEntry(mtx, "11").empty());
+}
+
+}  // namespace
+}  // namespace sorvella
