@@ -1,7 +1,5 @@
 #include "postscript/encoding_table.h"
 
-#include "base/text_format.h"
-
 namespace sorvella {
 
 EncodingTable::EncodingTable() {
@@ -9,7 +7,7 @@ EncodingTable::EncodingTable() {
 }
 
 std::string EncodingTable::placeholderName(int code) {
-  return formatText(kPlaceholderNameFormat, code);
+  return sorvella::placeholderName(code);
 }
 
 void EncodingTable::reset() {

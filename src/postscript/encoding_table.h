@@ -7,10 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace sorvella {
+#include "glyph/placeholder_name.h"
 
-// Codes without a glyph name carry this one, made from the code (65 gives ".0065").
-inline constexpr char kPlaceholderNameFormat[] = ".%04i";
+namespace sorvella {
 
 class EncodingTable {
  public:
