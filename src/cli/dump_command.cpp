@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "base/text_format.h"
+#include "cli/dump_cid_font.h"
 #include "cli/dump_cmap.h"
 #include "cli/dump_encoding.h"
 #include "cli/dump_index.h"
@@ -11,8 +12,8 @@
 namespace sorvella::cli {
 
 const std::vector<Dumper>& dumpers() {
-  static const std::vector<Dumper> all = {binaryIndexDumper(), textIndexDumper(),
-                                          encodingDumper(), cmapDumper()};
+  static const std::vector<Dumper> all = {binaryIndexDumper(), textIndexDumper(), encodingDumper(),
+                                          cmapDumper(), cidFontDumper()};
   return all;
 }
 
