@@ -150,6 +150,16 @@ uint8_t PSFontReader::readByte() {
 
 bool PSFontReader::readBlock(std::span<uint8_t> bytes) {
   if (failed_) return false;
+  // Clear bytes of a plain file are a copy: the data sections of CIDFonts are read this way.
+  if (plainFile_ && !decrypting_) {
+    const std::size_t available = std::min(bytes.size(), end_ - std::min(position_, end_));
+    std::copy_n(data_.begin() + static_cast<std::ptrdiff_t>(position_), available, bytes.begin());
+    position_ += available;
+    if (available == bytes.size()) return true;
+    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(available), bytes.end(), uint8_t{0});
+    failed_ = true;
+    return false;
+  }
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     uint8_t byte = 0;
     if (!nextRawByte(byte)) {
