@@ -79,10 +79,12 @@ class CidKeyedFontReader {
   std::unique_ptr<CCidFont> parseHeader(SubsetFontCallback callback);
 
   // Reads the data section and hands every finished subset font to the callback. False when
-  // the stream failed, or with status 19 or 20 (then nothing has been handed over). After a
-  // cancel (status 100) or status 21, the fonts handed over before stay; the result is true.
-  // Progress: range (0, CID count) first; a cancel query at each font dictionary and every
-  // 10 CIDs; the CIDs processed after each finished subset font; a last cancel query.
+  // the stream failed, with status 19 or 20, or after a cancel (status 100) while the SubrMaps
+  // are read: then nothing has been handed over. After a later cancel or status 21 the fonts
+  // handed over before stay and the result is true.
+  // Progress: range (0, CID count) first; a cancel query for each SubrMap, at each font
+  // dictionary and every 10 CIDs; the CIDs processed after each finished subset font; a last
+  // cancel query when all went well.
   bool splitIntoSubsetFonts(const ProgressCallback& progress = {});
 
   // Glyphs per subset font; 0 or negative: no limit. StartData sets no limit.
