@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "base/text_format.h"
+#include "cli/dump_cid_font.h"
 #include "cli/dump_cmap.h"
 #include "cli/dump_encoding.h"
 #include "cli/dump_index.h"
@@ -20,6 +21,7 @@ const std::vector<Dumper>& dumpers() {
       cmapDumper(),
       nativeFontDumper(),
       type1FontDumper(),
+      cidFontDumper(),
   };
   return all;
 }

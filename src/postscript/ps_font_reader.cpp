@@ -85,6 +85,7 @@ bool PSFontReader::nextRawByte(uint8_t& byte) {
     failed_ = true;
     return false;
   }
+  lastRawPosition_ = position_;
   byte = data_[position_++];
   followSegments();
   return true;
@@ -99,14 +100,18 @@ bool PSFontReader::nextRawByteAfterSpaces(uint8_t& byte) {
 bool PSFontReader::readHexCipherByte(uint8_t first, uint8_t& cipher) {
   uint8_t c = first;
   if (!nextRawByteAfterSpaces(c)) return false;
+  const std::size_t pairStart = lastRawPosition_;
+  failedPairStart_ = pairStart;
   const int high = hexDigitValue(c);
   if (high < 0) {
+    if (status_ == kFine) badHexResume_ = pairStart;
     raiseStatus(kBadHexDigit);
     return false;
   }
   if (!nextRawByte(c) || !nextRawByteAfterSpaces(c)) return false;
   const int low = hexDigitValue(c);
   if (low < 0) {
+    if (status_ == kFine) badHexResume_ = pairStart;
     raiseStatus(kBadHexDigit);
     return false;
   }
@@ -128,7 +133,14 @@ uint8_t PSFontReader::readByte() {
   if (!nextRawByte(byte)) return 0;
   if (decrypting_) {
     uint8_t cipher = byte;
-    if (hexInput_ && !readHexCipherByte(byte, cipher)) return 0;
+    if (hexInput_ && !readHexCipherByte(byte, cipher)) {
+      if (clearTextAfterBadHexDigit_ && status_ == kBadHexDigit && !failed_) {
+        decrypting_ = false;
+        hexInput_ = false;
+        position_ = failedPairStart_;
+      }
+      return 0;
+    }
     byte = eexec_.decrypt(cipher);
   }
   // From the first byte of a binary segment on, everything is encrypted.
@@ -138,6 +150,16 @@ uint8_t PSFontReader::readByte() {
 
 bool PSFontReader::readBlock(std::span<uint8_t> bytes) {
   if (failed_) return false;
+  // Clear bytes of a plain file are a copy: the data sections of CIDFonts are read this way.
+  if (plainFile_ && !decrypting_) {
+    const std::size_t available = std::min(bytes.size(), end_ - std::min(position_, end_));
+    std::copy_n(data_.begin() + static_cast<std::ptrdiff_t>(position_), available, bytes.begin());
+    position_ += available;
+    if (available == bytes.size()) return true;
+    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(available), bytes.end(), uint8_t{0});
+    failed_ = true;
+    return false;
+  }
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     uint8_t byte = 0;
     if (!nextRawByte(byte)) {

@@ -120,6 +120,13 @@ class PSFontReader {
   // Decrypts with the running eexec key when decrypting (hexadecimal input is not decoded).
   // False when failed, or when the data ends first: the missing bytes are then zero.
   bool readBlock(std::span<uint8_t> bytes);
+  // After status 22: where clear text may resume, the first digit of the pair that failed (a
+  // lone hexadecimal digit before the bad byte is clear text as well).
+  std::size_t badHexResumePosition() const { return badHexResume_; }
+  // On: a bad hexadecimal digit also switches decryption and hexadecimal input off and moves
+  // back to the start of the failed pair, so that reading goes on in clear text there (the
+  // byte read is still 0 and status 22 is still set). Off by default.
+  void setClearTextAfterBadHexDigit(bool on) { clearTextAfterBadHexDigit_ = on; }
   // In place, with a fresh charstring key; the running eexec key is not touched.
   static void decryptCharstring(std::span<uint8_t> bytes);
 
@@ -210,6 +217,10 @@ class PSFontReader {
   bool decrypting_ = false;
   bool hexInput_ = false;
   EexecDecryptor eexec_{kEexecKey};
+  std::size_t lastRawPosition_ = 0;
+  std::size_t badHexResume_ = 0;
+  std::size_t failedPairStart_ = 0;
+  bool clearTextAfterBadHexDigit_ = false;
   ProgressCallback progress_;
   std::size_t lastProgressBlock_ = SIZE_MAX;
 

@@ -7,6 +7,7 @@
 
 #include "cidfont/binary_index_file.h"
 #include "cli/cli_run.h"
+#include "support/cid_fixtures.h"
 #include "support/sample_subset_font.h"
 
 namespace sorvella {
@@ -166,13 +167,34 @@ TEST_F(NewFolderCommand, ExistingFolderNeedsReplace) {
   EXPECT_TRUE(fs::exists(index_));
 }
 
-TEST_F(NewFolderCommand, ImportOfACidFileIsNotAvailableYet) {
+TEST_F(NewFolderCommand, ImportOfACidFontMakesLockedSubsetFontsWithCharactersAtTheirCids) {
+  fs::path source = test::cidFixture("three-dicts.cid");
+  ASSERT_TRUE(fs::exists(source)) << source;
+  test::CliResult r = runCli("import " + q(source) + " " + q(folder_ / "THREE"));
+  ASSERT_EQ(r.status, 0) << r.output;
+  auto result = ReadBinaryIndex(folder_ / "THREE" / "THREE.sqf");
+  ASSERT_TRUE(result.hadCharacterData);
+  CCidFont& font = *result.font;
+  font.RebuildTables();
+  ASSERT_GE(font.subsetFontCount(), 3);
+  for (const SubsetFontEntry& e : font.subsetFonts()) {
+    EXPECT_TRUE(e.locked) << e.name();
+    EXPECT_TRUE(fs::exists(folder_ / "THREE" / (e.fileStem() + ".vtb"))) << e.fileStem();
+  }
+  std::map<int, test::TxCidGlyph> tx = test::txCidMetrics(source);
+  ASSERT_FALSE(tx.empty());
+  for (const auto& [cid, glyph] : tx) {
+    int32_t c = font.CharacterAt(cid);
+    ASSERT_GE(c, 0) << "CID " << cid;
+  }
+  EXPECT_TRUE(font.unplaced().empty());
+}
+
+TEST_F(NewFolderCommand, ABrokenCidFontImportsNothing) {
   fs::path cid = folder_.write("Sample.cid", "%!");
   test::CliResult r = runCli("import " + q(cid) + " " + q(folder_ / "Sample"));
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.output.find(".cid files can't be handled by this build of Sorvella."),
-            std::string::npos)
-      << r.output;
+  EXPECT_EQ(r.status, 1) << r.output;
+  EXPECT_FALSE(fs::exists(folder_ / "Sample" / "Sample.sqf"));
   EXPECT_EQ(runCli("import " + q(folder_.write("x.txt", "")) + " " + q(folder_ / "X")).status, 2);
 }
 

@@ -289,6 +289,33 @@ TEST_F(HexadecimalInput, ClearedStatusLetsReadingGoOnInClearText) {
   EXPECT_EQ(nextToken(reader), "closefile");
 }
 
+// Clear text resumes at the pair that failed: a lone digit before the bad byte is text too.
+TEST_F(HexadecimalInput, ResumePositionIsTheStartOfTheFailedPair) {
+  PSFontReader firstBad = hexReader("D9 \nxy");
+  firstBad.readByte();
+  EXPECT_EQ(firstBad.readByte(), 0);
+  EXPECT_EQ(firstBad.status(), 22);
+  EXPECT_EQ(firstBad.badHexResumePosition(), 4u);
+  PSFontReader secondBad = hexReader("D9 d\nup 8G");
+  secondBad.readByte();
+  EXPECT_EQ(secondBad.readByte(), 0);
+  EXPECT_EQ(secondBad.badHexResumePosition(), 3u);
+  secondBad.readByte();  // a later bad digit does not move it
+  EXPECT_EQ(secondBad.badHexResumePosition(), 3u);
+}
+
+TEST_F(HexadecimalInput, ClearTextCanResumeByItselfAtTheFailedPair) {
+  PSFontReader reader = hexReader("D9 d\nup 8G");
+  reader.setClearTextAfterBadHexDigit(true);
+  EXPECT_EQ(reader.readByte(), 0);
+  EXPECT_EQ(reader.readByte(), 0);  // u is no digit
+  EXPECT_EQ(reader.status(), 22);
+  EXPECT_FALSE(reader.decrypting());
+  EXPECT_FALSE(reader.hexInput());
+  EXPECT_EQ(nextToken(reader), "d");
+  EXPECT_EQ(nextToken(reader), "up");
+}
+
 TEST_F(HexadecimalInput, BlocksAreNotDecoded) {
   const std::vector<uint8_t> cipher = encryptType1(bytesOf("AB"), 55665);
   PSFontReader reader(cipher);

@@ -1,0 +1,45 @@
+#include "postscript/cid_keyed_font_reader.h"
+
+#include <utility>
+
+namespace sorvella {
+
+bool CidKeyedFontReader::fontDictSelected(int fd) const {
+  return fd >= 0 && fd < kMaxFontDicts && selected_[static_cast<std::size_t>(fd)];
+}
+
+void CidKeyedFontReader::selectFontDict(int fd, bool selected) {
+  if (fd >= 0 && fd < kMaxFontDicts) selected_[static_cast<std::size_t>(fd)] = selected;
+}
+
+void CidKeyedFontReader::selectAllFontDicts() {
+  selected_.fill(true);
+}
+
+const CidKeyedFontReader::FontDictValues& CidKeyedFontReader::fontDictValues(int fd) const {
+  static const FontDictValues kDefaults;
+  if (fd < 0 || fd >= kMaxFontDicts) return kDefaults;
+  return fontDicts_[static_cast<std::size_t>(fd)];
+}
+
+const SubsetFont* CidKeyedFontReader::fontDictInfo(int fd) const {
+  if (fd < 0 || static_cast<std::size_t>(fd) >= fontDictInfo_.size()) return nullptr;
+  return fontDictInfo_[static_cast<std::size_t>(fd)].get();
+}
+
+std::unique_ptr<CCidFont> importCidKeyedFont(const std::filesystem::path& path,
+                                             SubsetFontCallback callback,
+                                             const ProgressCallback& progress, uint16_t* status) {
+  CidKeyedFontReader reader;
+  reader.open(path);
+  std::unique_ptr<CCidFont> font = reader.parseHeader(std::move(callback));
+  if (font) {
+    reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
+    reader.selectAllFontDicts();
+    if (!reader.splitIntoSubsetFonts(progress)) font.reset();
+  }
+  if (status) *status = reader.status();
+  return font;
+}
+
+}  // namespace sorvella

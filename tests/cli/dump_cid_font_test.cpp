@@ -1,0 +1,91 @@
+// `sorvella-cli dump` on a CIDFont that AFDKO made, run as a user runs it, against tx.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_run.h"
+#include "support/cid_fixtures.h"
+
+namespace sorvella {
+namespace {
+
+class DumpCidFont : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(std::filesystem::exists(ten_)) << "run tests/fixtures/make-fixtures.sh";
+  }
+  const std::filesystem::path ten_ = test::cidFixture("ten.cid");
+};
+
+TEST_F(DumpCidFont, JsonHoldsTheHeaderAndTheDictionaries) {
+  test::CliResult r = test::runCli("dump --json " + ten_.string());
+  ASSERT_EQ(r.status, 0) << r.output;
+  auto json = nlohmann::json::parse(r.output);
+  EXPECT_EQ(json["kind"], "cid font");
+  EXPECT_EQ(json["CIDFontName"], "SorvellaTen");
+  EXPECT_EQ(json["Registry"], "Adobe");
+  EXPECT_EQ(json["Ordering"], "Identity");
+  EXPECT_EQ(json["Supplement"], 0);
+  EXPECT_EQ(json["XUID"], nlohmann::json::parse("[1, 11, 9273722]"));
+  EXPECT_EQ(json["CIDCount"], 13);
+  ASSERT_EQ(json["FDArray"].size(), 1u);
+  EXPECT_EQ(json["FDArray"][0]["FontName"], "SorvellaTen-Regular");
+  EXPECT_EQ(json["FDArray"][0]["glyphs"], 10);
+  EXPECT_EQ(json["FDArray"][0]["subsetFonts"], nlohmann::json::parse(R"(["SorvellaTen-Regular"])"));
+}
+
+TEST_F(DumpCidFont, JsonCidsMatchTx) {
+  const std::map<int, test::TxCidGlyph> tx = test::txCidMetrics(ten_);
+  ASSERT_FALSE(tx.empty()) << test::kTx << " is missing or failed";
+  test::CliResult r = test::runCli("dump --json " + ten_.string());
+  ASSERT_EQ(r.status, 0) << r.output;
+  auto cids = nlohmann::json::parse(r.output)["cids"];
+  ASSERT_EQ(cids.size(), tx.size());
+  for (const auto& c : cids) {
+    const int cid = c["cid"];
+    SCOPED_TRACE(cid);
+    ASSERT_EQ(tx.count(cid), 1u);
+    const test::TxCidGlyph& peer = tx.at(cid);
+    EXPECT_EQ(c["fd"], peer.fd);
+    EXPECT_EQ(c["advance"], peer.width);
+    if (c["bbox"].is_null()) {
+      EXPECT_EQ(peer.right - peer.left, 0);
+      EXPECT_TRUE(c["contours"].empty());
+      continue;
+    }
+    EXPECT_NEAR(c["bbox"][0].get<int>(), peer.left, 1);
+    EXPECT_NEAR(c["bbox"][1].get<int>(), peer.bottom, 1);
+    EXPECT_NEAR(c["bbox"][2].get<int>(), peer.right, 1);
+    EXPECT_NEAR(c["bbox"][3].get<int>(), peer.top, 1);
+    ASSERT_FALSE(c["contours"].empty());
+    EXPECT_EQ(c["contours"][0][0][0], "M");
+  }
+}
+
+// NimbusSans' A: an outer contour and the counter of its bar.
+TEST_F(DumpCidFont, ReadableFormListsEachCid) {
+  test::CliResult r = test::runCli("dump " + ten_.string());
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("CIDFontName SorvellaTen\n"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("0 SorvellaTen-Regular, 10 glyphs in SorvellaTen-Regular\n"),
+            std::string::npos)
+      << r.output;
+  EXPECT_NE(r.output.find("CID 1 fd 0 advance 667 bbox 17 0 653 729 contours 2\n"),
+            std::string::npos)
+      << r.output;
+}
+
+TEST_F(DumpCidFont, ADamagedFileFailsWithItsStatus) {
+  test::CliFolder folder;
+  auto path = folder.write("hex.cid",
+                           "%!PS-Adobe-3.0 Resource-CIDFont\n/CIDMapOffset 4 def\n"
+                           "/FDArray 0 array\n(Hex) 10 StartData 0123456789");
+  test::CliResult r = test::runCli("dump " + path.string());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.output.find("cannot be imported (status 19)"), std::string::npos) << r.output;
+}
+
+}  // namespace
+}  // namespace sorvella
