@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "base/text_format.h"
+#include "base/path_helpers.h"
 #include "cidfont/document.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/remembered_folders.h"
@@ -13,17 +14,6 @@
 namespace sorvella {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string lowerExtension(const fs::path& file) {
-  std::string ext = file.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext;
-}
-
-}  // namespace
 
 bool Document::Import() {
   if (!savePrompt()) return false;

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "base/text_format.h"
+#include "base/path_helpers.h"
 #include "cidfont/document.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/new_subset_font.h"
@@ -14,17 +15,6 @@
 namespace sorvella {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string lowerExtension(const fs::path& file) {
-  std::string ext = file.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext;
-}
-
-}  // namespace
 
 bool Document::AddBaseFont() {
   if (!font_) return false;

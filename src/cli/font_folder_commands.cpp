@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "base/text_format.h"
+#include "base/path_helpers.h"
 #include "cidfont/cid_font_messages.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/font_info_fields.h"
@@ -17,13 +18,6 @@ namespace sorvella::cli {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string lowerExtension(const fs::path& file) {
-  std::string ext = file.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext;
-}
 
 struct FolderArguments {
   fs::path folder;
