@@ -2,30 +2,19 @@
 // Type 1 font and as a CIDFont that AFDKO's tx reads back.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 
 #include "cli/cli_run.h"
+#include "support/peer_tools.h"
 
 namespace sorvella {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kTx = "/usr/libexec/afdko/tx";
+using test::kTx;
 constexpr const char* kSans = "/usr/share/fonts/X11/Type1/NimbusSans-Regular.pfb";
 constexpr const char* kRoman = "/usr/share/fonts/X11/Type1/NimbusRoman-Bold.pfb";
-
-std::string output(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return out;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  pclose(pipe);
-  return out;
-}
 
 // The "{name-or-cid,enc-or-fd,width,{box}}" entry tx -mtx prints for one glyph.
 std::string txEntry(const std::string& mtx, const std::string& key) {
@@ -64,8 +53,8 @@ TEST_F(DocumentTypeOneFonts, ExportedType1FontReadsInTxWithItsMetrics) {
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_TRUE(fs::exists(folder_ / "sans.afm"));
   EXPECT_TRUE(fs::exists(folder_ / "sans.inf"));
-  std::string ours = output(std::string(kTx) + " -mtx " + pfb);
-  std::string theirs = output(std::string(kTx) + " -mtx " + kSans);
+  std::string ours = test::commandOutput(std::string(kTx) + " -mtx " + pfb);
+  std::string theirs = test::commandOutput(std::string(kTx) + " -mtx " + kSans);
   for (const char* glyph : {"A", "g", "Aacute", "ampersand"}) {
     std::string a = txEntry(ours, glyph), b = txEntry(theirs, glyph);
     ASSERT_FALSE(a.empty()) << glyph << "\n" << ours.substr(0, 300);
@@ -79,8 +68,8 @@ TEST_F(DocumentTypeOneFonts, ExportedCidFontShowsThePlacedGlyphsAtTheirCids) {
   std::string cid = (folder_ / "out.cid").string();
   test::CliResult r = test::runCli("export " + index_ + " " + cid);
   ASSERT_EQ(r.status, 0) << r.output;
-  std::string mtx = output(std::string(kTx) + " -mtx " + cid);
-  std::string sans = output(std::string(kTx) + " -mtx " + kSans);
+  std::string mtx = test::commandOutput(std::string(kTx) + " -mtx " + cid);
+  std::string sans = test::commandOutput(std::string(kTx) + " -mtx " + kSans);
   // The first unplaced characters are the font's first glyphs, in CharStrings order.
   std::string a = txEntry(mtx, "1"), glyphA = txEntry(sans, "A");
   ASSERT_FALSE(a.empty()) << mtx.substr(0, 400);

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace sorvella::test {
+#include "support/peer_tool.h"
 
-inline constexpr const char* kTx = "/usr/libexec/afdko/tx";
+namespace sorvella::test {
 
 std::filesystem::path cidFixture(std::string_view name);
 
