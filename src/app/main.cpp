@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 
 #include "cidfont/ui/main_frame.h"
 
@@ -8,5 +9,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(SORVELLA_VERSION);
   sorvella::CMainFrame frame;
   frame.show();
+  // A file named on the command line opens as a binary index file once the window is up, so
+  // that the check of its subset font files asks over it.
+  QTimer::singleShot(0, &frame, [&frame] { frame.openCommandLineFile(QApplication::arguments()); });
   return QApplication::exec();
 }
