@@ -47,8 +47,8 @@ CMainFrame::CMainFrame(const fs::path& settingsFile, QWidget* parent)
 
   DocumentEnvironment env(prompts_, fileDialogs_, folderDialog_, inputs_, busy_, profile_,
                           options_);
-  // The data folder stands where the original kept "Samples" and "Template": beside the
-  // program file.
+  // "Samples" and "Template" are looked for beside the program file; they live in the data
+  // folder with the encoding files, wherever the program itself was installed.
   fs::path program = executablePath();
   env.programFile = data.empty() ? program : data / program.filename();
   env.hooks = standardDocumentHooks(encodings_);
