@@ -70,7 +70,7 @@ inline constexpr const char* kExportSubsetFilter =
 inline constexpr const char* kExportType1Progress = "Exporting Type 1 Font";
 inline constexpr const char* kSubsetFontUnreadable = "The subset font file %s can't be read.";
 inline constexpr const char* kFileNotWritten = "The file %s could not be written.";
-// Add Base Font.
+// Add Base Font; each file's progress box is titled kAddingCharacters, captioned by its kind.
 inline constexpr const char* kAddTitle = "Add Base Font";
 inline constexpr const char* kAddFilter =
     "All Font Files|*.pfb;*.vtb;*.ttf|Type 1 binary (*.pfb)|*.pfb|TrueType (*.ttf)|*.ttf|Vidazud "
