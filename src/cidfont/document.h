@@ -93,6 +93,8 @@ inline constexpr const char* kDeleteFileCheck = "Delete font file from the disk"
 inline constexpr const char* kRemoveButton = "&Remove";
 // Importers and exporters that are not part of this build.
 inline constexpr const char* kNotAvailable = "%s files can't be handled by this build of Sorvella.";
+inline constexpr const char* kIndexFontNotAvailable =
+    "Index fonts can't be made by this build of Sorvella. The new font has no glyphs.";
 }  // namespace document_text
 
 // Which subset font commands the page offers.

@@ -104,8 +104,7 @@ bool Document::NewSubsetFont() {
     std::optional<std::vector<uint32_t>> values = env_.inputs.askNumbers(fields);
     if (values && values->size() == 3) {
       if (!env_.hooks.makeIndexGlyphs) {
-        env_.prompts.tell(
-            formatText(document_text::kNotAvailable, new_subset_font_text::kIndexFontTitle));
+        env_.prompts.tell(document_text::kIndexFontNotAvailable);
       } else {
         env_.hooks.makeIndexGlyphs(*font, (*values)[0], (*values)[1]);
       }

@@ -150,6 +150,17 @@ TEST_F(NewSubsetFontCommand, CtrlShiftAsksForAnIndexFont) {
   EXPECT_EQ(document_->font()->subsetFont(0).characterCount, 5);
 }
 
+TEST_F(NewSubsetFontCommand, IndexFontWithoutItsMakerIsAddedEmpty) {
+  indexKeys_ = true;
+  inputs_.scriptText("Index");
+  inputs_.scriptNumbers(std::vector<uint32_t>{8, 12, 5});
+  ASSERT_TRUE(document_->NewSubsetFont());
+  expectOnlyMessage(
+      "Index fonts can't be made by this build of Sorvella. The new font has no glyphs.");
+  EXPECT_EQ(document_->font()->subsetFont(0).name(), "Index");
+  EXPECT_EQ(document_->font()->subsetFont(0).characterCount, 0);
+}
+
 class RemoveSubsetFont : public test::DocumentTest {
  protected:
   void SetUp() override {
