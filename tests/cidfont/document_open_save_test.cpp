@@ -22,6 +22,14 @@ class NewCidFont : public test::DocumentTest {
     EXPECT_EQ(box.title, "Warning!");
     EXPECT_EQ(box.buttons, (std::vector<std::string>{"OK", "Cancel"}));
   }
+  // New with a folder of that name, its warning answered with Cancel: nothing is made.
+  void cancelNewAt(const std::string& name) {
+    folders_.script(FontFolderChoice{folder_.path(), name, false});
+    prompts_.script("Cancel");
+    EXPECT_FALSE(document_->New());
+    EXPECT_EQ(folders_.requests().size(), 1u);
+    EXPECT_EQ(document_->font(), nullptr);
+  }
 };
 
 TEST_F(NewCidFont, AsksForTheFolderWithItsTitleAndText) {
@@ -87,24 +95,17 @@ TEST_F(NewCidFont, MissingPathWarnsAndOkReturnsToTheDialog) {
 
 TEST_F(NewCidFont, FileInTheWayWarns) {
   test::writeFile(folder_ / "MINCHO", "a file");
-  folders_.script(FontFolderChoice{folder_.path(), "MINCHO", false});
-  prompts_.script("Cancel");
-  EXPECT_FALSE(document_->New());
+  cancelNewAt("MINCHO");
   expectWarning(
       "The selected folder can't be created because it or a file with the same name already "
       "exists. Please select a different path and/or font folder name.");
-  EXPECT_EQ(folders_.requests().size(), 1u);
 }
 
 TEST_F(NewCidFont, OtherFailureIsAnIoErrorAndCancelAbandons) {
-  folders_.script(FontFolderChoice{folder_.path(), std::string(300, 'N'), false});  // too long
-  prompts_.script("Cancel");
-  EXPECT_FALSE(document_->New());
+  cancelNewAt(std::string(300, 'N'));  // longer than a file name may be
   expectWarning(
       "Folder can't be created because of an i/o error. Try to enter another path and/or folder "
       "name.");
-  EXPECT_EQ(folders_.requests().size(), 1u);
-  EXPECT_EQ(document_->font(), nullptr);
 }
 
 class OpenCidFont : public test::DocumentTest {
