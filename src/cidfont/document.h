@@ -56,6 +56,9 @@ inline constexpr const char* kImportTrueTypeText =
     "You are importing a TrueType font that can contain many characters. The characters will "
     "be divided into several fonts. These fonts will be placed into the CID font folder with "
     "the name %s.";
+// A text index file typed into the dialog while no CID font is open.
+inline constexpr const char* kIndexNeedsFont =
+    "A text index file can only be imported into an open CID font.";
 inline constexpr const char* kImportCidProgressTitle = "Importing CID Font";
 inline constexpr const char* kProcessingCidGlyphs = "Processing CID glyphs...";
 // Export.

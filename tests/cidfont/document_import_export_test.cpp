@@ -37,6 +37,9 @@ TEST_F(ImportTextIndexFile, OffersIndexFilesOnlyWithAFontLoaded) {
   EXPECT_FALSE(empty.Import());
   EXPECT_EQ(dialogs_.requests().back().filter,
             "CID Fonts Files (*.cid)|*.cid|TrueType Fonts (*.ttf)|*.ttf||");
+  dialogs_.script(folder_ / "typed.sci");
+  EXPECT_FALSE(empty.Import());
+  expectOnlyMessage("A text index file can only be imported into an open CID font.");
 }
 
 TEST_F(ImportTextIndexFile, ArrangesTheFontWithoutSaving) {
