@@ -56,6 +56,9 @@ inline constexpr const char* kImportTrueTypeText =
     "You are importing a TrueType font that can contain many characters. The characters will "
     "be divided into several fonts. These fonts will be placed into the CID font folder with "
     "the name %s.";
+// A text index file typed into the dialog while no CID font is open.
+inline constexpr const char* kIndexNeedsFont =
+    "A text index file can only be imported into an open CID font.";
 inline constexpr const char* kImportCidProgressTitle = "Importing CID Font";
 inline constexpr const char* kProcessingCidGlyphs = "Processing CID glyphs...";
 // Export.
@@ -70,7 +73,7 @@ inline constexpr const char* kExportSubsetFilter =
 inline constexpr const char* kExportType1Progress = "Exporting Type 1 Font";
 inline constexpr const char* kSubsetFontUnreadable = "The subset font file %s can't be read.";
 inline constexpr const char* kFileNotWritten = "The file %s could not be written.";
-// Add Base Font.
+// Add Base Font; each file's progress box is titled kAddingCharacters, captioned by its kind.
 inline constexpr const char* kAddTitle = "Add Base Font";
 inline constexpr const char* kAddFilter =
     "All Font Files|*.pfb;*.vtb;*.ttf|Type 1 binary (*.pfb)|*.pfb|TrueType (*.ttf)|*.ttf|Vidazud "
@@ -93,6 +96,8 @@ inline constexpr const char* kDeleteFileCheck = "Delete font file from the disk"
 inline constexpr const char* kRemoveButton = "&Remove";
 // Importers and exporters that are not part of this build.
 inline constexpr const char* kNotAvailable = "%s files can't be handled by this build of Sorvella.";
+inline constexpr const char* kIndexFontNotAvailable =
+    "Index fonts can't be made by this build of Sorvella. The new font has no glyphs.";
 }  // namespace document_text
 
 // Which subset font commands the page offers.

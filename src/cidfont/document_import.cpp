@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "base/text_format.h"
 #include "base/path_helpers.h"
+#include "base/text_format.h"
 #include "cidfont/document.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/remembered_folders.h"
@@ -29,7 +29,11 @@ bool Document::Import() {
   if (!file) return false;
 
   std::string ext = lowerExtension(*file);
-  if (ext == ".sci" && font_) return importTextIndex(*file);
+  if (ext == ".sci") {
+    if (font_) return importTextIndex(*file);
+    env_.prompts.tell(document_text::kIndexNeedsFont);
+    return false;
+  }
   if (ext != ".cid") return notAvailable(*file);
   setFolder(env_.profile, kImportFromFolderKey, file->parent_path());
   return importCidFont(*file);

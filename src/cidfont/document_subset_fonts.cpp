@@ -3,8 +3,8 @@
 #include <cctype>
 #include <system_error>
 
-#include "base/text_format.h"
 #include "base/path_helpers.h"
+#include "base/text_format.h"
 #include "cidfont/document.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/new_subset_font.h"
@@ -50,16 +50,16 @@ std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file) {
   std::string ext = lowerExtension(file);
   std::unique_ptr<SubsetFont> font;
   if (ext == ".vtb") {
-    ProgressBox progress(env_.busy, document_text::kAddingNative, document_text::kAddingCharacters);
+    ProgressBox progress(env_.busy, document_text::kAddingCharacters, document_text::kAddingNative);
     font = ReadNativeFont(file);
   } else if (ext == ".pfb") {
     if (!env_.hooks.readType1Font) return notAvailable(file), nullptr;
-    ProgressBox progress(env_.busy, document_text::kAddingType1, document_text::kAddingCharacters);
+    ProgressBox progress(env_.busy, document_text::kAddingCharacters, document_text::kAddingType1);
     font = env_.hooks.readType1Font(file, progress.callback());
   } else if (ext == ".ttf") {
     if (!env_.hooks.readTrueTypeFont) return notAvailable(file), nullptr;
-    ProgressBox progress(env_.busy, document_text::kAddingTrueType,
-                         document_text::kAddingCharacters);
+    ProgressBox progress(env_.busy, document_text::kAddingCharacters,
+                         document_text::kAddingTrueType);
     font = std::make_unique<SubsetFont>();
     int result = env_.hooks.readTrueTypeFont(file, *font, true, progress.callback());
     if (result == 2) {
@@ -104,8 +104,7 @@ bool Document::NewSubsetFont() {
     std::optional<std::vector<uint32_t>> values = env_.inputs.askNumbers(fields);
     if (values && values->size() == 3) {
       if (!env_.hooks.makeIndexGlyphs) {
-        env_.prompts.tell(
-            formatText(document_text::kNotAvailable, new_subset_font_text::kIndexFontTitle));
+        env_.prompts.tell(document_text::kIndexFontNotAvailable);
       } else {
         env_.hooks.makeIndexGlyphs(*font, (*values)[0], (*values)[1]);
       }

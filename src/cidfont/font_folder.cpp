@@ -64,14 +64,15 @@ FolderCreation createFontFolder(const fs::path& directory, const std::string& na
   }
   if (fs::exists(result.folder, ec)) {
     result.outcome = fs::is_directory(result.folder, ec) ? FolderOutcome::kExistingFolder
-                                                         : FolderOutcome::kExistingFile;
+                                                         : FolderOutcome::kNameTaken;
     return result;
   }
   if (fs::create_directory(result.folder, ec)) {
     result.outcome = FolderOutcome::kCreated;
   } else {
-    result.outcome = ec == std::errc::permission_denied ? FolderOutcome::kPathMissing
-                                                        : FolderOutcome::kIoError;
+    // A name the user may not create is treated like one that is taken.
+    result.outcome =
+        ec == std::errc::permission_denied ? FolderOutcome::kNameTaken : FolderOutcome::kIoError;
   }
   return result;
 }
@@ -80,10 +81,14 @@ std::string folderCreationMessage(const FolderCreation& creation) {
   switch (creation.outcome) {
     case FolderOutcome::kExistingFolder:
       return formatText(font_folder_text::kFolderExists, creation.folder.string().c_str());
-    case FolderOutcome::kExistingFile: return font_folder_text::kNameTaken;
-    case FolderOutcome::kPathMissing: return font_folder_text::kPathMissing;
-    case FolderOutcome::kIoError: return font_folder_text::kIoError;
-    case FolderOutcome::kCreated: break;
+    case FolderOutcome::kNameTaken:
+      return font_folder_text::kNameTaken;
+    case FolderOutcome::kPathMissing:
+      return font_folder_text::kPathMissing;
+    case FolderOutcome::kIoError:
+      return font_folder_text::kIoError;
+    case FolderOutcome::kCreated:
+      break;
   }
   return {};
 }
@@ -94,7 +99,8 @@ std::string freeSpaceText(const fs::path& directory) {
   if (ec || space.available == static_cast<std::uintmax_t>(-1))
     return font_folder_text::kFreeSpaceUnknown;
   // The text has room for 32 bits of kilobytes; larger drives show the largest value.
-  auto kilobytes = static_cast<unsigned>(std::min<std::uintmax_t>(space.available / 1024, UINT32_MAX));
+  auto kilobytes =
+      static_cast<unsigned>(std::min<std::uintmax_t>(space.available / 1024, UINT32_MAX));
   return formatText(font_folder_text::kFreeSpace, kilobytes);
 }
 

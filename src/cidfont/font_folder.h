@@ -51,7 +51,8 @@ std::filesystem::path SubsetFontFilePath(const std::filesystem::path& folder,
 // a file in the folder uses.
 std::string newFileStem(const std::filesystem::path& folder, const CCidFont& font);
 
-enum class FolderOutcome { kCreated, kExistingFolder, kExistingFile, kPathMissing, kIoError };
+// kNameTaken: a file of that name is in the way, or creating the folder was denied.
+enum class FolderOutcome { kCreated, kExistingFolder, kNameTaken, kPathMissing, kIoError };
 
 struct FolderCreation {
   FolderOutcome outcome = FolderOutcome::kIoError;

@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "cidfont/cid_font.h"
+#include "cidfont/font_info_block.h"
 #include "glyph/subset_font.h"
 
 namespace sorvella {
 
-inline constexpr const char* kUntitledFontName = "Untitled";
 inline constexpr const char* kPlaceByNamePrefix = "CID-";
 inline constexpr const char* kSubsetFontNotWrittenMessage =
     "The subset font %s could not be written into the font folder. It was not added.";

@@ -32,8 +32,8 @@ TEST_F(FailedWrites, SubsetFontThatCannotBeWrittenIsNotAdded) {
   test::writeFile(folder_ / "MINCHO", "not a folder");
   std::vector<fs::path> files{file};
   EXPECT_EQ(document_->addBaseFontFiles(files), 0);
-  EXPECT_EQ(onlyBox().text,
-            "The subset font Good could not be written into the font folder. It was not added.");
+  expectOnlyMessage(
+      "The subset font Good could not be written into the font folder. It was not added.");
   EXPECT_EQ(document_->font()->subsetFontCount(), 1);
 }
 
@@ -44,9 +44,8 @@ TEST_F(FailedWrites, IndexFileThatCannotBeWrittenKeepsTheFontModified) {
   document_->font()->ClearRange(0, 0);
   document_->font()->setModified(true);
   EXPECT_FALSE(document_->Save());
-  EXPECT_EQ(onlyBox().text, "The index file " + index.string() +
-                                " could not be written. The previous file is "
-                                "unchanged.");
+  expectOnlyMessage("The index file " + index.string() +
+                    " could not be written. The previous file is unchanged.");
   EXPECT_TRUE(document_->font()->modified());
 }
 
@@ -54,14 +53,14 @@ TEST_F(FailedWrites, TextIndexExport) {
   fs::path out = blocked() / "out.sci";
   dialogs_.script(out);
   EXPECT_FALSE(document_->Export());
-  EXPECT_EQ(onlyBox().text, "The index file " + out.string() + " could not be written.");
+  expectOnlyMessage("The index file " + out.string() + " could not be written.");
 }
 
 TEST_F(FailedWrites, SubsetFontExport) {
   fs::path out = blocked() / "out.vtb";
   dialogs_.script(out);
   EXPECT_FALSE(document_->ExportSubsetFont(0));
-  EXPECT_EQ(onlyBox().text, "The file " + out.string() + " could not be written.");
+  expectOnlyMessage("The file " + out.string() + " could not be written.");
 }
 
 TEST_F(FailedWrites, EditedFontStaysModifiedAndTheIndexIsStillSaved) {
@@ -81,7 +80,7 @@ TEST_F(FailedWrites, TrueTypeImportIsNotAvailable) {
   test::writeFile(ttf, "x");
   dialogs_.script(ttf);
   EXPECT_FALSE(document_->Import());
-  EXPECT_EQ(onlyBox().text, ".ttf files can't be handled by this build of Sorvella.");
+  expectOnlyMessage(".ttf files can't be handled by this build of Sorvella.");
   EXPECT_NE(document_->font(), nullptr);
 }
 

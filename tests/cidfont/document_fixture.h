@@ -15,6 +15,7 @@
 #include "platform/headless/scripted_input_dialogs.h"
 #include "platform/headless/scripted_prompts.h"
 #include "support/sample_subset_font.h"
+#include "support/shown_message.h"
 #include "support/temp_folder.h"
 
 namespace sorvella::test {
@@ -55,6 +56,9 @@ class DocumentTest : public ::testing::Test {
     }
     ASSERT_EQ(document_->addBaseFontFiles(files), static_cast<int>(files.size()));
   }
+
+  // The command's one report, in a plain box with "OK".
+  void expectOnlyMessage(const std::string& text) { test::expectOnlyMessage(prompts_, text); }
 
   const ScriptedPrompts::Shown& onlyBox() {
     EXPECT_EQ(prompts_.shown().size(), 1u);

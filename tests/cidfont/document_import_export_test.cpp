@@ -37,6 +37,9 @@ TEST_F(ImportTextIndexFile, OffersIndexFilesOnlyWithAFontLoaded) {
   EXPECT_FALSE(empty.Import());
   EXPECT_EQ(dialogs_.requests().back().filter,
             "CID Fonts Files (*.cid)|*.cid|TrueType Fonts (*.ttf)|*.ttf||");
+  dialogs_.script(folder_ / "typed.sci");
+  EXPECT_FALSE(empty.Import());
+  expectOnlyMessage("A text index file can only be imported into an open CID font.");
 }
 
 TEST_F(ImportTextIndexFile, ArrangesTheFontWithoutSaving) {
@@ -68,18 +71,18 @@ TEST_F(ImportTextIndexFile, IncompatibleFontsAreReported) {
   prompts_.script("OK");
   dialogs_.script(sci);
   EXPECT_FALSE(document_->Import());
-  EXPECT_EQ(onlyBox().text,
-            "Subset fonts in the imported index file are incompatible with the current list of "
-            "subset fonts. Import is aborted.");
-  EXPECT_EQ(onlyBox().buttons, std::vector<std::string>{"OK"});
+  expectOnlyMessage(
+      "Subset fonts in the imported index file are incompatible with the current list of subset "
+      "fonts. Import is aborted.");
+  EXPECT_EQ(document_->font()->subsetFontCount(), 2);
 }
 
 TEST_F(ImportTextIndexFile, UnreadableFileIsReported) {
   dialogs_.script(folder_ / "missing.sci");
   EXPECT_FALSE(document_->Import());
-  EXPECT_EQ(onlyBox().text,
-            "The file you tried to open is not a valid CMap file or a file open error occured. "
-            "Check the file and try again.");
+  expectOnlyMessage(
+      "The file you tried to open is not a valid CMap file or a file open error occured. Check "
+      "the file and try again.");
 }
 
 class ImportCidFontFile : public test::DocumentTest {
@@ -111,7 +114,7 @@ TEST_F(ImportCidFontFile, WithoutTheImporterItIsNotAvailable) {
   dialogs_.script(source());
   prompts_.script("OK");
   EXPECT_FALSE(document_->Import());
-  EXPECT_EQ(onlyBox().text, ".cid files can't be handled by this build of Sorvella.");
+  expectOnlyMessage(".cid files can't be handled by this build of Sorvella.");
   EXPECT_TRUE(folders_.requests().empty());
 }
 
@@ -121,6 +124,7 @@ TEST_F(ImportCidFontFile, BuildsPlacesLocksAndSaves) {
   folders_.script(FontFolderChoice{folder_.path(), "Sample", false});
   ASSERT_TRUE(document_->Import());
   ASSERT_EQ(folders_.requests().size(), 1u);
+  EXPECT_EQ(folders_.requests()[0].title, "Import CID font");
   EXPECT_EQ(folders_.requests()[0].text,
             "You are importing a CID-keyed font that can contain many subset fonts. All these "
             "fonts will be converted to internal format and placed into a subdirectory called "
@@ -212,8 +216,25 @@ TEST_F(ExportSubsetFontFile, Type1WithoutTheWriterIsNotAvailable) {
   addFonts({1});
   dialogs_.script(folder_ / "out.pfb");
   EXPECT_FALSE(document_->ExportSubsetFont(0));
-  EXPECT_EQ(onlyBox().text, ".pfb files can't be handled by this build of Sorvella.");
+  expectOnlyMessage(".pfb files can't be handled by this build of Sorvella.");
   EXPECT_FALSE(fs::exists(folder_ / "out.pfb"));
+}
+
+TEST_F(ExportSubsetFontFile, Type1GoesToTheWriterWithItsProgressBox) {
+  std::string exported;
+  hooks_.exportType1Font = [&](const fs::path&, SubsetFont& font, const ProgressCallback&) {
+    exported = font.info().fontName();
+    return true;
+  };
+  rebuild();
+  makeNewFont();
+  addFonts({1, 1});
+  dialogs_.script(folder_ / "out.pfb");
+  ASSERT_TRUE(document_->ExportSubsetFont(1));
+  EXPECT_EQ(exported, "Font2");
+  ASSERT_EQ(busy_.boxes().size(), 3u);  // after the two boxes of adding the fonts
+  EXPECT_EQ(busy_.boxes()[2].title, "Exporting Type 1 Font");
+  EXPECT_TRUE(prompts_.shown().empty());
 }
 
 TEST_F(ExportSubsetFontFile, LostFontFileIsReported) {
@@ -224,7 +245,7 @@ TEST_F(ExportSubsetFontFile, LostFontFileIsReported) {
   fs::remove(file);
   dialogs_.script(folder_ / "copy.vtb");
   EXPECT_FALSE(document_->ExportSubsetFont(0));
-  EXPECT_EQ(onlyBox().text, "The subset font file " + file.string() + " can't be read.");
+  expectOnlyMessage("The subset font file " + file.string() + " can't be read.");
 }
 
 }  // namespace

@@ -13,7 +13,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class NewCidFont : public test::DocumentTest {};
+class NewCidFont : public test::DocumentTest {
+ protected:
+  // A folder that cannot be made: its box offers "OK" (ask again) and "Cancel".
+  void expectWarning(const std::string& text) {
+    const auto& box = onlyBox();
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.title, "Warning!");
+    EXPECT_EQ(box.buttons, (std::vector<std::string>{"OK", "Cancel"}));
+  }
+  // New with a folder of that name, its warning answered with Cancel: nothing is made.
+  void cancelNewAt(const std::string& name) {
+    folders_.script(FontFolderChoice{folder_.path(), name, false});
+    prompts_.script("Cancel");
+    EXPECT_FALSE(document_->New());
+    EXPECT_EQ(folders_.requests().size(), 1u);
+    EXPECT_EQ(document_->font(), nullptr);
+  }
+};
 
 TEST_F(NewCidFont, AsksForTheFolderWithItsTitleAndText) {
   profile_.writeString("Directories", "Import", (folder_ / "fonts").string());
@@ -70,25 +87,25 @@ TEST_F(NewCidFont, MissingPathWarnsAndOkReturnsToTheDialog) {
   folders_.script(FontFolderChoice{folder_ / "nowhere", "MINCHO", false});
   prompts_.script("OK");
   EXPECT_FALSE(document_->New());  // the second dialog is cancelled
-  const auto& box = onlyBox();
-  EXPECT_EQ(box.text,
-            "The selected folder can't be created because the path that you entered does not "
-            "exist or is not accessible. Please, enter a different path name or fix the "
-            "situation.");
-  EXPECT_EQ(box.title, "Warning!");
-  EXPECT_EQ(box.buttons, (std::vector<std::string>{"OK", "Cancel"}));
+  expectWarning(
+      "The selected folder can't be created because the path that you entered does not exist or "
+      "is not accessible. Please, enter a different path name or fix the situation.");
   EXPECT_EQ(folders_.requests().size(), 2u);
 }
 
 TEST_F(NewCidFont, FileInTheWayWarns) {
   test::writeFile(folder_ / "MINCHO", "a file");
-  folders_.script(FontFolderChoice{folder_.path(), "MINCHO", false});
-  prompts_.script("Cancel");
-  EXPECT_FALSE(document_->New());
-  EXPECT_EQ(onlyBox().text,
-            "The selected folder can't be created because it or a file with the same name "
-            "already exists. Please select a different path and/or font folder name.");
-  EXPECT_EQ(folders_.requests().size(), 1u);
+  cancelNewAt("MINCHO");
+  expectWarning(
+      "The selected folder can't be created because it or a file with the same name already "
+      "exists. Please select a different path and/or font folder name.");
+}
+
+TEST_F(NewCidFont, OtherFailureIsAnIoErrorAndCancelAbandons) {
+  cancelNewAt(std::string(300, 'N'));  // longer than a file name may be
+  expectWarning(
+      "Folder can't be created because of an i/o error. Try to enter another path and/or folder "
+      "name.");
 }
 
 class OpenCidFont : public test::DocumentTest {
@@ -158,8 +175,7 @@ TEST_F(OpenCidFont, IgnoreKeepsTheFontsAndRetryLooksAgain) {
 
 TEST_F(OpenCidFont, UnreadableFileSaysSo) {
   EXPECT_FALSE(document_->openIndexFile(folder_ / "none.sqf"));
-  EXPECT_EQ(onlyBox().text,
-            "The index file " + (folder_ / "none.sqf").string() + " can't be read.");
+  expectOnlyMessage("The index file " + (folder_ / "none.sqf").string() + " can't be read.");
   EXPECT_EQ(document_->font(), nullptr);
 }
 
@@ -186,6 +202,7 @@ TEST_F(SaveCidFont, AsksToSaveTheModifiedEditorFontFirst) {
   const auto& box = onlyBox();
   EXPECT_EQ(box.text,
             "Base font Kana is modified and should be saved. Do you want to save this font?");
+  EXPECT_EQ(box.title, "Sorvella");
   EXPECT_EQ(box.buttons, (std::vector<std::string>{"&Yes", "&No"}));
   EXPECT_TRUE(fs::exists(folder_ / "MINCHO" / "edited.vtb"));
   EXPECT_FALSE(edited_.modified);

@@ -40,8 +40,8 @@ TEST_F(AddBaseFontFiles, AddsSeveralFilesInTheOrderChosen) {
   EXPECT_EQ(font.unplaced().size(), 5u);  // "CID-3" places nothing outside an import
   EXPECT_TRUE(font.modified());
   ASSERT_EQ(busy_.boxes().size(), 2u);
-  EXPECT_EQ(busy_.boxes()[0].title, "Adding Vantrel Font");
-  EXPECT_EQ(busy_.boxes()[0].caption, "Adding characters...");
+  EXPECT_EQ(busy_.boxes()[0].title, "Adding characters...");
+  EXPECT_EQ(busy_.boxes()[0].caption, "Adding Vantrel Font");
   EXPECT_TRUE(fs::exists(folder_ / "MINCHO" / "MINC0000.vtb"));
 }
 
@@ -67,7 +67,7 @@ TEST_F(AddBaseFontFiles, Type1FilesGoThroughTheReaderHook) {
   test::writeFile(folder_ / "t1.pfb", "x");
   std::vector<fs::path> files{folder_ / "t1.pfb"};
   EXPECT_EQ(document_->addBaseFontFiles(files), 1);
-  EXPECT_EQ(busy_.boxes().back().title, "Adding Type 1 Font");
+  EXPECT_EQ(busy_.boxes().back().caption, "Adding Type 1 Font");
   EXPECT_EQ(document_->font()->subsetFont(0).name(), "Times");
 }
 
@@ -88,11 +88,12 @@ TEST_F(AddBaseFontFiles, LargeTrueTypeFontAsksBeforeProceeding) {
   EXPECT_EQ(onlyBox().text,
             "This TrueType font includes more than 1000 characters. Try to Import it instead of "
             "Adding it.\nWhat do you want to do now?");
+  EXPECT_EQ(onlyBox().title, "Sorvella");
   EXPECT_EQ(onlyBox().buttons, (std::vector<std::string>{"&Proceed", "Cancel"}));
   prompts_.script("&Proceed");
   EXPECT_EQ(document_->addBaseFontFiles(files), 1);
   EXPECT_EQ(refusals, (std::vector<bool>{true, true, false}));
-  EXPECT_EQ(busy_.boxes().back().title, "Adding TrueType Font");
+  EXPECT_EQ(busy_.boxes().back().caption, "Adding TrueType Font");
 }
 
 class NewSubsetFontCommand : public test::DocumentTest {
@@ -147,6 +148,17 @@ TEST_F(NewSubsetFontCommand, CtrlShiftAsksForAnIndexFont) {
   EXPECT_EQ(values, (std::vector<uint32_t>{20, 20, 1}));
   EXPECT_EQ(range, (std::vector<uint32_t>{8, 12}));
   EXPECT_EQ(document_->font()->subsetFont(0).characterCount, 5);
+}
+
+TEST_F(NewSubsetFontCommand, IndexFontWithoutItsMakerIsAddedEmpty) {
+  indexKeys_ = true;
+  inputs_.scriptText("Index");
+  inputs_.scriptNumbers(std::vector<uint32_t>{8, 12, 5});
+  ASSERT_TRUE(document_->NewSubsetFont());
+  expectOnlyMessage(
+      "Index fonts can't be made by this build of Sorvella. The new font has no glyphs.");
+  EXPECT_EQ(document_->font()->subsetFont(0).name(), "Index");
+  EXPECT_EQ(document_->font()->subsetFont(0).characterCount, 0);
 }
 
 class RemoveSubsetFont : public test::DocumentTest {

@@ -65,7 +65,7 @@ TEST(FontFolderCreation, ReportsEveryOutcome) {
                 "and/or folder name.");
 
   test::writeFile(temp / "FILE", "x");
-  EXPECT_EQ(createFontFolder(temp.path(), "FILE").outcome, FolderOutcome::kExistingFile);
+  EXPECT_EQ(createFontFolder(temp.path(), "FILE").outcome, FolderOutcome::kNameTaken);
   EXPECT_EQ(folderCreationMessage(createFontFolder(temp / "missing", "X")),
             "The selected folder can't be created because the path that you entered does not "
             "exist or is not accessible. Please, enter a different path name or fix the "

@@ -92,5 +92,18 @@ TEST_F(CMapSavePrompt, ExitAsksForTheCMapAfterTheFontAndCancelKeepsBoth) {
   EXPECT_TRUE(document_->cmaps().current()->modified);
 }
 
+TEST_F(CMapSavePrompt, YesSavesTheCMapAndGoesOn) {
+  ASSERT_TRUE(document_->cmaps().New());
+  CCodeMap& cmap = *document_->cmaps().current();
+  cmap.ordering = "Japan1";
+  cmap.filePath = folder_ / "A.cmp";
+  cmap.modified = true;
+  prompts_.script("&Yes");
+  EXPECT_TRUE(document_->mayExit());
+  EXPECT_EQ(onlyBox().title, "Sorvella");
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "A.cmp"));
+  EXPECT_FALSE(cmap.modified);
+}
+
 }  // namespace
 }  // namespace sorvella

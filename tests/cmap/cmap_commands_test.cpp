@@ -9,6 +9,7 @@
 #include "platform/headless/scripted_file_dialogs.h"
 #include "platform/headless/scripted_prompts.h"
 #include "platform/ini_file_profile.h"
+#include "support/shown_message.h"
 #include "support/temp_folder.h"
 
 namespace sorvella {
@@ -18,13 +19,7 @@ namespace fs = std::filesystem;
 
 class CMapCommandsTest : public ::testing::Test {
  protected:
-  // The single message box shown, with its one button "OK" and the program's title.
-  void expectMessage(const std::string& text) {
-    ASSERT_EQ(prompts_.shown().size(), 1u);
-    EXPECT_EQ(prompts_.shown()[0].text, text);
-    EXPECT_EQ(prompts_.shown()[0].title, "Sorvella");
-    EXPECT_EQ(prompts_.shown()[0].buttons, std::vector<std::string>{"OK"});
-  }
+  void expectMessage(const std::string& text) { test::expectOnlyMessage(prompts_, text); }
 
   fs::path write(const std::string& name, const std::string& text) {
     fs::create_directories(maps_);

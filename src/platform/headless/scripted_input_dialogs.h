@@ -49,8 +49,9 @@ class ScriptedInputDialogs : public InputDialogs {
  private:
   template <typename T>
   static std::optional<T> next(std::deque<std::optional<T>>& queue) {
-    if (queue.empty()) return std::nullopt;
-    std::optional<T> answer = std::move(queue.front());
+    std::optional<T> answer;
+    if (queue.empty()) return answer;
+    answer.swap(queue.front());
     queue.pop_front();
     return answer;
   }
