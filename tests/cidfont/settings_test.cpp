@@ -52,35 +52,17 @@ TEST_F(OptionsDefaults, MissingFileYieldsDefaultsAndSavingWritesEveryKey) {
   loadOptions(options, IniFileProfile(folder_ / "absent.ini"));
   IniFileProfile profile(file_);
   ASSERT_TRUE(saveOptions(options, profile));
-  const KeyValues defaults = {
-      {"FitAscender", "900"},
-      {"FitDescender", "-200"},
-      {"FontChartCellW", "40"},
-      {"FontChartCellH", "50"},
-      {"EraseSize", "5"},
-      {"ClosepathArrowLen", "8"},
-      {"DefaultGlyph", "65"},
-      {"AutoMetricsLeft", "30"},
-      {"AutoMetricsRight", "30"},
-      {"AutoMetricsClose", "10"},
-      {"AutohintingMinHLen", "70"},
-      {"AutohintingMinVLen", "70"},
-      {"AutohintingMinHWidth", "20"},
-      {"AutohintingMinVWidth", "20"},
-      {"AutohintingMaxHWidth", "200"},
-      {"AutohintingMaxVWidth", "200"},
-      {"AutohintingHRatio", "1.00"},
-      {"AutohintingVRatio", "1.00"},
-      {"AutohintingRemoveHints", "0"},
-      {"OverlapMode", "2"},
-      {"SnapStyle", "327761"},
-      {"PaintStyle", "15"},
-      {"EditGridX", "100"},
-      {"EditGridY", "100"},
-      {"DuplicateX", "100"},
-      {"DuplicateY", "100"},
-      {"PaintAutoTransform", "0"},
-  };
+  KeyValues defaults;
+  std::istringstream pairs(
+      "FitAscender=900 FitDescender=-200 FontChartCellW=40 FontChartCellH=50 EraseSize=5 "
+      "ClosepathArrowLen=8 DefaultGlyph=65 AutoMetricsLeft=30 AutoMetricsRight=30 "
+      "AutoMetricsClose=10 AutohintingMinHLen=70 AutohintingMinVLen=70 AutohintingMinHWidth=20 "
+      "AutohintingMinVWidth=20 AutohintingMaxHWidth=200 AutohintingMaxVWidth=200 "
+      "AutohintingHRatio=1.00 AutohintingVRatio=1.00 AutohintingRemoveHints=0 OverlapMode=2 "
+      "SnapStyle=327761 PaintStyle=15 EditGridX=100 EditGridY=100 DuplicateX=100 DuplicateY=100 "
+      "PaintAutoTransform=0");
+  for (std::string pair; pairs >> pair;)
+    defaults[pair.substr(0, pair.find('='))] = pair.substr(pair.find('=') + 1);
   EXPECT_EQ(sectionInFile("Options"), defaults);
 }
 

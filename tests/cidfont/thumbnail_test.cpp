@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <cmath>
 #include <iostream>
@@ -119,22 +120,60 @@ TEST_F(ThumbnailFormat, DrawsMasterZero) {
   EXPECT_EQ(draw(g), expected({kSquareSpan}));
 }
 
-using ThumbnailPlacement = ThumbnailTest;
+// Rectangles (x0, y0, x1, y1, reversed) drawn at a fit, and the pixels expected.
+struct RectCase {
+  int advance, ascender, descender;
+  std::initializer_list<Span> ink, holes;
+  std::vector<std::array<int, 5>> rects;
+};
 
-TEST_F(ThumbnailPlacement, DefaultFitPutsTheBaselineOnRow25) {
-  Glyph g = glyphWithAdvance(1000);
-  addRect(g, 0, 0, 1000, 1000);
-  EXPECT_EQ(draw(g), expected({kSquareSpan}));
+TEST_F(ThumbnailTest, PlacementByTheFitAndTheNonZeroFillRule) {
+  // Squares 0..600 (x 2 .. 18.91, y 8.09 .. 25) and 400..1000 (x 13.27 .. 30.18,
+  // y -3.18 .. 13.73) overlap in columns 13..18 and rows 8..13.
+  const Span low{2, 18, 8, 24}, high{13, 29, 0, 13}, overlap{13, 18, 8, 13};
+  const std::array<int, 5> square{0, 0, 1000, 1000, 0};
+  const RectCase cases[] = {
+      // The default fit puts the baseline on row 25; y 0 .. -200 lands on 25 .. 30.64.
+      {1000, 900, -200, {kSquareSpan}, {}, {square}},
+      {1000, 900, -200, {{2, 29, 25, 30}}, {}, {{0, -200, 1000, 0, 0}}},
+      // Box -500..1000: ox = (32 - ceil(500 s - 0.5)) / 2 = 9; the square spans x -5.09 .. 23.09.
+      {1000, 900, -200, {{0, 22, 0, 24}}, {}, {{-500, 0, 500, 1000, 0}}},
+      // An advance wider than the outline, box 0..2000: ox = (32 - ceil(56.36 - 0.5)) / 2 = -12.
+      {2000, 900, -200, {{0, 15, 0, 24}}, {}, {square}},
+      // A negative advance, box -1000..1000: ox = (32 - ceil(-0.5)) / 2 = 16.
+      {-1000, 900, -200, {{16, 31, 0, 24}}, {}, {square}},
+      // Box 0..1170: 32 - ceil(32.97 - 0.5) = -1, and -1 / 2 is 0, not -1: the square spans
+      // x 0 .. 28.18 (columns 0..27), where flooring would stop at column 26.
+      {1170, 900, -200, {{0, 27, 0, 24}}, {}, {square}},
+      // Equal settings use s = 7; box 0..2: ox = (32 - ceil(14 - 0.5)) / 2 = 9,
+      // oy = (31 - ceil(-0.5)) / 2 = 15.
+      {0, 0, 0, {{9, 22, 1, 14}}, {}, {{0, 0, 2, 2, 0}}},
+      // ... and centre on their line: oy = (31 - ceil(-7000.5)) / 2 = 3515.
+      {0, 500, 500, {{9, 22, 15, 28}}, {}, {{0, 498, 2, 500, 0}}},
+      // 31 / (1 - 0) would be 31; with s capped at 7, oy = (31 - ceil(-7.5)) / 2 = 19.
+      {0, 1, 0, {{9, 22, 5, 18}}, {}, {{0, 0, 2, 2, 0}}},
+      // Inverted settings, s = 31 / (-1100): ox = (32 - ceil(-28.68)) / 2 = 30,
+      // oy = (31 - ceil(19.23)) / 2 = 5.
+      {1000, -200, 900, {{2, 29, 5, 30}}, {}, {square}},
+      // Settings far apart shrink the glyph to nothing.
+      {1000, INT_MAX, INT_MIN, {}, {}, {square}},
+      {1000, INT_MIN, INT_MAX, {}, {}, {square}},
+      // A counter (x 10.45 .. 21.73, y 5.27 .. 16.55) drawn the other way shows a hole.
+      {1000, 900, -200, {kSquareSpan}, {{10, 21, 5, 16}}, {square, {300, 300, 700, 700, 1}}},
+      {1000, 900, -200, {kSquareSpan}, {}, {square, {300, 300, 700, 700, 0}}},
+      {1000, 900, -200, {low, high}, {}, {{0, 0, 600, 600, 0}, {400, 400, 1000, 1000, 0}}},
+      {1000, 900, -200, {low, high}, {overlap}, {{0, 0, 600, 600, 0}, {400, 400, 1000, 1000, 1}}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE("case " + std::to_string(i));
+    const RectCase& c = cases[i];
+    Glyph g = glyphWithAdvance(c.advance);
+    for (const auto& r : c.rects) addRect(g, r[0], r[1], r[2], r[3], r[4] != 0);
+    EXPECT_EQ(draw(g, c.ascender, c.descender), test::spanArt(32, 31, c.ink, c.holes));
+  }
 }
 
-TEST_F(ThumbnailPlacement, DescenderFillsTheRowsBelowTheBaseline) {
-  // y 0 .. -200 lands on 25 .. 30.64: rows 25..30.
-  Glyph g = glyphWithAdvance(1000);
-  addRect(g, 0, -200, 1000, 0);
-  EXPECT_EQ(draw(g), expected({{2, 29, 25, 30}}));
-}
-
-TEST_F(ThumbnailPlacement, ControlPointsBeyondTheAdvanceWidenTheBox) {
+TEST_F(ThumbnailTest, ControlPointsBeyondTheAdvanceWidenTheBox) {
   // A flat curve (no area, nothing drawn) whose controls reach x = 2200 while the curve itself
   // turns at x = 1900 widens the box to 0..2200: ox = (32 - ceil(62 - 0.5)) / 2 = -15, so the
   // square spans x -15 .. 13.18. Up to 1900 only, ox would be -11.
@@ -143,110 +182,6 @@ TEST_F(ThumbnailPlacement, ControlPointsBeyondTheAdvanceWidenTheBox) {
   g.appendNode(Node::move(pt(1000, 500)));
   g.appendNode(Node::curve(pt(1000, 500), pt(2200, 500), pt(2200, 500)));
   EXPECT_EQ(draw(g), expected({{0, 12, 0, 24}}));
-}
-
-TEST_F(ThumbnailPlacement, PointsLeftOfTheOriginWidenTheBox) {
-  // Box -500..1000: ox = (32 - ceil(500 s - 0.5)) / 2 = (32 - 14) / 2 = 9; the square spans
-  // x -5.09 .. 23.09.
-  Glyph g = glyphWithAdvance(1000);
-  addRect(g, -500, 0, 500, 1000);
-  EXPECT_EQ(draw(g), expected({{0, 22, 0, 24}}));
-}
-
-TEST_F(ThumbnailPlacement, AdvanceWiderThanTheOutlineWidensTheBox) {
-  // Box 0..2000: ox = (32 - ceil(56.36 - 0.5)) / 2 = -12; the square spans x -12 .. 16.18.
-  Glyph g = glyphWithAdvance(2000);
-  addRect(g, 0, 0, 1000, 1000);
-  EXPECT_EQ(draw(g), expected({{0, 15, 0, 24}}));
-}
-
-TEST_F(ThumbnailPlacement, NegativeAdvanceWidensTheBoxToTheLeft) {
-  // Box -1000..1000: ox = (32 - ceil(-0.5)) / 2 = 16; the square spans x 16 .. 44.18.
-  Glyph g = glyphWithAdvance(-1000);
-  addRect(g, 0, 0, 1000, 1000);
-  EXPECT_EQ(draw(g), expected({{16, 31, 0, 24}}));
-}
-
-TEST_F(ThumbnailPlacement, OffsetDivisionTruncatesTowardZero) {
-  // Box 0..1170: 32 - ceil(32.97 - 0.5) = -1, and -1 / 2 is 0, not -1: the square spans
-  // x 0 .. 28.18 (columns 0..27), where flooring would stop at column 26.
-  Glyph g = glyphWithAdvance(1170);
-  addRect(g, 0, 0, 1000, 1000);
-  EXPECT_EQ(draw(g), expected({{0, 27, 0, 24}}));
-}
-
-TEST_F(ThumbnailPlacement, EqualSettingsUseScaleSeven) {
-  // s = 7; box 0..2: ox = (32 - ceil(14 - 0.5)) / 2 = 9, oy = (31 - ceil(-0.5)) / 2 = 15.
-  // The 2-unit square spans x 9 .. 23 and y 1 .. 15.
-  Glyph g = glyphWithAdvance(0);
-  addRect(g, 0, 0, 2, 2);
-  EXPECT_EQ(draw(g, 0, 0), expected({{9, 22, 1, 14}}));
-}
-
-TEST_F(ThumbnailPlacement, EqualSettingsStillCentreOnTheirLine) {
-  // s = 7, oy = (31 - ceil(-7000.5)) / 2 = 3515: y 498..500 lands on 29 .. 15.
-  Glyph g = glyphWithAdvance(0);
-  addRect(g, 0, 498, 2, 500);
-  EXPECT_EQ(draw(g, 500, 500), expected({{9, 22, 15, 28}}));
-}
-
-TEST_F(ThumbnailPlacement, ScaleIsCappedAtSeven) {
-  // 31 / (1 - 0) would be 31; with s = 7, oy = (31 - ceil(-7.5)) / 2 = 19.
-  Glyph g = glyphWithAdvance(0);
-  addRect(g, 0, 0, 2, 2);
-  EXPECT_EQ(draw(g, 1, 0), expected({{9, 22, 5, 18}}));
-}
-
-TEST_F(ThumbnailPlacement, InvertedSettingsTurnTheGlyphOver) {
-  // s = 31 / (-1100): ox = (32 - ceil(-28.68)) / 2 = 30, oy = (31 - ceil(19.23)) / 2 = 5,
-  // so the square spans x 1.82 .. 30 and y 5 .. 33.18.
-  Glyph g = glyphWithAdvance(1000);
-  addRect(g, 0, 0, 1000, 1000);
-  EXPECT_EQ(draw(g, -200, 900), expected({{2, 29, 5, 30}}));
-}
-
-TEST_F(ThumbnailPlacement, SettingsFarApartShrinkTheGlyphToNothing) {
-  Glyph g = glyphWithAdvance(1000);
-  addRect(g, 0, 0, 1000, 1000);
-  EXPECT_EQ(makeThumbnail(g, INT_MAX, INT_MIN), kBlankThumbnail);
-  EXPECT_EQ(makeThumbnail(g, INT_MIN, INT_MAX), kBlankThumbnail);
-}
-
-using ThumbnailFillRule = ThumbnailTest;
-
-TEST_F(ThumbnailFillRule, CounterDrawnTheOtherWayShowsAHole) {
-  // The counter 300..700 spans x 10.45 .. 21.73 and y 5.27 .. 16.55.
-  Glyph g = glyphWithAdvance(1000);
-  addRect(g, 0, 0, 1000, 1000);
-  addRect(g, 300, 300, 700, 700, true);
-  EXPECT_EQ(draw(g), expected({kSquareSpan}, {{10, 21, 5, 16}}));
-}
-
-TEST_F(ThumbnailFillRule, CounterDrawnTheSameWayStaysInk) {
-  Glyph g = glyphWithAdvance(1000);
-  addRect(g, 0, 0, 1000, 1000);
-  addRect(g, 300, 300, 700, 700);
-  EXPECT_EQ(draw(g), expected({kSquareSpan}));
-}
-
-// Squares 0..600 (x 2 .. 18.91, y 8.09 .. 25) and 400..1000 (x 13.27 .. 30.18,
-// y -3.18 .. 13.73) overlap in columns 13..18 and rows 8..13.
-const Span kLowSquare{2, 18, 8, 24};
-const Span kHighSquare{13, 29, 0, 13};
-const Span kOverlap{13, 18, 8, 13};
-
-TEST_F(ThumbnailFillRule, OverlapOfSameDirectionContoursStaysInk) {
-  Glyph g = glyphWithAdvance(1000);
-  addRect(g, 0, 0, 600, 600);
-  addRect(g, 400, 400, 1000, 1000);
-  EXPECT_EQ(draw(g), expected({kLowSquare, kHighSquare}));
-}
-
-TEST_F(ThumbnailFillRule, OverlapOfOppositeContoursCancels) {
-  Glyph g = glyphWithAdvance(1000);
-  addRect(g, 0, 0, 600, 600);
-  addRect(g, 400, 400, 1000, 1000, true);
-  EXPECT_EQ(draw(g), expected({kLowSquare, kHighSquare}, {kOverlap}));
 }
 
 using ThumbnailCurves = ThumbnailTest;

@@ -69,58 +69,93 @@ TEST_F(ReverseContourTest, ReversingClosedContourAddsNoLineNode) {
   expectProgramEmptiedButHintsKept();
 }
 
-TEST_F(ReverseContourTest, OpenEndedContourStartsAtItsLastNode) {
-  add(Node::move({0, 0}));
-  add(Node::line({100, 0}));
-  add(Node::line({100, 100}));
-  ASSERT_TRUE(glyph.reverseContour(0));
-  EXPECT_EQ(nodesOf(glyph),
-            (std::vector<Node>{Node::move({100, 100}), Node::line({100, 0}), Node::line({0, 0})}));
-}
-
-TEST_F(ReverseContourTest, OneNodeContourStaysALoneMoveAndNeighboursAreUntouched) {
-  add(Node::move({0, 0}));
-  add(Node::line({10, 0}));
-  add(Node::move({5, 5}));
-  add(Node::move({20, 0}));
-  add(Node::line({30, 0}));
-  std::vector<Node> before = nodesOf(glyph);
-  ASSERT_TRUE(glyph.reverseContour(2));
-  EXPECT_EQ(nodesOf(glyph), before);
-}
-
-TEST_F(ReverseContourTest, QuadraticContourKeepsItsOffCurvePoints) {
-  add(Node::move({0, 0}));
-  add(Node::offCurve({50, 50}));
-  add(Node::line({100, 0}));
-  add(Node::offCurve({50, -50}));
-  add(Node::line({0, 0}));
-  ASSERT_TRUE(glyph.reverseContour(1));
-  EXPECT_EQ(nodesOf(glyph),
-            (std::vector<Node>{Node::move({0, 0}), Node::offCurve({50, -50}), Node::line({100, 0}),
-                               Node::offCurve({50, 50}), Node::line({0, 0})}));
-}
-
-TEST_F(ReverseContourTest, QuadraticContourEndingOffCurveKeepsItsStartAndItsCurves) {
-  // A -B-> C -D-> back to A; reversed: A -D-> C -B-> back to A. A move node at D would
-  // start the contour on a control point and straighten the curve through it.
-  add(Node::move({0, 0}));
-  add(Node::offCurve({50, 50}));
-  add(Node::line({100, 0}));
-  add(Node::offCurve({50, -50}));
-  ASSERT_TRUE(glyph.reverseContour(3));
-  EXPECT_EQ(nodesOf(glyph), (std::vector<Node>{Node::move({0, 0}), Node::offCurve({50, -50}),
-                                               Node::line({100, 0}), Node::offCurve({50, 50})}));
-}
-
-TEST_F(ReverseContourTest, TwoTrailingOffCurvesAreWalkedBackFromTheStart) {
-  add(Node::move({0, 0}));
-  add(Node::line({100, 0}));
-  add(Node::offCurve({100, 100}));
-  add(Node::offCurve({0, 100}));
-  ASSERT_TRUE(glyph.reverseContour(0));
-  EXPECT_EQ(nodesOf(glyph), (std::vector<Node>{Node::move({0, 0}), Node::offCurve({0, 100}),
-                                               Node::offCurve({100, 100}), Node::line({100, 0})}));
+// Nodes before and after reversing the contour of, or starting the contour at, a node.
+TEST_F(ContourOperationTest, ReverseAndNewStartNodeOnSmallContours) {
+  const Node m0 = Node::move({0, 0}), l0 = Node::line({0, 0});
+  const struct {
+    bool reverse;  // else setStartNode
+    int index;
+    bool changes;
+    std::vector<Node> before, after;
+  } cases[] = {
+      // Reversing an open-ended contour starts it at its last node.
+      {true,
+       0,
+       true,
+       {m0, Node::line({100, 0}), Node::line({100, 100})},
+       {Node::move({100, 100}), Node::line({100, 0}), l0}},
+      // A one-node contour stays a lone move; its neighbours are untouched.
+      {true,
+       2,
+       false,
+       {m0, Node::line({10, 0}), Node::move({5, 5}), Node::move({20, 0}), Node::line({30, 0})},
+       {}},
+      // Quadratic contours keep their off-curve points.
+      {true,
+       1,
+       true,
+       {m0, Node::offCurve({50, 50}), Node::line({100, 0}), Node::offCurve({50, -50}), l0},
+       {m0, Node::offCurve({50, -50}), Node::line({100, 0}), Node::offCurve({50, 50}), l0}},
+      // A -B-> C -D-> back to A; reversed: A -D-> C -B-> back to A. A move node at D would
+      // start the contour on a control point and straighten the curve through it.
+      {true,
+       3,
+       true,
+       {m0, Node::offCurve({50, 50}), Node::line({100, 0}), Node::offCurve({50, -50})},
+       {m0, Node::offCurve({50, -50}), Node::line({100, 0}), Node::offCurve({50, 50})}},
+      // Two trailing off-curves are walked back from the start.
+      {true,
+       0,
+       true,
+       {m0, Node::line({100, 0}), Node::offCurve({100, 100}), Node::offCurve({0, 100})},
+       {m0, Node::offCurve({0, 100}), Node::offCurve({100, 100}), Node::line({100, 0})}},
+      // A contour ending on its move point gets no closing line.
+      {false,
+       2,
+       true,
+       {m0, Node::line({100, 0}), Node::line({100, 100}), l0},
+       {Node::move({100, 100}), l0, Node::line({100, 0})}},
+      // A curve into the new start is kept at the end.
+      {false,
+       1,
+       true,
+       {m0, Node::curve({100, 0}, {0, 50}, {100, 50}), Node::line({100, -100})},
+       {Node::move({100, 0}), Node::line({100, -100}), l0,
+        Node::curve({100, 0}, {0, 50}, {100, 50})}},
+      {false,
+       3,
+       true,
+       {m0, Node::line({100, 0}), Node::line({100, 100}), Node::line({0, 100})},
+       {Node::move({0, 100}), l0, Node::line({100, 0}), Node::line({100, 100})}},
+      // A quadratic contour stays closed through its controls.
+      {false,
+       2,
+       true,
+       {m0, Node::offCurve({50, 50}), Node::line({100, 0}), Node::offCurve({50, -50})},
+       {Node::move({100, 0}), Node::offCurve({50, -50}), l0, Node::offCurve({50, 50})}},
+      // An off-curve node cannot become the start; the first node changes nothing.
+      {false, 1, false, {m0, Node::offCurve({50, 50}), Node::line({100, 0})}, {}},
+      {false,
+       0,
+       false,
+       {m0, Node::line({100, 0}), Node::line({100, 100}), Node::line({0, 100})},
+       {}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE("case " + std::to_string(i));
+    const auto& c = cases[i];
+    glyph = Glyph();
+    SetUp();
+    for (const Node& n : c.before) add(n);
+    const bool ok = c.reverse ? glyph.reverseContour(c.index) : glyph.setStartNode(c.index);
+    if (c.changes || c.reverse) {
+      EXPECT_TRUE(ok);
+    } else if (c.index == 1) {
+      EXPECT_FALSE(ok);  // the off-curve node
+    }
+    EXPECT_EQ(nodesOf(glyph), c.changes ? c.after : c.before);
+    if (!c.changes && !c.reverse) expectProgramKept();
+  }
 }
 
 TEST_F(ReverseContourTest, EveryMasterIsReversed) {
@@ -275,33 +310,6 @@ TEST_F(SetStartNodeTest, LineIntoNewStartIsReplacedByTheClosingLine) {
   expectProgramEmptiedButHintsKept();
 }
 
-TEST_F(SetStartNodeTest, ContourEndingOnTheMovePointGetsNoClosingLine) {
-  add(Node::move({0, 0}));
-  add(Node::line({100, 0}));
-  add(Node::line({100, 100}));
-  add(Node::line({0, 0}));
-  ASSERT_TRUE(glyph.setStartNode(2));
-  EXPECT_EQ(nodesOf(glyph),
-            (std::vector<Node>{Node::move({100, 100}), Node::line({0, 0}), Node::line({100, 0})}));
-}
-
-TEST_F(SetStartNodeTest, CurveIntoNewStartIsKeptAtTheEnd) {
-  add(Node::move({0, 0}));
-  add(Node::curve({100, 0}, {0, 50}, {100, 50}));
-  add(Node::line({100, -100}));
-  ASSERT_TRUE(glyph.setStartNode(1));
-  EXPECT_EQ(nodesOf(glyph),
-            (std::vector<Node>{Node::move({100, 0}), Node::line({100, -100}), Node::line({0, 0}),
-                               Node::curve({100, 0}, {0, 50}, {100, 50})}));
-}
-
-TEST_F(SetStartNodeTest, LastNodeBecomesTheStart) {
-  addOpenSquare();
-  ASSERT_TRUE(glyph.setStartNode(3));
-  EXPECT_EQ(nodesOf(glyph), (std::vector<Node>{Node::move({0, 100}), Node::line({0, 0}),
-                                               Node::line({100, 0}), Node::line({100, 100})}));
-}
-
 TEST_F(SetStartNodeTest, ClosingLineIsAddedWhenAnyMasterDiffers) {
   Glyph two(2);
   two.appendNode(Node::move({0, 0}, 2));
@@ -313,34 +321,6 @@ TEST_F(SetStartNodeTest, ClosingLineIsAddedWhenAnyMasterDiffers) {
   EXPECT_EQ(two.type(2), node_type::kLine);
   EXPECT_EQ(two.point(1, 0, 1), (Point{0, 5}));
   EXPECT_EQ(two.point(2, 0, 1), (Point{0, 0}));
-}
-
-TEST_F(SetStartNodeTest, QuadraticContourStaysClosedThroughItsControls) {
-  add(Node::move({0, 0}));
-  add(Node::offCurve({50, 50}));
-  add(Node::line({100, 0}));
-  add(Node::offCurve({50, -50}));
-  ASSERT_TRUE(glyph.setStartNode(2));
-  EXPECT_EQ(nodesOf(glyph), (std::vector<Node>{Node::move({100, 0}), Node::offCurve({50, -50}),
-                                               Node::line({0, 0}), Node::offCurve({50, 50})}));
-}
-
-TEST_F(SetStartNodeTest, OffCurveNodeCannotBecomeTheStart) {
-  add(Node::move({0, 0}));
-  add(Node::offCurve({50, 50}));
-  add(Node::line({100, 0}));
-  std::vector<Node> before = nodesOf(glyph);
-  EXPECT_FALSE(glyph.setStartNode(1));
-  EXPECT_EQ(nodesOf(glyph), before);
-  expectProgramKept();
-}
-
-TEST_F(SetStartNodeTest, FirstNodeOfTheContourChangesNothing) {
-  addOpenSquare();
-  std::vector<Node> before = nodesOf(glyph);
-  glyph.setStartNode(0);
-  EXPECT_EQ(nodesOf(glyph), before);
-  expectProgramKept();
 }
 
 // Four contours told apart by their move point's x: 0 (1 node), 10 (2), 20 (1), 30 (3).

@@ -172,36 +172,34 @@ TEST_F(CidSplitLayout, EmptyCidsAndFailingCharstringsGiveNoGlyph) {
 
 class CidSplitSubsetFonts : public CidSplit {};
 
-TEST_F(CidSplitSubsetFonts, ADictionaryThatFitsOneSubsetFontKeepsItsName) {
-  ASSERT_TRUE(import(oneDict(10)));
-  EXPECT_EQ(handed(), (Handed{{"Hand0", 10}}));
-  EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
-}
-
-TEST_F(CidSplitSubsetFonts, ADictionaryBeyondTheLimitGivesNumberedFonts) {
-  ASSERT_TRUE(import(oneDict(10), 4));
-  EXPECT_EQ(handed(), (Handed{{"Hand0-01", 4}, {"Hand0-02", 4}, {"Hand0-03", 2}}));
-  EXPECT_EQ(glyphNames(*fonts_[1]), (std::vector<std::string>{"CID-4", "CID-5", "CID-6", "CID-7"}));
-}
-
-TEST_F(CidSplitSubsetFonts, ExactlyTheLimitGivesANumberedFontAndNoEmptyOne) {
-  ASSERT_TRUE(import(oneDict(4), 4));
-  EXPECT_EQ(handed(), (Handed{{"Hand0-01", 4}}));
+TEST_F(CidSplitSubsetFonts, DictionariesBeyondTheLimitGiveNumberedFonts) {
+  const struct {
+    int glyphs, limit;
+    Handed fonts;
+  } cases[] = {
+      {10, CidKeyedFontReader::kSubsetFontGlyphLimit, {{"Hand0", 10}}},
+      {10, 4, {{"Hand0-01", 4}, {"Hand0-02", 4}, {"Hand0-03", 2}}},
+      // Exactly the limit gives a numbered font and no empty one.
+      {4, 4, {{"Hand0-01", 4}}},
+      {8, 4, {{"Hand0-01", 4}, {"Hand0-02", 4}}},
+      {9, CidKeyedFontReader::kNoGlyphLimit, {{"Hand0", 9}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.glyphs) + " glyphs, limit " + std::to_string(c.limit));
+    fonts_.clear();
+    ASSERT_TRUE(import(oneDict(c.glyphs), c.limit));
+    EXPECT_EQ(handed(), c.fonts);
+    EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+  }
   fonts_.clear();
-  ASSERT_TRUE(import(oneDict(8), 4));
-  EXPECT_EQ(handed(), (Handed{{"Hand0-01", 4}, {"Hand0-02", 4}}));
-}
-
-TEST_F(CidSplitSubsetFonts, NumbersPastNinetyNineTakeThreeDigits) {
+  ASSERT_TRUE(import(oneDict(10), 4));
+  EXPECT_EQ(glyphNames(*fonts_[1]), (std::vector<std::string>{"CID-4", "CID-5", "CID-6", "CID-7"}));
+  // Numbers past ninety-nine take three digits.
+  fonts_.clear();
   ASSERT_TRUE(import(oneDict(101), 1));
   ASSERT_EQ(fonts_.size(), 101u);
   EXPECT_EQ(fonts_[8]->info().fontName(), "Hand0-09");
   EXPECT_EQ(fonts_[100]->info().fontName(), "Hand0-101");
-}
-
-TEST_F(CidSplitSubsetFonts, WithoutALimitADictionaryStaysOneFont) {
-  ASSERT_TRUE(import(oneDict(9), CidKeyedFontReader::kNoGlyphLimit));
-  EXPECT_EQ(handed(), (Handed{{"Hand0", 9}}));
 }
 
 TEST_F(CidSplitSubsetFonts, OnlySelectedDictionariesBecomeFonts) {

@@ -4,15 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <map>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "postscript/ps_font_reader.h"
+#include "support/peer_tools.h"
 #include "support/temp_folder.h"
 #include "support/type1_bytes.h"
 
@@ -73,31 +74,16 @@ FontWalk walkFontProgram(PSFontReader& reader, bool hexInput = false) {
 
 // Charstring bytes from the lead-in on as text, with the operator names detype1 prints.
 std::string disassemble(const std::vector<uint8_t>& data, std::size_t lenIV) {
-  static const std::map<int, std::string> kOperators = {{1, "hstem"},
-                                                        {3, "vstem"},
-                                                        {4, "vmoveto"},
-                                                        {5, "rlineto"},
-                                                        {6, "hlineto"},
-                                                        {7, "vlineto"},
-                                                        {8, "rrcurveto"},
-                                                        {9, "closepath"},
-                                                        {10, "callsubr"},
-                                                        {11, "return"},
-                                                        {13, "hsbw"},
-                                                        {14, "endchar"},
-                                                        {21, "rmoveto"},
-                                                        {22, "hmoveto"},
-                                                        {30, "vhcurveto"},
-                                                        {31, "hvcurveto"},
-                                                        {1200, "dotsection"},
-                                                        {1201, "vstem3"},
-                                                        {1202, "hstem3"},
-                                                        {1206, "seac"},
-                                                        {1207, "sbw"},
-                                                        {1212, "div"},
-                                                        {1216, "callother"},
-                                                        {1217, "pop"},
-                                                        {1233, "setcurrentpoint"}};
+  static const std::map<int, std::string> kOperators = [] {
+    std::map<int, std::string> names;
+    std::istringstream in(
+        "1 hstem 3 vstem 4 vmoveto 5 rlineto 6 hlineto 7 vlineto 8 rrcurveto 9 closepath 10 "
+        "callsubr 11 return 13 hsbw 14 endchar 21 rmoveto 22 hmoveto 30 vhcurveto 31 "
+        "hvcurveto 1200 dotsection 1201 vstem3 1202 hstem3 1206 seac 1207 sbw 1212 div 1216 "
+        "callother 1217 pop 1233 setcurrentpoint");
+    for (int op; in >> op;) in >> names[op];
+    return names;
+  }();
   std::string text;
   auto append = [&text](const std::string& word) {
     if (!text.empty()) text += ' ';
@@ -124,6 +110,13 @@ std::string disassemble(const std::vector<uint8_t>& data, std::size_t lenIV) {
     }
   }
   return text;
+}
+
+std::vector<std::string> splitWords(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
 }
 
 // The token after the first `key`, or "" when there is none.
@@ -154,67 +147,14 @@ class HandMadeFont : public ::testing::Test {
     trailer_ = std::string(64, '0') + "\ncleartomark\n";
   }
 
-  std::vector<std::string> expectedTokens() const {
-    return {"%!FontType1-1.0: Tiny 001.000",
-            "/FontName",
-            "/Tiny",
-            "def",
-            "currentfile",
-            "eexec",
-            "dup",
-            "/Private",
-            "8",
-            "dict",
-            "dup",
-            "begin",
-            "/RD",
-            "{",
-            "string",
-            "currentfile",
-            "exch",
-            "readstring",
-            "pop",
-            "}",
-            "executeonly",
-            "def",
-            "/Subrs",
-            "1",
-            "array",
-            "dup",
-            "0",
-            "5",
-            "RD",
-            "NP",
-            "ND",
-            "2",
-            "index",
-            "/CharStrings",
-            "2",
-            "dict",
-            "dup",
-            "begin",
-            "/A",
-            "9",
-            "-|",
-            "|-",
-            "/B",
-            "5",
-            "RD",
-            "ND",
-            "end",
-            "end",
-            "readonly",
-            "put",
-            "put",
-            "dup",
-            "/FontName",
-            "get",
-            "exch",
-            "definefont",
-            "pop",
-            "mark",
-            "currentfile",
-            "closefile"};
+  static std::vector<std::string> expectedTokens() {
+    std::vector<std::string> tokens = splitWords(
+        "/FontName /Tiny def currentfile eexec dup /Private 8 dict dup begin /RD { string "
+        "currentfile exch readstring pop } executeonly def /Subrs 1 array dup 0 5 RD NP ND 2 "
+        "index /CharStrings 2 dict dup begin /A 9 -| |- /B 5 RD ND end end readonly put put dup "
+        "/FontName get exch definefont pop mark currentfile closefile");
+    tokens.insert(tokens.begin(), "%!FontType1-1.0: Tiny 001.000");
+    return tokens;
   }
 
   std::string clear_;
@@ -256,41 +196,14 @@ class NimbusSans : public ::testing::Test {
  protected:
   static constexpr const char* kPfb = "/usr/share/fonts/X11/Type1/NimbusSans-Regular.pfb";
   static constexpr const char* kT1 = "/usr/share/fonts/type1/urw-base35/NimbusSans-Regular.t1";
-  static constexpr const char* kDetype1 = "/usr/libexec/afdko/detype1";
 
   void SetUp() override {
-    for (const char* needed : {kPfb, kT1, kDetype1})
+    for (const char* needed : {kPfb, kT1, test::kDetype1})
       ASSERT_TRUE(std::filesystem::exists(needed))
           << needed << " is missing (fonts-urw-base35, afdko)";
-    peer_ = splitWords(runDetype1(kPfb));
+    peer_ =
+        splitWords(test::commandOutput(std::string(test::kDetype1) + " " + kPfb + " 2>/dev/null"));
     ASSERT_GT(peer_.size(), 1000u) << "detype1 gave no disassembly";
-  }
-
-  static std::string runDetype1(const char* font) {
-    const std::string command = std::string(kDetype1) + " " + font + " 2>/dev/null";
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return output;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    pclose(pipe);
-    return output;
-  }
-
-  static std::vector<std::string> splitWords(const std::string& text) {
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : text) {
-      if (c == ' ' || c == '\n' || c == '\r' || c == '\t') {
-        if (!word.empty()) words.push_back(std::move(word));
-        word.clear();
-      } else {
-        word.push_back(c);
-      }
-    }
-    if (!word.empty()) words.push_back(word);
-    return words;
   }
 
   // detype1 writes each charstring as `key ## RD { ... }ND` (subroutines end in }NP).

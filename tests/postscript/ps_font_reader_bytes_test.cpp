@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <string>
@@ -83,10 +84,36 @@ TEST_F(PlainFiles, EmptyAndOneByteFilesArePlain) {
 
 class PfbSegments : public ByteSourceTest {};
 
-TEST_F(PfbSegments, HeadersNeverAppearInTheData) {
-  PSFontReader reader(joined({pfbSegment(1, "abc"), pfbSegment(1, "de"), pfbEnd()}));
-  EXPECT_FALSE(reader.plainFile());
-  EXPECT_THAT(readAll(reader), ElementsAre('a', 'b', 'c', 'd', 'e'));
+TEST_F(PfbSegments, HeadersNeverAppearInTheDataAndDamageEndsIt) {
+  std::vector<uint8_t> hugeLength = pfbSegment(1, "abcde");
+  std::fill(hugeLength.begin() + 2, hugeLength.begin() + 6, 0xFF);
+  std::vector<uint8_t> badMarker = joined({pfbSegment(1, "ab"), pfbSegment(1, "cd")});
+  badMarker[8] = 0x7F;
+  const struct {
+    std::vector<uint8_t> file;
+    std::string data;
+  } cases[] = {
+      {joined({pfbSegment(1, "abc"), pfbSegment(1, "de"), pfbEnd()}), "abcde"},
+      {joined({pfbSegment(1, ""), pfbSegment(1, "a"), pfbSegment(1, ""), pfbSegment(1, ""),
+               pfbSegment(1, "b"), pfbEnd()}),
+       "ab"},
+      // A length beyond the file ends at the end of the file.
+      {hugeLength, "abcde"},
+      {joined({pfbSegment(1, "ab"), pfbEnd(), bytesOf("zz")}), "ab"},
+      {badMarker, "ab"},
+      {joined({pfbSegment(1, "ab"), pfbSegment(5, "cd")}), "ab"},
+      {joined({pfbSegment(1, "ab"), std::vector<uint8_t>{0x80, 0x02, 0x01}}), "ab"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(test::toHex(c.file));
+    PSFontReader reader(c.file);
+    EXPECT_FALSE(reader.plainFile());
+    EXPECT_EQ(readAll(reader), bytesOf(c.data));
+  }
+  PSFontReader truncatedAtStart(std::vector<uint8_t>{0x80, 0x01, 0x05, 0x00});
+  EXPECT_FALSE(truncatedAtStart.plainFile());
+  EXPECT_THAT(readAll(truncatedAtStart), IsEmpty());
+  EXPECT_TRUE(truncatedAtStart.failed());
 }
 
 TEST_F(PfbSegments, TokenRunsAcrossASegmentBoundary) {
@@ -125,47 +152,6 @@ TEST_F(PfbSegments, DecryptionStaysOnInLaterSegments) {
       joined({pfbSegment(1, "x"), pfbSegment(2, first), pfbSegment(1, second), pfbEnd()}));
   EXPECT_EQ(reader.readByte(), 'x');
   EXPECT_THAT(readAll(reader), ElementsAreArray(bytesOf("0123456789")));
-}
-
-TEST_F(PfbSegments, EmptySegmentsAreSkipped) {
-  PSFontReader reader(joined({pfbSegment(1, ""), pfbSegment(1, "a"), pfbSegment(1, ""),
-                              pfbSegment(1, ""), pfbSegment(1, "b"), pfbEnd()}));
-  EXPECT_THAT(readAll(reader), ElementsAre('a', 'b'));
-}
-
-TEST_F(PfbSegments, LengthBeyondTheFileEndsAtTheEndOfTheFile) {
-  std::vector<uint8_t> file = pfbSegment(1, "abcde");
-  file[2] = 0xFF;
-  file[3] = 0xFF;
-  file[4] = 0xFF;
-  file[5] = 0xFF;
-  PSFontReader reader(file);
-  EXPECT_THAT(readAll(reader), ElementsAre('a', 'b', 'c', 'd', 'e'));
-}
-
-TEST_F(PfbSegments, EndMarkerEndsTheData) {
-  PSFontReader reader(joined({pfbSegment(1, "ab"), pfbEnd(), bytesOf("zz")}));
-  EXPECT_THAT(readAll(reader), ElementsAre('a', 'b'));
-}
-
-TEST_F(PfbSegments, DamagedHeaderEndsTheData) {
-  std::vector<uint8_t> badMarker = joined({pfbSegment(1, "ab"), pfbSegment(1, "cd")});
-  badMarker[8] = 0x7F;
-  PSFontReader reader(badMarker);
-  EXPECT_THAT(readAll(reader), ElementsAre('a', 'b'));
-
-  PSFontReader unknownType(joined({pfbSegment(1, "ab"), pfbSegment(5, "cd")}));
-  EXPECT_THAT(readAll(unknownType), ElementsAre('a', 'b'));
-}
-
-TEST_F(PfbSegments, TruncatedHeaderGivesNoData) {
-  PSFontReader atStart(std::vector<uint8_t>{0x80, 0x01, 0x05, 0x00});
-  EXPECT_FALSE(atStart.plainFile());
-  EXPECT_THAT(readAll(atStart), IsEmpty());
-  EXPECT_TRUE(atStart.failed());
-
-  PSFontReader later(joined({pfbSegment(1, "ab"), std::vector<uint8_t>{0x80, 0x02, 0x01}}));
-  EXPECT_THAT(readAll(later), ElementsAre('a', 'b'));
 }
 
 TEST_F(PfbSegments, BlockMayCrossASegmentBoundary) {
@@ -239,10 +225,27 @@ class HexadecimalInput : public ByteSourceTest {
   }
 };
 
-TEST_F(HexadecimalInput, DigitsWithSpaceBetweenMakeOneCipherByte) {
-  PSFontReader reader = hexReader("8 F");
-  EXPECT_EQ(reader.readByte(), 0x8F ^ (55665 >> 8));
-  EXPECT_EQ(reader.status(), 0);
+TEST_F(HexadecimalInput, OneCipherByteFromTwoDigitsOrAStatus) {
+  const struct {
+    const char* text;
+    uint8_t byte;
+    int status;
+    bool failed;
+  } cases[] = {
+      {"8 F", 0x8F ^ (55665 >> 8), 0, false},  // space between the digits
+      {"8G", 0, 22, false},
+      {"\xA9"
+       "41",
+       0, 22, false},  // high bytes are not skipped
+      {"4", 0, 0, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    PSFontReader reader = hexReader(c.text);
+    EXPECT_EQ(reader.readByte(), c.byte);
+    EXPECT_EQ(reader.status(), c.status);
+    EXPECT_EQ(reader.failed(), c.failed);
+  }
 }
 
 TEST_F(HexadecimalInput, EitherCaseAndLineBreaks) {
@@ -254,28 +257,6 @@ TEST_F(HexadecimalInput, EitherCaseAndLineBreaks) {
   EXPECT_EQ(readAll(upperReader), plain);
   PSFontReader lowerReader = hexReader("\r\n\t " + lower);
   EXPECT_EQ(readAll(lowerReader), plain);
-}
-
-TEST_F(HexadecimalInput, BadDigitSetsStatus22) {
-  PSFontReader reader = hexReader("8G");
-  EXPECT_EQ(reader.readByte(), 0);
-  EXPECT_EQ(reader.status(), 22);
-  EXPECT_FALSE(reader.failed());
-}
-
-TEST_F(HexadecimalInput, HighBytesAreNotSkipped) {
-  PSFontReader reader = hexReader(
-      "\xA9"
-      "41");
-  EXPECT_EQ(reader.readByte(), 0);
-  EXPECT_EQ(reader.status(), 22);
-}
-
-TEST_F(HexadecimalInput, InputEndingAfterOneDigitFails) {
-  PSFontReader reader = hexReader("4");
-  EXPECT_EQ(reader.readByte(), 0);
-  EXPECT_TRUE(reader.failed());
-  EXPECT_EQ(reader.status(), 0);
 }
 
 TEST_F(HexadecimalInput, ClearedStatusLetsReadingGoOnInClearText) {

@@ -32,98 +32,47 @@ class ValuesTest : public ::testing::Test {
   }
 };
 
-class ReadInteger : public ValuesTest {};
-
-TEST_F(ReadInteger, RadixNumbers) {
-  PSFontReader reader = readerOf("16#FF 8#17 10#0042 16#0 16#ff 16#000");
-  EXPECT_EQ(reader.readInteger(), 255);
-  EXPECT_EQ(reader.readInteger(), 15);
-  EXPECT_EQ(reader.readInteger(), 42);
-  EXPECT_EQ(reader.readInteger(), 0);
-  EXPECT_EQ(reader.readInteger(), 255);
-  EXPECT_EQ(reader.readInteger(), 0);
+TEST_F(ValuesTest, ReadIntegerTakesRadixOrLeadingDecimalNumbers) {
+  const struct {
+    const char* input;
+    std::vector<int32_t> values;
+  } cases[] = {
+      {"16#FF 8#17 10#0042 16#0 16#ff 16#000", {255, 15, 42, 0, 255, 0}},
+      // Radix digits stop at the first one outside the base; bases run from 2 to 36.
+      {"8#178 16#1G 10#12.5", {15, 1, 12}},
+      {"2#101 36#Zz 1#1 37#1 0#5 x#5", {5, 35 * 36 + 35, 0, 0, 0, 0}},
+      // Radix numbers are 32-bit patterns; a too long one has all bits set.
+      {"16#FFFFFFFF 16#7FFFFFFF 16#80000000 16#123456789", {-1, INT32_MAX, INT32_MIN, -1}},
+      {"12abc 1.5 name -7 +3 -", {12, 1, 0, -7, 3, 0}},
+      // Huge decimal numbers saturate.
+      {"99999999999999999999999 -99999999999999999999999 2147483648",
+       {INT32_MAX, INT32_MIN, INT32_MAX}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input);
+    PSFontReader reader = readerOf(c.input);
+    for (int32_t value : c.values) EXPECT_EQ(reader.readInteger(), value);
+  }
+  PSFontReader blank = readerOf("  ");
+  EXPECT_EQ(blank.readInteger(), 0);
+  EXPECT_TRUE(blank.failed());
 }
 
-TEST_F(ReadInteger, RadixDigitsStopAtTheFirstOneOutsideTheBase) {
-  PSFontReader reader = readerOf("8#178 16#1G 10#12.5");
-  EXPECT_EQ(reader.readInteger(), 15);
-  EXPECT_EQ(reader.readInteger(), 1);
-  EXPECT_EQ(reader.readInteger(), 12);
-}
-
-TEST_F(ReadInteger, OtherBasesFromTwoTo36) {
-  PSFontReader reader = readerOf("2#101 36#Zz 1#1 37#1 0#5 x#5");
-  EXPECT_EQ(reader.readInteger(), 5);
-  EXPECT_EQ(reader.readInteger(), 35 * 36 + 35);
-  EXPECT_EQ(reader.readInteger(), 0);
-  EXPECT_EQ(reader.readInteger(), 0);
-  EXPECT_EQ(reader.readInteger(), 0);
-  EXPECT_EQ(reader.readInteger(), 0);
-}
-
-TEST_F(ReadInteger, RadixNumbersAre32BitPatterns) {
-  PSFontReader reader = readerOf("16#FFFFFFFF 16#7FFFFFFF 16#80000000 16#123456789");
-  EXPECT_EQ(reader.readInteger(), -1);
-  EXPECT_EQ(reader.readInteger(), INT32_MAX);
-  EXPECT_EQ(reader.readInteger(), INT32_MIN);
-  EXPECT_EQ(reader.readInteger(), -1);  // too long: all bits set
-}
-
-TEST_F(ReadInteger, DecimalReadsTheLeadingNumber) {
-  PSFontReader reader = readerOf("12abc 1.5 name -7 +3 -");
-  EXPECT_EQ(reader.readInteger(), 12);
-  EXPECT_EQ(reader.readInteger(), 1);
-  EXPECT_EQ(reader.readInteger(), 0);
-  EXPECT_EQ(reader.readInteger(), -7);
-  EXPECT_EQ(reader.readInteger(), 3);
-  EXPECT_EQ(reader.readInteger(), 0);
-}
-
-TEST_F(ReadInteger, HugeNumbersSaturate) {
-  PSFontReader reader = readerOf("99999999999999999999999 -99999999999999999999999 2147483648");
-  EXPECT_EQ(reader.readInteger(), INT32_MAX);
-  EXPECT_EQ(reader.readInteger(), INT32_MIN);
-  EXPECT_EQ(reader.readInteger(), INT32_MAX);
-}
-
-TEST_F(ReadInteger, NoTokenGivesZero) {
-  PSFontReader reader = readerOf("  ");
-  EXPECT_EQ(reader.readInteger(), 0);
-  EXPECT_TRUE(reader.failed());
-}
-
-class ReadReal : public ValuesTest {};
-
-TEST_F(ReadReal, LeadingDecimalNumber) {
-  PSFontReader reader = readerOf("0.001 -1.5e2 .5 3 12abc +2.5 4.E1 1e 1e+");
-  EXPECT_THAT(reader.readReal(), DoubleEq(0.001));
-  EXPECT_THAT(reader.readReal(), DoubleEq(-150.0));
-  EXPECT_THAT(reader.readReal(), DoubleEq(0.5));
-  EXPECT_THAT(reader.readReal(), DoubleEq(3.0));
-  EXPECT_THAT(reader.readReal(), DoubleEq(12.0));
-  EXPECT_THAT(reader.readReal(), DoubleEq(2.5));
-  EXPECT_THAT(reader.readReal(), DoubleEq(40.0));
-  EXPECT_THAT(reader.readReal(), DoubleEq(1.0));
-  EXPECT_THAT(reader.readReal(), DoubleEq(1.0));
-}
-
-TEST_F(ReadReal, WordsAndOtherFormsGiveZero) {
-  PSFontReader reader = readerOf("name inf nan 0x10 - .");
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(reader.readReal(), 0.0) << i;
-}
-
-TEST_F(ReadReal, OutOfRangeStaysFinite) {
-  PSFontReader reader = readerOf("1e999 -1e999 1e-999 123456e400 0.000001e-400");
-  EXPECT_EQ(reader.readReal(), DBL_MAX);
-  EXPECT_EQ(reader.readReal(), -DBL_MAX);
-  EXPECT_EQ(reader.readReal(), 0.0);
-  EXPECT_EQ(reader.readReal(), DBL_MAX);
-  EXPECT_EQ(reader.readReal(), 0.0);
-}
-
-TEST_F(ReadReal, NoTokenGivesZero) {
-  PSFontReader reader = readerOf("");
-  EXPECT_EQ(reader.readReal(), 0.0);
+TEST_F(ValuesTest, ReadRealTakesTheLeadingDecimalNumberAndStaysFinite) {
+  const struct {
+    const char* input;
+    std::vector<double> values;
+  } cases[] = {
+      {"0.001 -1.5e2 .5 3 12abc +2.5 4.E1 1e 1e+", {0.001, -150, 0.5, 3, 12, 2.5, 40, 1, 1}},
+      {"name inf nan 0x10 - .", {0, 0, 0, 0, 0, 0}},
+      {"1e999 -1e999 1e-999 123456e400 0.000001e-400", {DBL_MAX, -DBL_MAX, 0, DBL_MAX, 0}},
+      {"", {0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input);
+    PSFontReader reader = readerOf(c.input);
+    for (double value : c.values) EXPECT_THAT(reader.readReal(), DoubleEq(value));
+  }
 }
 
 class ReadBoolean : public ValuesTest {};
@@ -155,71 +104,39 @@ TEST_F(ReadBoolean, EarlierStatusIsKept) {
   EXPECT_TRUE(reader.failed());
 }
 
-class ReadString : public ValuesTest {};
-
-TEST_F(ReadString, NestedParenthesesStayInTheText) {
-  PSFontReader reader = readerOf("(a (b) c) x");
+TEST_F(ValuesTest, ReadString) {
+  const struct {
+    std::string input;
+    bool read;
+    std::string text, next;
+  } cases[] = {
+      {"(a (b) c) x", true, "a (b) c", "x"},
+      {"/Notice <41> (Acme Type)readonly def", true, "Acme Type", "readonly"},
+      // Control and high bytes become spaces.
+      {"(a\xA9"
+       "b\tc\r\nd\x1F"
+       "e\x7F)",
+       true, "a b c  d e\x7F", ""},
+      // The backslash is no escape.
+      {"(a\\) b)", true, "a\\", "b"},
+      {"(" + std::string(1500, 'x') + ")", true, std::string(1023, 'x'), std::string(477, 'x')},
+      {"(abc (d)", false, "abc (d)", ""},
+      {"abc def", false, "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input.substr(0, 40));
+    PSFontReader reader = readerOf(c.input);
+    std::string text = "stale";
+    EXPECT_EQ(reader.readString(text), c.read);
+    EXPECT_EQ(text, c.text);
+    if (!c.read && !c.text.empty()) {
+      EXPECT_TRUE(reader.failed());  // unterminated
+    }
+    EXPECT_EQ(nextToken(reader), c.next);
+  }
+  PSFontReader deep = readerOf(std::string(5000, '('));
   std::string text;
-  EXPECT_TRUE(reader.readString(text));
-  EXPECT_EQ(text, "a (b) c");
-  EXPECT_EQ(nextToken(reader), "x");
-}
-
-TEST_F(ReadString, TokensBeforeTheStringAreSkipped) {
-  PSFontReader reader = readerOf("/Notice <41> (Acme Type)readonly def");
-  std::string text;
-  EXPECT_TRUE(reader.readString(text));
-  EXPECT_EQ(text, "Acme Type");
-  EXPECT_EQ(nextToken(reader), "readonly");
-}
-
-TEST_F(ReadString, ControlAndHighBytesBecomeSpaces) {
-  PSFontReader reader = readerOf(
-      "(a\xA9"
-      "b\tc\r\nd\x1F"
-      "e\x7F)");
-  std::string text;
-  EXPECT_TRUE(reader.readString(text));
-  EXPECT_EQ(text, "a b c  d e\x7F");
-}
-
-TEST_F(ReadString, BackslashIsNotAnEscape) {
-  PSFontReader reader = readerOf("(a\\) b)");
-  std::string text;
-  EXPECT_TRUE(reader.readString(text));
-  EXPECT_EQ(text, "a\\");
-  EXPECT_EQ(nextToken(reader), "b");
-  EXPECT_EQ(nextToken(reader), ")");
-}
-
-TEST_F(ReadString, TextStopsAt1023Bytes) {
-  PSFontReader reader = readerOf("(" + std::string(1500, 'x') + ")");
-  std::string text;
-  EXPECT_TRUE(reader.readString(text));
-  EXPECT_EQ(text, std::string(1023, 'x'));
-  EXPECT_EQ(nextToken(reader), std::string(477, 'x'));
-  EXPECT_EQ(nextToken(reader), ")");
-}
-
-TEST_F(ReadString, UnterminatedStringKeepsWhatWasRead) {
-  PSFontReader reader = readerOf("(abc (d)");
-  std::string text;
-  EXPECT_FALSE(reader.readString(text));
-  EXPECT_EQ(text, "abc (d)");
-  EXPECT_TRUE(reader.failed());
-}
-
-TEST_F(ReadString, NoStringBeforeTheEnd) {
-  PSFontReader reader = readerOf("abc def");
-  std::string text = "stale";
-  EXPECT_FALSE(reader.readString(text));
-  EXPECT_THAT(text, IsEmpty());
-}
-
-TEST_F(ReadString, DeepNestingIsJustText) {
-  PSFontReader reader = readerOf(std::string(5000, '('));
-  std::string text;
-  EXPECT_TRUE(reader.readString(text));
+  EXPECT_TRUE(deep.readString(text));
   EXPECT_EQ(text, std::string(1023, '('));
 }
 
@@ -332,78 +249,51 @@ TEST_F(ReadArrays, CountsSaturateAt65535) {
   EXPECT_EQ(shape.stored, 72u);
 }
 
-class SkipHelpers : public ValuesTest {};
-
-TEST_F(SkipHelpers, SkipToIgnoresTheWordInsideBraces) {
-  PSFontReader reader = readerOf("/RD {string currentfile exch def} executeonly DEF x");
-  EXPECT_TRUE(reader.skipTo("def"));
-  EXPECT_EQ(nextToken(reader), "x");
-}
-
-TEST_F(SkipHelpers, SkipToStrayClosingBraceDoesNotHideTheWord) {
-  PSFontReader reader = readerOf("} } begin x");
-  EXPECT_TRUE(reader.skipTo("begin"));
-  EXPECT_EQ(nextToken(reader), "x");
-}
-
-TEST_F(SkipHelpers, SkipToMissingWordRunsToTheEnd) {
-  PSFontReader reader = readerOf("a b c");
-  EXPECT_FALSE(reader.skipTo("def"));
-  EXPECT_TRUE(reader.failed());
-}
-
-TEST_F(SkipHelpers, SkipDefinitionStopsAtTheOuterDef) {
-  PSFontReader reader = readerOf(
-      "[43 46] systemdict /internaldict known\n{1183615869 systemdict /internaldict get exec\n"
-      "/StemSnapLength 2 copy known { get 12 lt } { pop pop true } ifelse }\n"
-      "{ true } ifelse { pop [78 81] } if def /ForceBold");
-  EXPECT_TRUE(reader.skipDefinition());
-  EXPECT_EQ(nextToken(reader), "/ForceBold");
-}
-
-TEST_F(SkipHelpers, SkipDefinitionIgnoresDefInsideBraces) {
-  PSFontReader reader = readerOf("/Erode{ 1 def { Def } } DEF x");
-  EXPECT_TRUE(reader.skipDefinition());
-  EXPECT_EQ(nextToken(reader), "x");
-}
-
-TEST_F(SkipHelpers, SkipDefinitionStopsAtTheDefinitionEndWordAnywhere) {
-  PSFontReader reader = readerOf("{ 1 nd 2 } def");
-  EXPECT_TRUE(reader.skipDefinition());
-  EXPECT_EQ(nextToken(reader), "2");
-}
-
-TEST_F(SkipHelpers, SkipDefinitionUsesTheFontsOwnWord) {
-  PSFontReader reader = readerOf("{ ND } |- x def");
-  reader.setDefinitionEndWord("|-");
-  EXPECT_TRUE(reader.skipDefinition());
-  EXPECT_EQ(nextToken(reader), "x");
-}
-
-TEST_F(SkipHelpers, SkipArrayDropsTheOperatorAfterIt) {
-  PSFontReader reader = readerOf(
-      "[{}{}{}\n{systemdict /internaldict known not {pop 3} if} executeonly\n"
-      "] noaccess def /Subrs");
-  EXPECT_TRUE(reader.skipArray());
-  EXPECT_EQ(nextToken(reader), "def");
-}
-
-TEST_F(SkipHelpers, SkipArrayFollowsNestedBracketsAndBraces) {
-  PSFontReader reader = readerOf("[ [1] {2 [3]} ] readonly tail");
-  EXPECT_TRUE(reader.skipArray());
-  EXPECT_EQ(nextToken(reader), "tail");
-}
-
-TEST_F(SkipHelpers, SkipArrayNeedsAnOpeningBracket) {
-  PSFontReader reader = readerOf("{1} x");
-  EXPECT_FALSE(reader.skipArray());
-  EXPECT_EQ(nextToken(reader), "1");
-}
-
-TEST_F(SkipHelpers, SkipArrayUnterminatedFails) {
-  PSFontReader reader = readerOf("[ 1 [ 2 ]");
-  EXPECT_FALSE(reader.skipArray());
-  EXPECT_TRUE(reader.failed());
+TEST_F(ValuesTest, SkipHelpers) {
+  enum Skip { kTo, kDefinition, kArray };
+  const struct {
+    Skip skip;
+    const char* input;
+    bool found;
+    const char* next;  // "" when the reader has failed
+  } cases[] = {
+      // skipTo ignores the word inside braces, but a stray closing brace hides nothing.
+      {kTo, "/RD {string currentfile exch def} executeonly DEF x", true, "x"},
+      {kTo, "} } def x", true, "x"},
+      {kTo, "a b c", false, ""},
+      {kDefinition,
+       "[43 46] systemdict /internaldict known\n{1183615869 systemdict /internaldict get exec\n"
+       "/StemSnapLength 2 copy known { get 12 lt } { pop pop true } ifelse }\n"
+       "{ true } ifelse { pop [78 81] } if def /ForceBold",
+       true, "/ForceBold"},
+      {kDefinition, "/Erode{ 1 def { Def } } DEF x", true, "x"},
+      // The definition end word ends it anywhere.
+      {kDefinition, "{ 1 nd 2 } def", true, "2"},
+      // skipArray drops the operator after the array.
+      {kArray,
+       "[{}{}{}\n{systemdict /internaldict known not {pop 3} if} executeonly\n"
+       "] noaccess def /Subrs",
+       true, "def"},
+      {kArray, "[ [1] {2 [3]} ] readonly tail", true, "tail"},
+      {kArray, "{1} x", false, "1"},
+      {kArray, "[ 1 [ 2 ]", false, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input);
+    PSFontReader reader = readerOf(c.input);
+    const bool found = c.skip == kTo           ? reader.skipTo("def")
+                       : c.skip == kDefinition ? reader.skipDefinition()
+                                               : reader.skipArray();
+    EXPECT_EQ(found, c.found);
+    if (*c.next == '\0') {
+      EXPECT_TRUE(reader.failed());
+    }
+    EXPECT_EQ(nextToken(reader), c.next);
+  }
+  PSFontReader ownWord = readerOf("{ ND } |- x def");
+  ownWord.setDefinitionEndWord("|-");
+  EXPECT_TRUE(ownWord.skipDefinition());
+  EXPECT_EQ(nextToken(ownWord), "x");
 }
 
 class FontState : public ValuesTest {};

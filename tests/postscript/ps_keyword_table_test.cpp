@@ -3,107 +3,46 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sorvella {
 namespace {
 
-// The published order, numbered from 1.
-constexpr std::string_view kExpected[] = {"/Private",
-                                          "/FontInfo",
-                                          "/CharStrings",
-                                          "/FontMatrix",
-                                          "/Encoding",
-                                          "/BlueValues",
-                                          "/OtherBlues",
-                                          "/FamilyBlues",
-                                          "/FamilyOtherBlues",
-                                          "/BlueScale",
-                                          "/BlueShift",
-                                          "/BlueFuzz",
-                                          "/StdHW",
-                                          "/StdVW",
-                                          "/StemSnapH",
-                                          "/StemSnapV",
-                                          "/ForceBold",
-                                          "/LanguageGroup",
-                                          "/RndStemUp",
-                                          "/lenIV",
-                                          "/MinFeature",
-                                          "/password",
-                                          "/ExpansionFactor",
-                                          "/UniqueID",
-                                          "/OtherSubrs",
-                                          "/Subrs",
-                                          "/Erode",
-                                          "/RD",
-                                          "/ND",
-                                          "/NP",
-                                          "/-|",
-                                          "/|-",
-                                          "/|",
-                                          "/FontBBox",
-                                          "/version",
-                                          "/ItalicAngle",
-                                          "/Notice",
-                                          "/FullName",
-                                          "/FamilyName",
-                                          "/Weight",
-                                          "/isFixedPitch",
-                                          "/UnderlinePosition",
-                                          "/UnderlineThickness",
-                                          "/PaintType",
-                                          "/FontName",
-                                          "end",
-                                          "eexec",
-                                          "def",
-                                          "/BlendDesignPositions",
-                                          "/BlendDesignMap",
-                                          "/BlendAxisTypes",
-                                          "/WeightVector",
-                                          "/Blend",
-                                          "/ForceBoldThreshold",
-                                          "/CDevProc",
-                                          "/CIDCount",
-                                          "/CIDFontName",
-                                          "/CIDFontType",
-                                          "/CIDFontVersion",
-                                          "/CIDMapOffset",
-                                          "/CIDSystemInfo",
-                                          "/Registry",
-                                          "/Ordering",
-                                          "/Supplement",
-                                          "/FDArray",
-                                          "/FDBytes",
-                                          "/GDBytes",
-                                          "/UIDBase",
-                                          "/XUID",
-                                          "StartData",
-                                          "%%BeginData",
-                                          "%ADOBeginFontDict",
-                                          "Binary",
-                                          "%ADOEndFontDict",
-                                          "%ADOBeginPrivateDict",
-                                          "%ADOEndPrivateDict",
-                                          "/SubrMapOffset",
-                                          "/SDBytes",
-                                          "/SubrCount",
-                                          "/Copyright",
-                                          "put",
-                                          "currentdict",
-                                          "dict",
-                                          "begin",
-                                          "/FontType",
-                                          "dup",
-                                          "closefile"};
+// The published order, numbered from 1, separated by spaces.
+constexpr std::string_view kExpectedWords =
+    "/Private /FontInfo /CharStrings /FontMatrix /Encoding /BlueValues /OtherBlues "
+    "/FamilyBlues /FamilyOtherBlues /BlueScale /BlueShift /BlueFuzz /StdHW /StdVW /StemSnapH "
+    "/StemSnapV /ForceBold /LanguageGroup /RndStemUp /lenIV /MinFeature /password "
+    "/ExpansionFactor /UniqueID /OtherSubrs /Subrs /Erode /RD /ND /NP /-| /|- /| /FontBBox "
+    "/version /ItalicAngle /Notice /FullName /FamilyName /Weight /isFixedPitch "
+    "/UnderlinePosition /UnderlineThickness /PaintType /FontName end eexec def "
+    "/BlendDesignPositions /BlendDesignMap /BlendAxisTypes /WeightVector /Blend "
+    "/ForceBoldThreshold /CDevProc /CIDCount /CIDFontName /CIDFontType /CIDFontVersion "
+    "/CIDMapOffset /CIDSystemInfo /Registry /Ordering /Supplement /FDArray /FDBytes /GDBytes "
+    "/UIDBase /XUID StartData %%BeginData %ADOBeginFontDict Binary %ADOEndFontDict "
+    "%ADOBeginPrivateDict %ADOEndPrivateDict /SubrMapOffset /SDBytes /SubrCount /Copyright "
+    "put currentdict dict begin /FontType dup closefile";
+
+std::vector<std::string_view> expectedWords() {
+  std::vector<std::string_view> words;
+  for (std::size_t at = 0; at < kExpectedWords.size();) {
+    const std::size_t end = std::min(kExpectedWords.find(' ', at), kExpectedWords.size());
+    words.push_back(kExpectedWords.substr(at, end - at));
+    at = end + 1;
+  }
+  return words;
+}
 
 class KeywordNumbers : public ::testing::Test {};
 
 TEST_F(KeywordNumbers, EveryWordHasItsPlaceInTheList) {
-  ASSERT_EQ(std::size(kExpected), 87u);
+  const std::vector<std::string_view> expected = expectedWords();
+  ASSERT_EQ(expected.size(), 87u);
   for (int number = 1; number <= 87; ++number) {
-    const std::string_view word = kExpected[number - 1];
+    const std::string_view word = expected[number - 1];
     EXPECT_EQ(psKeywordNumber(word), number) << word;
     EXPECT_EQ(psKeywordText(number), word) << number;
   }

@@ -163,23 +163,18 @@ class Type1FileForms : public ::testing::Test {
   test::Type1FontSource source_;
 };
 
-TEST_F(Type1FileForms, PlainBinaryFileReadsLikeTheSegmentedOne) {
+TEST_F(Type1FileForms, PlainBinaryAndHexadecimalFilesReadLikeTheSegmentedOne) {
   const auto segmented = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented));
-  const auto plain = readType1Bytes(buildType1Font(source_, Type1Form::kPlainBinary));
-  ASSERT_TRUE(segmented.font && plain.font);
-  EXPECT_EQ(plain.status, PSFontReader::kFinished);
-  EXPECT_THAT(glyphNames(*plain.font), ElementsAre("A", "acute"));
-  expectSameGlyphs(*plain.font, *segmented.font);
-}
-
-TEST_F(Type1FileForms, HexadecimalEexecPartReadsLikeTheBinaryOne) {
-  const auto binary = readType1Bytes(buildType1Font(source_, Type1Form::kPlainBinary));
-  const auto hex = readType1Bytes(buildType1Font(source_, Type1Form::kPlainHex));
-  ASSERT_TRUE(binary.font && hex.font);
-  EXPECT_EQ(hex.status, PSFontReader::kFinished);
-  EXPECT_THAT(glyphNames(*hex.font), ElementsAre("A", "acute"));
-  expectSameGlyphs(*hex.font, *binary.font);
-  EXPECT_EQ(hex.font->info().fontName(), "Handmade-Regular");
+  ASSERT_TRUE(segmented.font);
+  for (Type1Form form : {Type1Form::kPlainBinary, Type1Form::kPlainHex}) {
+    SCOPED_TRACE(static_cast<int>(form));
+    const auto other = readType1Bytes(buildType1Font(source_, form));
+    ASSERT_TRUE(other.font);
+    EXPECT_EQ(other.status, PSFontReader::kFinished);
+    EXPECT_THAT(glyphNames(*other.font), ElementsAre("A", "acute"));
+    expectSameGlyphs(*other.font, *segmented.font);
+    EXPECT_EQ(other.font->info().fontName(), "Handmade-Regular");
+  }
 }
 
 TEST_F(Type1FileForms, NonHexadecimalCharacterInTheHexPartFails) {

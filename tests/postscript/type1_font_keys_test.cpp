@@ -57,7 +57,7 @@ class Type1FontInformation : public ::testing::Test {
   test::Type1FontSource source_;
 };
 
-TEST_F(Type1FontInformation, NamesComeFromTheFontDictionaryAndFontInfo) {
+TEST_F(Type1FontInformation, FontDictionaryAndFontInfoReachTheFont) {
   const auto read = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented));
   ASSERT_TRUE(read.font);
   const SubsetFontInfo& info = read.font->info();
@@ -66,29 +66,13 @@ TEST_F(Type1FontInformation, NamesComeFromTheFontDictionaryAndFontInfo) {
   EXPECT_EQ(info.familyName(), "Acme");
   EXPECT_EQ(info.weight(), "Bold");
   EXPECT_EQ(read.facts.weightClass, 13);
-}
-
-TEST_F(Type1FontInformation, VersionGivesMajorAndMinor) {
-  const auto read = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented));
-  ASSERT_TRUE(read.font);
-  EXPECT_EQ(read.font->info().version(), "001.002");
-  EXPECT_EQ(read.font->info().versionMajor, 1);
-  EXPECT_EQ(read.font->info().versionMinor, 2);
-}
-
-TEST_F(Type1FontInformation, NoticeGivesCopyrightYearAndVendor) {
-  const auto read = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented));
-  ASSERT_TRUE(read.font);
-  const SubsetFontInfo& info = read.font->info();
+  // The version gives major and minor, the notice the copyright year and the vendor.
+  EXPECT_EQ(info.version(), "001.002");
+  EXPECT_EQ(info.versionMajor, 1);
+  EXPECT_EQ(info.versionMinor, 2);
   EXPECT_EQ(info.notice(), "Copyright (c) 1990, 1991 Acme Type Inc. All Rights Reserved.");
   EXPECT_EQ(info.copyrightYear, 1991);
   EXPECT_EQ(info.text(FontText::kVendorName), "Acme Type Inc");
-}
-
-TEST_F(Type1FontInformation, MetricsKeysAndUniqueIdAreRead) {
-  const auto read = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented));
-  ASSERT_TRUE(read.font);
-  const SubsetFontInfo& info = read.font->info();
   EXPECT_DOUBLE_EQ(info.italicAngle, -12.5);
   EXPECT_EQ(info.isFixedPitch, 1);
   EXPECT_EQ(info.underlinePosition, -100);
@@ -96,11 +80,7 @@ TEST_F(Type1FontInformation, MetricsKeysAndUniqueIdAreRead) {
   EXPECT_EQ(info.uniqueId, 4000123);
   EXPECT_THAT(read.font->master(0).privateValues.fontMatrix,
               ElementsAre(0.002, 0, 0.0003, 0.002, 5, 6));
-}
-
-TEST_F(Type1FontInformation, OrdinaryFontHasOneUntitledMaster) {
-  const auto read = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented));
-  ASSERT_TRUE(read.font);
+  // An ordinary font has one untitled master.
   ASSERT_EQ(read.font->masterCount(), 1);
   EXPECT_EQ(read.font->master(0).name(), "Untitled");
   EXPECT_TRUE(read.facts.designPositions.empty());
