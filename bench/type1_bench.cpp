@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/data_location.h"
-#include "postscript/encoding_registry.h"
+#include "postscript/program_encodings.h"
 #include "postscript/type1_font_file.h"
 
 namespace {
@@ -33,15 +32,6 @@ const std::vector<fs::path>& urwFonts() {
     return found;
   }();
   return fonts;
-}
-
-const sorvella::EncodingRegistry& encodings() {
-  static const sorvella::EncodingRegistry registry = [] {
-    sorvella::EncodingRegistry r;
-    r.scanFolder(sorvella::dataFolder());
-    return r;
-  }();
-  return registry;
 }
 
 double millisecondsSince(Clock::time_point start) {
@@ -72,7 +62,7 @@ void BM_Type1ReadUrwFonts(benchmark::State& state) {
   for (auto _ : state) {
     glyphs = 0;
     for (const fs::path& path : urwFonts()) {
-      const auto font = sorvella::readType1Font(path, encodings());
+      const auto font = sorvella::readType1Font(path, sorvella::programEncodings());
       if (!font) {
         state.SkipWithError(("could not read " + path.string()).c_str());
         return;

@@ -8,9 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/data_location.h"
 #include "postscript/eexec_cipher.h"
-#include "postscript/encoding_registry.h"
+#include "postscript/program_encodings.h"
 #include "postscript/ps_font_reader.h"
 
 namespace {
@@ -20,15 +19,6 @@ using sorvella::SubsetFont;
 
 void check(bool condition) {
   if (!condition) std::abort();
-}
-
-const sorvella::EncodingRegistry& encodings() {
-  static const sorvella::EncodingRegistry registry = [] {
-    sorvella::EncodingRegistry r;
-    r.scanFolder(sorvella::dataFolder());
-    return r;
-  }();
-  return registry;
 }
 
 bool knownStatus(uint16_t status) {
@@ -66,7 +56,7 @@ void checkFont(const SubsetFont& font) {
 
 void readOnce(std::vector<uint8_t> bytes) {
   PSFontReader reader(std::move(bytes));
-  const bool read = reader.readType1Font(nullptr, encodings());
+  const bool read = reader.readType1Font(nullptr, sorvella::programEncodings());
   std::unique_ptr<SubsetFont> font = reader.takeType1Font();
   check(knownStatus(reader.status()));
   check(read == (font != nullptr));
@@ -77,8 +67,9 @@ void readOnce(std::vector<uint8_t> bytes) {
 
 void readCancelled(std::vector<uint8_t> bytes) {
   PSFontReader reader(std::move(bytes));
-  const bool read = reader.readType1Font(
-      nullptr, encodings(), [](int kind, int64_t, int64_t) { return kind == 1 ? 1 : 0; });
+  const bool read =
+      reader.readType1Font(nullptr, sorvella::programEncodings(),
+                           [](int kind, int64_t, int64_t) { return kind == 1 ? 1 : 0; });
   check(!read && !reader.takeType1Font());
   check(reader.status() == PSFontReader::kCancelled);
 }

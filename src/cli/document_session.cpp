@@ -5,18 +5,12 @@
 
 #include "base/text_format.h"
 #include "cidfont/standard_document_hooks.h"
-#include "platform/data_location.h"
+#include "postscript/program_encodings.h"
 
 namespace sorvella::cli {
 
 DocumentHooks cliDocumentHooks() {
-  // Encoding files are found once, beside the program.
-  static const EncodingRegistry registry = [] {
-    EncodingRegistry r;
-    r.scanFolder(dataFolder());
-    return r;
-  }();
-  return standardDocumentHooks(registry);
+  return standardDocumentHooks(programEncodings());
 }
 
 void addOpenOptions(CLI::App& command, std::filesystem::path& index, OpenOptions& options) {

@@ -5,8 +5,7 @@
 
 #include "base/text_format.h"
 #include "cli/subset_font_description.h"
-#include "platform/data_location.h"
-#include "postscript/encoding_registry.h"
+#include "postscript/program_encodings.h"
 #include "postscript/type1_font_file.h"
 
 namespace sorvella::cli {
@@ -27,10 +26,8 @@ bool recognises(std::span<const uint8_t> head, const std::filesystem::path&) {
 bool describe(const std::filesystem::path& path, const DumpOptions&, nlohmann::ordered_json& json,
               std::string& error) {
   // Named encodings and seac composites need the encoding files shipped with the program.
-  EncodingRegistry registry;
-  registry.scanFolder(dataFolder());
   int status = 0;
-  std::unique_ptr<SubsetFont> font = readType1Font(path, registry, {}, &status);
+  std::unique_ptr<SubsetFont> font = readType1Font(path, programEncodings(), {}, &status);
   if (!font) {
     error = formatText(kUnreadableType1, status);
     return false;

@@ -1,5 +1,5 @@
 // The running-key cipher of Type 1 font programs, which hides both the private part (eexec)
-// and every charstring; the program only reads such fonts, so only decryption is here.
+// and every charstring: its keys and the decrypting direction (the writers' is beside it).
 #pragma once
 
 #include <cstdint>

@@ -28,6 +28,12 @@ struct Arrangement {
     return it == at.end() ? kEmpty : it->second;
   }
   bool isLocked(int32_t cid) const { return locked.count((*this)[cid]) != 0; }
+  void put(int32_t cid, Glyph2 g) {
+    if (g == kEmpty)
+      at.erase(cid);
+    else
+      at[cid] = g;
+  }
 };
 
 Arrangement arrangementOf(const CCidFont& font) {
@@ -87,9 +93,25 @@ class RangeModel : public ::testing::Test {
     target = rng_() % 2 && first >= shift ? first - shift : first + shift;
   }
 
-  std::string where(int round, int32_t first, int32_t last, int32_t target) {
-    return "seed " + std::to_string(seed_) + " round " + std::to_string(round) + " range " +
-           std::to_string(first) + ".." + std::to_string(last) + " -> " + std::to_string(target);
+  // A random font, a random range on it, and what the font held before the operation.
+  struct Round {
+    CCidFont font;
+    int32_t first = 0, last = 0, target = 0;
+    Arrangement before;
+    int32_t count = 0;  // characters
+    std::string where;  // what to print to repeat a failure
+  };
+
+  Round randomRound(int round) {
+    Round r;
+    r.font = randomFont();
+    randomRange(r.first, r.last, r.target);
+    r.before = arrangementOf(r.font);
+    r.count = r.font.characterCount();
+    r.where = "seed " + std::to_string(seed_) + " round " + std::to_string(round) + " range " +
+              std::to_string(r.first) + ".." + std::to_string(r.last) + " -> " +
+              std::to_string(r.target);
+    return r;
   }
 
   uint32_t seed_ = 0;
@@ -98,73 +120,49 @@ class RangeModel : public ::testing::Test {
 
 TEST_F(RangeModel, CopyRangeMatchesACopyFromASnapshot) {
   for (int round = 0; round < 300; ++round) {
-    CCidFont font = randomFont();
-    int32_t first, last, target;
-    randomRange(first, last, target);
-    Arrangement before = arrangementOf(font);
-    int32_t count = font.characterCount();
-    font.CopyRange(first, last, target);
+    Round r = randomRound(round);
+    r.font.CopyRange(r.first, r.last, r.target);
 
-    Arrangement expected = before;
-    for (int32_t k = 0; k <= last - first; ++k) {
-      if (before.isLocked(target + k)) continue;
-      Glyph2 g = before[first + k];
-      if (g == kEmpty)
-        expected.at.erase(target + k);
-      else
-        expected.at[target + k] = g;
-    }
-    ASSERT_EQ(arrangementOf(font).at, expected.at) << where(round, first, last, target);
-    EXPECT_GE(font.characterCount(), count);
+    Arrangement expected = r.before;
+    for (int32_t k = 0; k <= r.last - r.first; ++k)
+      if (!r.before.isLocked(r.target + k)) expected.put(r.target + k, r.before[r.first + k]);
+    ASSERT_EQ(arrangementOf(r.font).at, expected.at) << r.where;
+    EXPECT_GE(r.font.characterCount(), r.count);
   }
 }
 
 TEST_F(RangeModel, MoveRangeMatchesAMoveFromASnapshot) {
   for (int round = 0; round < 300; ++round) {
-    CCidFont font = randomFont();
-    int32_t first, last, target;
-    randomRange(first, last, target);
-    Arrangement before = arrangementOf(font);
-    int32_t count = font.characterCount();
-    font.MoveRange(first, last, target);
+    Round r = randomRound(round);
+    r.font.MoveRange(r.first, r.last, r.target);
 
+    const Arrangement& before = r.before;
     Arrangement expected = before;
     std::vector<int32_t> moved;
-    for (int32_t k = 0; k <= last - first; ++k)
-      if (!before.isLocked(first + k) && !before.isLocked(target + k)) moved.push_back(k);
+    for (int32_t k = 0; k <= r.last - r.first; ++k)
+      if (!before.isLocked(r.first + k) && !before.isLocked(r.target + k)) moved.push_back(k);
     for (int32_t k : moved)
-      if (before[first + k] != kEmpty) expected.at.erase(first + k);
-    for (int32_t k : moved) {
-      Glyph2 g = before[first + k];
-      if (g == kEmpty)
-        expected.at.erase(target + k);
-      else
-        expected.at[target + k] = g;
-    }
-    ASSERT_EQ(arrangementOf(font).at, expected.at) << where(round, first, last, target);
-    EXPECT_EQ(font.characterCount(), count);  // moving never makes or drops a character
+      if (before[r.first + k] != kEmpty) expected.at.erase(r.first + k);
+    for (int32_t k : moved) expected.put(r.target + k, before[r.first + k]);
+    ASSERT_EQ(arrangementOf(r.font).at, expected.at) << r.where;
+    EXPECT_EQ(r.font.characterCount(), r.count);  // moving never makes or drops a character
   }
 }
 
 TEST_F(RangeModel, SwapRangeOfSeparateRangesExchangesThem) {
   for (int round = 0; round < 300; ++round) {
-    CCidFont font = randomFont();
-    int32_t first, last, target;
-    randomRange(first, last, target);
-    if (target <= last && target + (last - first) >= first) continue;  // overlapping
-    Arrangement before = arrangementOf(font);
-    font.SwapRange(first, last, target);
+    Round r = randomRound(round);
+    if (r.target <= r.last && r.target + (r.last - r.first) >= r.first) continue;  // overlapping
+    r.font.SwapRange(r.first, r.last, r.target);
 
-    Arrangement expected = before;
-    for (int32_t k = 0; k <= last - first; ++k) {
-      int32_t a = first + k, b = target + k;
-      if (before.isLocked(a) || before.isLocked(b)) continue;
-      expected.at.erase(a);
-      expected.at.erase(b);
-      if (before[b] != kEmpty) expected.at[a] = before[b];
-      if (before[a] != kEmpty) expected.at[b] = before[a];
+    Arrangement expected = r.before;
+    for (int32_t k = 0; k <= r.last - r.first; ++k) {
+      int32_t a = r.first + k, b = r.target + k;
+      if (r.before.isLocked(a) || r.before.isLocked(b)) continue;
+      expected.put(a, r.before[b]);
+      expected.put(b, r.before[a]);
     }
-    ASSERT_EQ(arrangementOf(font).at, expected.at) << where(round, first, last, target);
+    ASSERT_EQ(arrangementOf(r.font).at, expected.at) << r.where;
   }
 }
 
@@ -186,40 +184,37 @@ TEST_F(RangeModel, OverlappingSwapExchangesCidByCidInOrder) {
 
 TEST_F(RangeModel, ClearRangeKeepsEveryCharacterAndEmptiesUnlockedCids) {
   for (int round = 0; round < 200; ++round) {
-    CCidFont font = randomFont();
-    int32_t first, last, target;
-    randomRange(first, last, target);
-    Arrangement before = arrangementOf(font);
-    int32_t count = font.characterCount();
-    font.ClearRange(first, last);
+    Round r = randomRound(round);
+    CCidFont& font = r.font;
+    const Arrangement& before = r.before;
+    font.ClearRange(r.first, r.last);
     Arrangement after = arrangementOf(font);
-    for (int32_t cid = first; cid <= last; ++cid)
+    for (int32_t cid = r.first; cid <= r.last; ++cid)
       EXPECT_EQ(after[cid], before.isLocked(cid) ? before[cid] : kEmpty);
-    EXPECT_EQ(font.characterCount(), count);
+    EXPECT_EQ(font.characterCount(), r.count);
     // Every cleared character is now listed as unplaced.
-    for (int32_t cid = first; cid <= last; ++cid) {
+    for (int32_t cid = r.first; cid <= r.last; ++cid) {
       if (before[cid] == kEmpty || before.isLocked(cid)) continue;
       int32_t c = font.FindCharacter(before[cid].first, before[cid].second);
       bool listed = false;
       for (int32_t u : font.unplaced())
-        if (font.record(u).font == font.record(c).font && font.record(u).glyph == font.record(c).glyph)
+        if (font.record(u).font == font.record(c).font &&
+            font.record(u).glyph == font.record(c).glyph)
           listed = true;
-      EXPECT_TRUE(listed) << where(round, first, last, target) << " cid " << cid;
+      EXPECT_TRUE(listed) << r.where << " cid " << cid;
     }
   }
 }
 
 TEST_F(RangeModel, ArrangementSurvivesRefreshAndRebuildFromRecords) {
   for (int round = 0; round < 100; ++round) {
-    CCidFont font = randomFont();
-    int32_t first, last, target;
-    randomRange(first, last, target);
-    font.CopyRange(first, last, target);
-    font.MoveRange(target, target + (last - first), first + 5);
-    Arrangement before = arrangementOf(font);
-    font.Refresh();
-    font.RebuildTables();
-    ASSERT_EQ(arrangementOf(font).at, before.at) << where(round, first, last, target);
+    Round r = randomRound(round);
+    r.font.CopyRange(r.first, r.last, r.target);
+    r.font.MoveRange(r.target, r.target + (r.last - r.first), r.first + 5);
+    Arrangement before = arrangementOf(r.font);
+    r.font.Refresh();
+    r.font.RebuildTables();
+    ASSERT_EQ(arrangementOf(r.font).at, before.at) << r.where;
   }
 }
 

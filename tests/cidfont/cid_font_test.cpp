@@ -6,17 +6,12 @@
 #include <algorithm>
 
 #include "cidfont/cid_font_messages.h"
+#include "support/sample_subset_font.h"
 
 namespace sorvella {
 namespace {
 
-SubsetFontEntry entry(const char* name, const char* stem, int count) {
-  SubsetFontEntry e;
-  e.setName(name);
-  e.setFileStem(stem);
-  e.characterCount = count;
-  return e;
-}
+using test::subsetFontEntry;
 
 // Font f of `glyphs` glyphs; glyph g is placed at cids[g] when given, else unplaced.
 int addFont(CCidFont& font, int glyphs, std::vector<int32_t> cids = {}) {
@@ -26,7 +21,7 @@ int addFont(CCidFont& font, int glyphs, std::vector<int32_t> cids = {}) {
     if (static_cast<std::size_t>(g) < cids.size()) r.cid = cids[static_cast<std::size_t>(g)];
     records.push_back(r);
   }
-  return font.addSubsetFont(entry("Font", "0000", glyphs), records);
+  return font.addSubsetFont(subsetFontEntry("Font", "0000", glyphs), records);
 }
 
 std::pair<int, int> at(const CCidFont& font, int32_t cid) {
@@ -44,7 +39,8 @@ TEST(CharacterRecordBytes, EmptyRecordIsAllFF) {
   ByteWriter out;
   CharacterRecord::empty().write(out);
   ASSERT_EQ(out.bytes().size(), kCharacterRecordBytes);
-  EXPECT_TRUE(std::all_of(out.bytes().begin(), out.bytes().end(), [](uint8_t b) { return b == 0xFF; }));
+  EXPECT_TRUE(
+      std::all_of(out.bytes().begin(), out.bytes().end(), [](uint8_t b) { return b == 0xFF; }));
 }
 
 TEST(CharacterRecordBytes, FieldsAreLittleEndianAndReadBack) {
@@ -200,8 +196,8 @@ TEST_F(PlacedFont, SwappingWithAnEmptyCidMovesTheCharacter) {
 }
 
 TEST_F(PlacedFont, DuplicateUnplacedEntriesOfOneFontAreReducedToTheFirst) {
-  font_.CopyCharacter(0, 40);  // record 14 = (0, 0)
-  font_.CopyCharacter(0, 41);  // record 15 = (0, 0)
+  font_.CopyCharacter(0, 40);   // record 14 = (0, 0)
+  font_.CopyCharacter(0, 41);   // record 15 = (0, 0)
   font_.CopyCharacter(20, 42);  // record 16 = (1, 0): same glyph number, other font
   font_.ClearRange(40, 42);
   EXPECT_EQ(font_.unplaced(), (std::vector<int32_t>{6, 7, 12, 14, 16}));

@@ -3,22 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "support/bytes.h"
-
 #include "cidfont/binary_index_file.h"
+#include "support/bytes.h"
+#include "support/sample_subset_font.h"
 
 namespace sorvella {
 namespace {
 
 using test::bytesOf;
 
-SubsetFontEntry entry(const char* name, const char* stem, int count) {
-  SubsetFontEntry e;
-  e.setName(name);
-  e.setFileStem(stem);
-  e.characterCount = count;
-  return e;
-}
+using test::subsetFontEntry;
 
 // Three subset fonts of 20 glyphs, nothing placed.
 CCidFont threeFonts() {
@@ -28,7 +22,7 @@ CCidFont threeFonts() {
   for (int f = 0; f < 3; ++f) {
     std::vector<CharacterRecord> records;
     for (int g = 0; g < 20; ++g) records.push_back(CharacterRecord::make(f, g));
-    font.addSubsetFont(entry(names[f], stems[f], 20), records);
+    font.addSubsetFont(subsetFontEntry(names[f], stems[f], 20), records);
   }
   font.RebuildTables();
   return font;
@@ -74,7 +68,7 @@ TEST(TextIndexWriting, WholeFileHasHeaderFontInfoAndClosingLines) {
   records[1].glyph = 1;
   records[0].cid = 0;
   records[1].cid = 1;  // a run ending at the range top
-  font.addSubsetFont(entry("A", "AB0000", 2), records);
+  font.addSubsetFont(subsetFontEntry("A", "AB0000", 2), records);
   EXPECT_EQ(textIndexBytes(font),
             "%!Vantrel Sorvell Text Index File\r\n%!Version 1.00\r\n\r\n"
             "BeginFontInfo\r\n\r\nVersion 1\r\nSupplement 0\r\nUIDBase 0\r\nBeginBaseFonts 1\r\n"
@@ -86,8 +80,9 @@ TEST(TextIndexWriting, WholeFileHasHeaderFontInfoAndClosingLines) {
 class TextIndexImporting : public ::testing::Test {
  protected:
   std::string header(const char* baseFonts) {
-    return std::string("%!Vantrel Sorvell Text Index File\r\n%!Version 1.00\r\n\r\nBeginFontInfo\r\n"
-                       "FontName Imported\r\nVersion 7\r\nOrdering Japan1\r\nXUID 2 5 6\r\n") +
+    return std::string(
+               "%!Vantrel Sorvell Text Index File\r\n%!Version 1.00\r\n\r\nBeginFontInfo\r\n"
+               "FontName Imported\r\nVersion 7\r\nOrdering Japan1\r\nXUID 2 5 6\r\n") +
            baseFonts + "EndBaseFonts\r\nEndFontInfo\r\n\r\nBeginIndexData\r\n\r\n";
   }
   static constexpr const char* kSameFonts =
@@ -102,8 +97,8 @@ TEST_F(TextIndexImporting, PlacesTheListedCidsAndTakesTheFontInfo) {
                      "CID: 100:102 FONT: 2 GLYPH: 3:5\r\n"
                      "GLYPH: 19 CID: 7 FONT: 3\r\n"  // words in any order
                      "\r\n"
-                     "CID: 200 FONT: 1\r\n"          // incomplete: ignored
-                     "CID: -4 FONT: 1 GLYPH: 1\r\n"  // negative: ignored
+                     "CID: 200 FONT: 1\r\n"           // incomplete: ignored
+                     "CID: -4 FONT: 1 GLYPH: 1\r\n"   // negative: ignored
                      "CID: 300 FONT: 9 GLYPH: 1\r\n"  // no such font
                      "EndIndexData\r\n";
   ASSERT_EQ(ImportTextIndex(font_, bytesOf(text)), kTextIndexOk);
@@ -120,11 +115,11 @@ TEST_F(TextIndexImporting, PlacesTheListedCidsAndTakesTheFontInfo) {
 }
 
 TEST_F(TextIndexImporting, CidRangeLongerThanItsGlyphRangePlacesOnlyTheGlyphs) {
-  ASSERT_EQ(ImportTextIndex(font_, bytesOf(header(kSameFonts) +
-                                            "CID: 10:19 FONT: 1 GLYPH: 0:2\r\n"
-                                            "CID: 30:32 FONT: 1 GLYPH: 18\r\n"
-                                            "CID: 40:4000000 FONT: 2 GLYPH: 0\r\n")),
-            kTextIndexOk);
+  ASSERT_EQ(
+      ImportTextIndex(font_, bytesOf(header(kSameFonts) + "CID: 10:19 FONT: 1 GLYPH: 0:2\r\n"
+                                                          "CID: 30:32 FONT: 1 GLYPH: 18\r\n"
+                                                          "CID: 40:4000000 FONT: 2 GLYPH: 0\r\n")),
+      kTextIndexOk);
   EXPECT_EQ(at(font_, 12), std::make_pair(0, 2));
   EXPECT_EQ(font_.CharacterAt(13), -1);
   EXPECT_EQ(at(font_, 31), std::make_pair(0, 19));
@@ -134,9 +129,10 @@ TEST_F(TextIndexImporting, CidRangeLongerThanItsGlyphRangePlacesOnlyTheGlyphs) {
 }
 
 TEST_F(TextIndexImporting, AFontWithAnotherStemLeavesWithItsCharacters) {
-  std::string text = header(
-      "BeginBaseFonts 3\r\nBaseFont 1 Alpha TEST0000 20 0\r\nBaseFont 2 Beta OTHER001 20 0\r\n"
-      "BaseFont 3 Gamma TEST0002 20 0\r\n") +
+  std::string text =
+      header(
+          "BeginBaseFonts 3\r\nBaseFont 1 Alpha TEST0000 20 0\r\nBaseFont 2 Beta OTHER001 20 0\r\n"
+          "BaseFont 3 Gamma TEST0002 20 0\r\n") +
       "CID: 1 FONT: 1 GLYPH: 1\r\nCID: 2 FONT: 2 GLYPH: 2\r\nCID: 3 FONT: 3 GLYPH: 3\r\n";
   ASSERT_EQ(ImportTextIndex(font_, bytesOf(text)), kTextIndexOk);
   ASSERT_EQ(font_.subsetFontCount(), 2);
@@ -196,7 +192,7 @@ TEST(TextIndexManyFonts, MoreThanAHundredSubsetFontsImport) {
     std::vector<CharacterRecord> records(3, CharacterRecord::make(f, 0));
     for (int g = 0; g < 3; ++g) records[static_cast<std::size_t>(g)] = CharacterRecord::make(f, g);
     records[2].cid = 1000 + f;
-    font.addSubsetFont(entry(name.c_str(), name.c_str(), 3), records);
+    font.addSubsetFont(subsetFontEntry(name.c_str(), name.c_str(), 3), records);
   }
   font.RebuildTables();
   CCidFont copy = font;

@@ -6,57 +6,31 @@
 #include <map>
 #include <variant>
 
+#include "support/charstring_bytes.h"
+
 namespace sorvella {
 namespace {
 
-// A charstring item: a number, or an operator (escape operators as 1200 + code).
-struct Op {
-  int code;
-};
-using Item = std::variant<int, Op>;
+using Item = test::CharstringItem;
+using namespace test::charstring_op;
 
-constexpr Op kHsbw{13}, kRmoveto{21}, kHmoveto{22}, kVmoveto{4}, kRlineto{5}, kHlineto{6},
-    kVlineto{7}, kRrcurveto{8}, kVhcurveto{30}, kHvcurveto{31}, kClosepath{9}, kHstem{1},
-    kVstem{3}, kCallsubr{10}, kReturn{11}, kEndchar{14}, kSeac{1206}, kSbw{1207}, kDiv{1212},
-    kCallothersubr{1216}, kPop{1217}, kSetcurrentpoint{1233}, kHstem3{1202};
-
+// The charstring's bytes after `lenIV` lead-in bytes.
 std::vector<uint8_t> assemble(std::initializer_list<Item> items, int lenIV = 0) {
   std::vector<uint8_t> out(static_cast<std::size_t>(lenIV), 0xAA);
-  for (const Item& item : items) {
-    if (const Op* op = std::get_if<Op>(&item)) {
-      if (op->code >= 1200) {
-        out.push_back(12);
-        out.push_back(static_cast<uint8_t>(op->code - 1200));
-      } else {
-        out.push_back(static_cast<uint8_t>(op->code));
-      }
-      continue;
-    }
-    int v = std::get<int>(item);
-    if (v >= -107 && v <= 107) {
-      out.push_back(static_cast<uint8_t>(v + 139));
-    } else if (v >= 108 && v <= 1131) {
-      out.push_back(static_cast<uint8_t>((v - 108) / 256 + 247));
-      out.push_back(static_cast<uint8_t>((v - 108) % 256));
-    } else if (v <= -108 && v >= -1131) {
-      out.push_back(static_cast<uint8_t>((-v - 108) / 256 + 251));
-      out.push_back(static_cast<uint8_t>((-v - 108) % 256));
-    } else {
-      out.push_back(255);
-      for (int s = 24; s >= 0; s -= 8) out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> s));
-    }
-  }
+  std::vector<uint8_t> plain = test::assembleCharstring(items);
+  out.insert(out.end(), plain.begin(), plain.end());
   return out;
 }
 
 class Charstrings : public ::testing::Test {
  protected:
   std::optional<Glyph> run(std::initializer_list<Item> items, int masters = 1) {
-    CharstringInterpreter interpreter(masters, 0, [this](int32_t n) -> std::optional<std::span<const uint8_t>> {
-      auto it = subrs_.find(n);
-      if (it == subrs_.end()) return std::nullopt;
-      return std::span<const uint8_t>(it->second);
-    });
+    CharstringInterpreter interpreter(masters, 0,
+                                      [this](int32_t n) -> std::optional<std::span<const uint8_t>> {
+                                        auto it = subrs_.find(n);
+                                        if (it == subrs_.end()) return std::nullopt;
+                                        return std::span<const uint8_t>(it->second);
+                                      });
     auto bytes = assemble(items);
     auto glyph = interpreter.interpret(bytes, seac_, &record_);
     status_ = interpreter.status();
@@ -83,8 +57,9 @@ TEST_F(Charstrings, LinesFromTheSideBearingPoint) {
 }
 
 TEST_F(Charstrings, CurvesStoreEndPointThenBothControls) {
-  auto g = run({0, 600, kHsbw, 100, 100, kRmoveto, 10, 20, 30, 40, 50, 60, kRrcurveto, 5, 6, 7, 8,
-                kVhcurveto, 9, 10, 11, 12, kHvcurveto, kEndchar});
+  auto g =
+      run({0,          600, kHsbw, 100, 100, kRmoveto,   10, 20, 30, 40, 50,         60,
+           kRrcurveto, 5,   6,     7,   8,   kVhcurveto, 9,  10, 11, 12, kHvcurveto, kEndchar});
   ASSERT_TRUE(g);
   ASSERT_EQ(g->nodeCount(), 4);
   EXPECT_EQ(g->node(1), Node::curve({190, 220}, {110, 120}, {140, 160}));
@@ -93,8 +68,8 @@ TEST_F(Charstrings, CurvesStoreEndPointThenBothControls) {
 }
 
 TEST_F(Charstrings, MovesInARowStartOneContourAndATrailingMoveIsDropped) {
-  auto g = run({0, 500, kHsbw, 10, kHmoveto, 20, kVmoveto, 100, kHlineto, 300, 300, kRmoveto,
-                kEndchar});
+  auto g =
+      run({0, 500, kHsbw, 10, kHmoveto, 20, kVmoveto, 100, kHlineto, 300, 300, kRmoveto, kEndchar});
   ASSERT_TRUE(g);
   ASSERT_EQ(g->nodeCount(), 2);
   EXPECT_EQ(g->node(0), Node::move({10, 20}));
@@ -102,8 +77,8 @@ TEST_F(Charstrings, MovesInARowStartOneContourAndATrailingMoveIsDropped) {
 }
 
 TEST_F(Charstrings, StemsAreRelativeToTheSideBearingAndListedOnce) {
-  auto g = run({50, 500, kHsbw, 0, 20, kHstem, 10, 30, kVstem, 0, 20, kHstem, 100, 10, 200, 10,
-                300, 10, kHstem3, kEndchar});
+  auto g = run({50, 500,    kHsbw, 0,  20,  kHstem, 10,  30, kVstem,  0,
+                20, kHstem, 100,   10, 200, 10,     300, 10, kHstem3, kEndchar});
   ASSERT_TRUE(g && g->hints());
   const GlyphHints& hints = *g->hints();
   ASSERT_EQ(hints.horizontal.size(), 4u);
@@ -123,26 +98,26 @@ TEST_F(Charstrings, SbwSetsBothSideBearingsAndTheAdvanceVector) {
 
 TEST_F(Charstrings, HintReplacementMarksTheNodeWhereTheNewSetStarts) {
   subrs_[4] = assemble({500, 40, kHstem, kReturn});
-  auto g = run({0, 600, kHsbw, 100, 40, kHstem, 0, 0, kRmoveto, 100, kHlineto, 4, 1, 3,
-                kCallothersubr, kPop, kCallsubr, 100, kVlineto, kEndchar});
+  auto g = run({0,        600,      kHsbw, 100, 40, kHstem,         0,    0,         kRmoveto,
+                100,      kHlineto, 4,     1,   3,  kCallothersubr, kPop, kCallsubr, 100,
+                kVlineto, kEndchar});
   ASSERT_TRUE(g && g->hints());
-  EXPECT_EQ(g->hints()->replacement,
-            (std::vector<HintReplacementEntry>{{1, 0}, {255, 2}, {1, 1}}));
+  EXPECT_EQ(g->hints()->replacement, (std::vector<HintReplacementEntry>{{1, 0}, {255, 2}, {1, 1}}));
   EXPECT_EQ(g->nodeCount(), 3);
 }
 
 TEST_F(Charstrings, FlexGivesTwoCurvesAndNoMove) {
   // Reference point, then the six points of the two curves.
-  auto g = run({0, 500, kHsbw, 0, 0, kRmoveto, 0, 1, kCallothersubr,
-                100, 0, kRmoveto, 0, 2, kCallothersubr,   // reference point (100, 0)
-                -50, 10, kRmoveto, 0, 2, kCallothersubr,  // (50, 10)
-                20, 10, kRmoveto, 0, 2, kCallothersubr,   // (70, 20)
-                30, 0, kRmoveto, 0, 2, kCallothersubr,    // (100, 20)
-                30, 0, kRmoveto, 0, 2, kCallothersubr,    // (130, 20)
-                20, -10, kRmoveto, 0, 2, kCallothersubr,  // (150, 10)
-                50, -10, kRmoveto, 0, 2, kCallothersubr,  // (200, 0)
-                50, 200, 0, 3, 0, kCallothersubr, kPop, kPop, kSetcurrentpoint,
-                10, kHlineto, kEndchar});
+  auto g = run({0,   500,      kHsbw,    0, 0, kRmoveto,       0,    1,    kCallothersubr,
+                100, 0,        kRmoveto, 0, 2, kCallothersubr,  // reference point (100, 0)
+                -50, 10,       kRmoveto, 0, 2, kCallothersubr,  // (50, 10)
+                20,  10,       kRmoveto, 0, 2, kCallothersubr,  // (70, 20)
+                30,  0,        kRmoveto, 0, 2, kCallothersubr,  // (100, 20)
+                30,  0,        kRmoveto, 0, 2, kCallothersubr,  // (130, 20)
+                20,  -10,      kRmoveto, 0, 2, kCallothersubr,  // (150, 10)
+                50,  -10,      kRmoveto, 0, 2, kCallothersubr,  // (200, 0)
+                50,  200,      0,        3, 0, kCallothersubr, kPop, kPop, kSetcurrentpoint,
+                10,  kHlineto, kEndchar});
   ASSERT_TRUE(g) << status_;
   ASSERT_EQ(g->nodeCount(), 4);
   EXPECT_EQ(g->node(0), Node::move({0, 0}));
@@ -180,8 +155,8 @@ TEST_F(Charstrings, FaultsSetTheirStatusAndGiveNoGlyph) {
   EXPECT_EQ(status_, kCharstringDivisionByZero);
   EXPECT_FALSE(run({1, kRlineto}));
   EXPECT_EQ(status_, kCharstringTooFewOperands);
-  EXPECT_FALSE(run({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
-                    23, 24, 25}));
+  EXPECT_FALSE(run(
+      {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}));
   EXPECT_EQ(status_, kCharstringStackOverflow);
   subrs_[0] = assemble({0, kCallsubr, kReturn});
   EXPECT_FALSE(run({0, kCallsubr}));  // calls itself forever

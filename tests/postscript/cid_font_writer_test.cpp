@@ -81,13 +81,6 @@ class CidExportTest : public ::testing::Test {
     return path;
   }
 
-  std::map<std::string, test::TxGlyph> txMetrics(const fs::path& path) {
-    const test::PeerRun run = test::runPeer(test::kTx, {"-mtx", path.string()});
-    EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_EQ(test::txComplaints(run.out), "");
-    return test::parseTxMetrics(run.out);
-  }
-
   void expectGlyph(const std::map<std::string, test::TxGlyph>& metrics, int cid,
                    const Glyph& glyph) {
     auto found = metrics.find(std::to_string(cid));
@@ -109,7 +102,7 @@ class CidExportTest : public ::testing::Test {
 };
 
 TEST_F(CidExportTest, TxReadsEveryPlacedCharacterWithItsAdvanceAndBox) {
-  const auto metrics = txMetrics(write());
+  const auto metrics = test::checkedTxMetrics(write());
   expectGlyph(metrics, 1, *fonts_[0].glyph(0));
   expectGlyph(metrics, 2, *fonts_[0].glyph(4));
   expectGlyph(metrics, 5, *fonts_[0].glyph(3));
@@ -121,7 +114,7 @@ TEST_F(CidExportTest, TxReadsEveryPlacedCharacterWithItsAdvanceAndBox) {
 }
 
 TEST_F(CidExportTest, CharactersOfAnUnreadableFontAreLeftOutAndCounted) {
-  const auto metrics = txMetrics(write());
+  const auto metrics = test::checkedTxMetrics(write());
   EXPECT_EQ(metrics.count("7"), 0u);
   EXPECT_EQ(metrics.count("8"), 0u);
   EXPECT_EQ(result_.charactersLeftOut, 2);
@@ -135,7 +128,7 @@ TEST_F(CidExportTest, AnEmptyGlyphSlotIsLeftOutToo) {
   CharacterRecord r = CharacterRecord::make(0, 1);  // slot 1 of the sample font is empty
   r.cid = 4;
   add({r});
-  const auto metrics = txMetrics(write());
+  const auto metrics = test::checkedTxMetrics(write());
   EXPECT_EQ(metrics.count("4"), 0u);
   EXPECT_EQ(result_.charactersLeftOut, 2 + 1);
 }
@@ -186,7 +179,7 @@ TEST_F(CidExportTest, HintReplacementUsesTheSubroutinesOfItsFontDictionary) {
                                               {hint_kind::kReplacementPoint, 6},
                                               {hint_kind::kVertical, 1}};
   const fs::path path = write();
-  const auto metrics = txMetrics(path);
+  const auto metrics = test::checkedTxMetrics(path);
   expectGlyph(metrics, 2, *fonts_[0].glyph(4));
   const std::string bytes = test::readFile(path);
   EXPECT_NE(bytes.find("/SubrCount 5 def"), std::string::npos);
@@ -198,7 +191,7 @@ TEST_F(CidExportTest, FontWithoutCharactersStillWritesANotdef) {
   const fs::path path = folder_ / "empty.cid";
   const CidExportResult result = writeCidFont(empty, path, source());
   ASSERT_TRUE(result.written);
-  const auto metrics = txMetrics(path);
+  const auto metrics = test::checkedTxMetrics(path);
   ASSERT_EQ(metrics.size(), 1u);
   EXPECT_EQ(metrics.begin()->first, "0");
 }

@@ -32,14 +32,6 @@ class Type1Export : public ::testing::Test {
     return path;
   }
 
-  // tx's metrics of the written font; fails the test when tx complains.
-  std::map<std::string, test::TxGlyph> txMetrics(const fs::path& path) {
-    const test::PeerRun run = test::runPeer(test::kTx, {"-mtx", path.string()});
-    EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_EQ(test::txComplaints(run.out), "");
-    return test::parseTxMetrics(run.out);
-  }
-
   // The charstring of one glyph as detype1 prints it, from "hsbw" operands to "endchar".
   std::string disassembly(const fs::path& path, const std::string& glyph) {
     const test::PeerRun run = test::runPeer(test::kDetype1, {path.string()});
@@ -85,14 +77,14 @@ class Type1Export : public ::testing::Test {
 
 TEST_F(Type1Export, TxReadsTheSampleFontWithItsAdvancesAndBoxes) {
   const SubsetFont font = test::sampleFont();
-  const auto metrics = txMetrics(write(font));
+  const auto metrics = test::checkedTxMetrics(write(font));
   EXPECT_EQ(metrics.size(), 5u);  // four glyphs and the added .notdef
   expectMetricsOf(font, metrics);
   EXPECT_EQ(metrics.at(".notdef").width, 0);
 }
 
 TEST_F(Type1Export, OwnEncodingPutsGlyphsAtTheirCodes) {
-  const auto metrics = txMetrics(write(test::sampleFont()));
+  const auto metrics = test::checkedTxMetrics(write(test::sampleFont()));
   EXPECT_EQ(metrics.at("A").encoding, "0x41");
   EXPECT_EQ(metrics.at("space").encoding, "0x20");
   EXPECT_EQ(metrics.at("O").encoding, "0x4F");
@@ -105,7 +97,7 @@ TEST_F(Type1Export, EncodingNumberOneIsStandardEncoding) {
   const fs::path path = write(font);
   const std::string bytes = test::readFile(path);
   EXPECT_NE(bytes.find("/Encoding StandardEncoding def"), std::string::npos);
-  const auto metrics = txMetrics(path);
+  const auto metrics = test::checkedTxMetrics(path);
   EXPECT_EQ(metrics.at("H").encoding, "0x48");  // where StandardEncoding has H
 }
 
@@ -142,7 +134,7 @@ TEST_F(Type1Export, HintReplacementSwitchesStemsThroughASubroutine) {
             "300 hlineto -300 vlineto 100 hlineto 4 1 3 callother pop callsubr "
             "700 vlineto -100 hlineto -300 vlineto -300 hlineto 300 vlineto -100 hlineto "
             "closepath endchar");
-  expectMetricsOf(font, txMetrics(path));
+  expectMetricsOf(font, test::checkedTxMetrics(path));
 }
 
 TEST_F(Type1Export, StandardSubroutinesComeFirst) {
@@ -172,7 +164,7 @@ TEST_F(Type1Export, QuadraticOutlinesAreRaisedToCubic) {
                     {Node::move({0, 0}), Node::offCurve({100, 301}), Node::offCurve({301, -200}),
                      Node::line({500, 0}), Node::line({250, -50})}));
   const fs::path path = write(font);
-  expectMetricsOf(font, txMetrics(path));
+  expectMetricsOf(font, test::checkedTxMetrics(path));
   // (200,0) through (400,0) to (400,200): controls 2/3 of the way to the quadratic control,
   // (333.3, 0) and (400, 66.7), rounded.
   EXPECT_EQ(disassembly(path, "round").substr(0, 72),
@@ -192,7 +184,7 @@ TEST_F(Type1Export, CompositesAreFlattened) {
   ring.scale = {ComponentScale{0.2, 0.2}};
   composite->components() = {base, ring};
   font.appendSlot(std::move(composite));
-  const auto metrics = txMetrics(write(font));
+  const auto metrics = test::checkedTxMetrics(write(font));
   const test::TxGlyph& aring = metrics.at("Aring");
   EXPECT_EQ(aring.width, 500);
   // A's box 10 0 490 700 and O's scaled to a fifth and shifted: 210 750 330 890.
@@ -209,14 +201,14 @@ TEST_F(Type1Export, EmptySlotsAndGlyphsWithoutContoursWrite) {
   font.appendSlot(test::glyphOf("space", 250, {}));
   font.appendSlot(nullptr);
   font.appendSlot(test::glyphOf("nbsp", 250, {}));
-  const auto metrics = txMetrics(write(font));
+  const auto metrics = test::checkedTxMetrics(write(font));
   EXPECT_EQ(metrics.size(), 3u);
   EXPECT_EQ(metrics.at("nbsp").width, 250);
 }
 
 TEST_F(Type1Export, FontWithoutGlyphsWrites) {
   SubsetFont font;
-  const auto metrics = txMetrics(write(font));
+  const auto metrics = test::checkedTxMetrics(write(font));
   ASSERT_EQ(metrics.size(), 1u);
   EXPECT_EQ(metrics.begin()->first, ".notdef");
 }

@@ -2,6 +2,22 @@
 
 namespace sorvella::test {
 
+void appendCharstringNumber(std::vector<uint8_t>& out, int v) {
+  if (v >= -107 && v <= 107) {
+    out.push_back(static_cast<uint8_t>(v + 139));
+  } else if (v >= 108 && v <= 1131) {
+    out.push_back(static_cast<uint8_t>((v - 108) / 256 + 247));
+    out.push_back(static_cast<uint8_t>((v - 108) % 256));
+  } else if (v <= -108 && v >= -1131) {
+    out.push_back(static_cast<uint8_t>((-v - 108) / 256 + 251));
+    out.push_back(static_cast<uint8_t>((-v - 108) % 256));
+  } else {
+    out.push_back(255);
+    for (int shift = 24; shift >= 0; shift -= 8)
+      out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> shift));
+  }
+}
+
 std::vector<uint8_t> assembleCharstring(std::initializer_list<CharstringItem> items) {
   std::vector<uint8_t> out;
   for (const CharstringItem& item : items) {
@@ -10,20 +26,7 @@ std::vector<uint8_t> assembleCharstring(std::initializer_list<CharstringItem> it
       out.push_back(static_cast<uint8_t>(op->code >= 1200 ? op->code - 1200 : op->code));
       continue;
     }
-    const int v = std::get<int>(item);
-    if (v >= -107 && v <= 107) {
-      out.push_back(static_cast<uint8_t>(v + 139));
-    } else if (v >= 108 && v <= 1131) {
-      out.push_back(static_cast<uint8_t>((v - 108) / 256 + 247));
-      out.push_back(static_cast<uint8_t>((v - 108) % 256));
-    } else if (v <= -108 && v >= -1131) {
-      out.push_back(static_cast<uint8_t>((-v - 108) / 256 + 251));
-      out.push_back(static_cast<uint8_t>((-v - 108) % 256));
-    } else {
-      out.push_back(255);
-      for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> shift));
-    }
+    appendCharstringNumber(out, std::get<int>(item));
   }
   return out;
 }

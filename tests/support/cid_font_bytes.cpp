@@ -5,6 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/charstring_bytes.h"
 #include "support/type1_bytes.h"
 
 namespace sorvella::test {
@@ -12,22 +13,6 @@ namespace {
 
 constexpr uint16_t kCharstringKey = 4330;
 constexpr int kFormatDefaultLenIV = 4;
-
-void appendNumber(std::vector<uint8_t>& out, int v) {
-  if (v >= -107 && v <= 107) {
-    out.push_back(static_cast<uint8_t>(v + 139));
-  } else if (v >= 108 && v <= 1131) {
-    out.push_back(static_cast<uint8_t>((v - 108) / 256 + 247));
-    out.push_back(static_cast<uint8_t>((v - 108) % 256));
-  } else if (v <= -108 && v >= -1131) {
-    out.push_back(static_cast<uint8_t>((-v - 108) / 256 + 251));
-    out.push_back(static_cast<uint8_t>((-v - 108) % 256));
-  } else {
-    const auto u = static_cast<uint32_t>(v);
-    out.insert(out.end(), {255, static_cast<uint8_t>(u >> 24), static_cast<uint8_t>(u >> 16),
-                           static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u)});
-  }
-}
 
 void appendBigEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
   for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
@@ -120,7 +105,7 @@ std::vector<uint8_t> charstring(std::string_view program) {
     if (op != kOperators.end()) {
       out.insert(out.end(), op->second.begin(), op->second.end());
     } else {
-      appendNumber(out, std::stoi(word));
+      appendCharstringNumber(out, std::stoi(word));
     }
   }
   return out;

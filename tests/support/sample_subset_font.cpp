@@ -5,6 +5,14 @@
 
 namespace sorvella::test {
 
+SubsetFontEntry subsetFontEntry(const char* name, const char* stem, int characterCount) {
+  SubsetFontEntry e;
+  e.setName(name);
+  e.setFileStem(stem);
+  e.characterCount = characterCount;
+  return e;
+}
+
 std::unique_ptr<SubsetFont> sampleSubsetFont(const std::string& fontName,
                                              const std::vector<std::string>& glyphNames) {
   auto font = std::make_unique<SubsetFont>();

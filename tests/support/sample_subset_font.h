@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cidfont/cid_font.h"
 #include "glyph/subset_font.h"
 
 namespace sorvella::test {
@@ -19,5 +20,8 @@ std::unique_ptr<SubsetFont> sampleSubsetFont(const std::string& fontName,
 std::filesystem::path writeSampleFont(const std::filesystem::path& file,
                                       const std::string& fontName,
                                       const std::vector<std::string>& glyphNames);
+
+// A subset font list entry, unlocked.
+SubsetFontEntry subsetFontEntry(const char* name, const char* stem, int characterCount);
 
 }  // namespace sorvella::test

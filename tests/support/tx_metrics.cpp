@@ -1,7 +1,11 @@
 #include "support/tx_metrics.h"
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <vector>
+
+#include "support/peer_tool.h"
 
 namespace sorvella::test {
 
@@ -16,6 +20,13 @@ std::vector<std::string> split(const std::string& text, char separator) {
 }
 
 }  // namespace
+
+std::map<std::string, TxGlyph> checkedTxMetrics(const std::filesystem::path& file) {
+  const PeerRun run = runPeer(kTx, {"-mtx", file.string()});
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(txComplaints(run.out), "") << file;
+  return parseTxMetrics(run.out);
+}
 
 std::map<std::string, TxGlyph> parseTxMetrics(const std::string& output) {
   std::map<std::string, TxGlyph> glyphs;

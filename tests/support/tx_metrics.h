@@ -2,6 +2,7 @@
 // lines of the form "glyph[tag] {name,enc,width,{left,bottom,right,top}}".
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -16,6 +17,9 @@ struct TxGlyph {
 
 // Keyed by the name (or CID) tx prints first in the braces.
 std::map<std::string, TxGlyph> parseTxMetrics(const std::string& output);
+
+// `tx -mtx FILE`, parsed; fails the calling test when tx fails or complains about the file.
+std::map<std::string, TxGlyph> checkedTxMetrics(const std::filesystem::path& file);
 
 // The lines in which tx reports a problem ("tx: ..."), warnings included.
 std::string txComplaints(const std::string& output);

@@ -16,6 +16,7 @@
 #include "platform/data_location.h"
 #include "platform/qt/qt_text.h"
 #include "platform/settings_location.h"
+#include "postscript/program_encodings.h"
 
 namespace sorvella {
 
@@ -43,7 +44,6 @@ CMainFrame::CMainFrame(const fs::path& settingsFile, QWidget* parent)
 
   loadOptions(options_, profile_);
   fs::path data = dataFolder();
-  encodings_.scanFolder(data);
 
   DocumentEnvironment env(prompts_, fileDialogs_, folderDialog_, inputs_, busy_, profile_,
                           options_);
@@ -51,7 +51,7 @@ CMainFrame::CMainFrame(const fs::path& settingsFile, QWidget* parent)
   // folder with the encoding files, wherever the program itself was installed.
   fs::path program = executablePath();
   env.programFile = data.empty() ? program : data / program.filename();
-  env.hooks = standardDocumentHooks(encodings_);
+  env.hooks = standardDocumentHooks(programEncodings());
   env.indexFontKeysHeld = [] {
     Qt::KeyboardModifiers keys = QGuiApplication::queryKeyboardModifiers();
     return keys.testFlag(Qt::ControlModifier) && keys.testFlag(Qt::ShiftModifier);

@@ -15,7 +15,6 @@
 #include "platform/qt/qt_font_folder_dialog.h"
 #include "platform/qt/qt_input_dialogs.h"
 #include "platform/qt/qt_prompts.h"
-#include "postscript/encoding_registry.h"
 
 class QAction;
 class QTabWidget;
@@ -84,7 +83,6 @@ class CMainFrame : public QMainWindow {
   QtBusyIndicator busy_;
   IniFileProfile profile_;
   Options options_;
-  EncodingRegistry encodings_;  // the Type 1 reader's encodings; outlives the document
   std::unique_ptr<Document> document_;
 };
 
