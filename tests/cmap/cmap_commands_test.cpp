@@ -6,9 +6,9 @@
 
 #include "cidfont/remembered_folders.h"
 #include "cmap_test_text.h"
-#include "platform/headless/scripted_file_dialogs.h"
-#include "platform/headless/scripted_prompts.h"
 #include "platform/ini_file_profile.h"
+#include "support/scripted_file_dialogs.h"
+#include "support/scripted_prompts.h"
 #include "support/shown_message.h"
 #include "support/temp_folder.h"
 

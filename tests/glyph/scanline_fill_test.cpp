@@ -1,6 +1,6 @@
 // Filling paths into a one-bit cell: which pixels are ink, the winding rule, clipping, curves
 // and the packed row format.
-#include "cidfont/scanline_fill.h"
+#include "glyph/scanline_fill.h"
 
 #include <gtest/gtest.h>
 

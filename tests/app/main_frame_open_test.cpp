@@ -9,12 +9,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
+#include "app/main_frame.h"
 #include "cidfont/binary_index_file.h"
 #include "cidfont/document.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/subset_font_adding.h"
 #include "cidfont/ui/fonts_page.h"
-#include "cidfont/ui/main_frame.h"
 #include "cidfont/ui/main_page.h"
 #include "support/modal_dialogs.h"
 #include "support/sample_subset_font.h"

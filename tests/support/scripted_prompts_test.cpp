@@ -1,9 +1,9 @@
 // The scripted prompts and file dialogs that stand in for the user in tests.
-#include "platform/headless/scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/headless/scripted_file_dialogs.h"
+#include "support/scripted_file_dialogs.h"
 
 namespace sorvella {
 namespace {

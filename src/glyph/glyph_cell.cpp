@@ -1,5 +1,5 @@
 // Fitting a glyph into a pixel cell and feeding its outline to a ScanlineFill.
-#include "cidfont/glyph_cell.h"
+#include "glyph/glyph_cell.h"
 
 #include <algorithm>
 #include <cmath>

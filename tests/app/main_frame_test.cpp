@@ -1,4 +1,4 @@
-#include "cidfont/ui/main_frame.h"
+#include "app/main_frame.h"
 
 #include <gtest/gtest.h>
 

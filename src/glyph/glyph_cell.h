@@ -2,8 +2,8 @@
 // one scale for both axes, the centring offsets, and the filling of master 0 at that place.
 #pragma once
 
-#include "cidfont/scanline_fill.h"
 #include "glyph/glyph.h"
+#include "glyph/scanline_fill.h"
 
 namespace sorvella {
 

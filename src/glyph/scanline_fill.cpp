@@ -1,7 +1,7 @@
 // Non-zero filling without sorting edges: each crossing of a row's centre line adds its winding
 // direction at the first pixel whose centre lies right of it, and a running sum along the row gives
 // every pixel's winding number. That costs one add per crossing and needs no per-cell allocation.
-#include "cidfont/scanline_fill.h"
+#include "glyph/scanline_fill.h"
 
 #include <algorithm>
 #include <cmath>
