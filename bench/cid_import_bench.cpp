@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "postscript/cid_keyed_font_reader.h"
+#include "cidfont/cid_font_import.h"
 
 namespace {
 

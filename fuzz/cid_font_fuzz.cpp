@@ -45,8 +45,7 @@ Run importAll(std::span<const uint8_t> bytes, bool cancelAtOnce) {
     check(font->encoding().number == 0);
     ++run.handed;
   };
-  std::unique_ptr<sorvella::CCidFont> font = reader.parseHeader(receive);
-  if (!font) {
+  if (!reader.parseHeader(receive)) {
     check(reader.status() != PSFontReader::kFinished && run.handed == 0);
     return run;
   }

@@ -15,7 +15,9 @@ namespace fs = std::filesystem;
 
 Document::Document(DocumentEnvironment environment)
     : env_(std::move(environment)),
-      cmaps_({env_.prompts, env_.fileDialogs, env_.profile, env_.programFile,
+      cmaps_({env_.prompts, env_.fileDialogs, env_.programFile,
+              [this] { return getFolder(env_.profile, kMapFolderKey); },
+              [this](const fs::path& folder) { setFolder(env_.profile, kMapFolderKey, folder); },
               [this] { return cmapSavePrompt(); }, [this] { changed(); }}) {}
 
 int64_t Document::now() const {
@@ -72,7 +74,13 @@ bool Document::mayExit() {
 std::optional<fs::path> Document::chooseFontFolder(const std::string& title,
                                                    const std::string& text,
                                                    const std::string& proposedName) {
-  FontFolderRequest request{title, text, getFolder(env_.profile, kImportFolderKey), proposedName};
+  FontFolderRequest request{title,
+                            text,
+                            getFolder(env_.profile, kImportFolderKey),
+                            proposedName,
+                            font_folder_text::kFolderNamePrompt,
+                            font_folder_text::kSaveAsDefault,
+                            freeSpaceText};
   for (;;) {
     std::optional<FontFolderChoice> choice = env_.folderDialog.choose(request);
     if (!choice) return std::nullopt;

@@ -1,10 +1,12 @@
 #include "cidfont/standard_document_hooks.h"
 
 #include <memory>
+#include <optional>
+#include <utility>
 
+#include "cidfont/cid_font_export.h"
 #include "cidfont/font_folder.h"
 #include "glyph/native_font_file.h"
-#include "postscript/cid_font_writer.h"
 #include "postscript/cid_keyed_font_reader.h"
 #include "postscript/metrics_files.h"
 #include "postscript/type1_font_file.h"
@@ -21,10 +23,12 @@ DocumentHooks standardDocumentHooks(const EncodingRegistry& registry) {
     // Each finished subset font is added at once, so only one is held at a time.
     CCidFont* target = nullptr;
     bool added = true;
-    std::unique_ptr<CCidFont> font = reader.parseHeader([&](std::unique_ptr<SubsetFont> subset) {
+    std::optional<CidFontInfo> info = reader.parseHeader([&](std::unique_ptr<SubsetFont> subset) {
       if (target && added) added = add(*target, *subset);
     });
-    if (!font) return nullptr;
+    if (!info) return nullptr;
+    auto font = std::make_unique<CCidFont>();
+    font->info() = std::move(*info);
     target = font.get();
     reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
     reader.selectAllFontDicts();

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -86,7 +87,7 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, orde
           {"contours", std::move(contours)}};
     }
   };
-  std::unique_ptr<CCidFont> font = reader.parseHeader(collect);
+  std::optional<CidFontInfo> font = reader.parseHeader(collect);
   if (font) {
     for (int fd = 0; fd < reader.fdCount(); ++fd) {
       const SubsetFont* info = reader.fontDictInfo(fd);
@@ -106,7 +107,7 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, orde
     return false;
   }
 
-  const CidFontInfo& info = font->info();
+  const CidFontInfo& info = *font;
   json["kind"] = "cid font";
   json["CIDFontName"] = textOrNull(info.fontName());
   json["FullName"] = textOrNull(info.fullName());

@@ -23,9 +23,9 @@ uint16_t count16(std::size_t n) {
 
 }  // namespace
 
-std::unique_ptr<CCidFont> CidKeyedFontReader::parseHeader(SubsetFontCallback callback) {
+std::optional<CidFontInfo> CidKeyedFontReader::parseHeader(SubsetFontCallback callback) {
   callback_ = std::move(callback);
-  auto font = std::make_unique<CCidFont>();
+  CidFontInfo font;
   pendingInfo_ = std::make_unique<SubsetFont>();
   PSFontReader& in = source_;
   // Hexadecimal text that runs into clear text without closefile stops at the first other byte.
@@ -51,14 +51,14 @@ std::unique_ptr<CCidFont> CidKeyedFontReader::parseHeader(SubsetFontCallback cal
     if (braces > 0) continue;
     if (token == "%%EOF") break;
     if (token.starts_with("%%ATM")) continue;
-    handleKey(PSFontReader::keywordNumber(token), *font);
+    handleKey(PSFontReader::keywordNumber(token), font);
     if (in.status() == PSFontReader::kBadHexDigit) resumeClearTextAfterBadHexDigit();
     if (in.status() != PSFontReader::kFine || in.failed()) break;
   }
   pendingInfo_.reset();
   if (in.status() == PSFontReader::kFinished) return font;
   fontDictInfo_.clear();
-  return nullptr;
+  return std::nullopt;
 }
 
 // The encrypted text went on into clear text without closefile.
@@ -123,7 +123,7 @@ void CidKeyedFontReader::endFontDict() {
   if (currentFd_ > fdCount_) source_.raiseStatus(kTooManyFontDicts);
 }
 
-void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
+void CidKeyedFontReader::handleKey(int key, CidFontInfo& font) {
   PSFontReader& in = source_;
   SubsetFont& dict = *pendingInfo_;
   PerMasterBlock& priv = dict.master(0).privateValues;
@@ -196,7 +196,7 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
       if (insideFdArray()) {
         dict.info().setText(FontText::kCopyright, text);
       } else {
-        font.info().setNotice(text);
+        font.setNotice(text);
       }
       break;
     case kPSFullName:
@@ -204,7 +204,7 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
       if (insideFdArray()) {
         dict.info().setText(FontText::kFullName, text);
       } else {
-        font.info().setFullName(text);
+        font.setFullName(text);
       }
       break;
     case kPSFontName:
@@ -236,10 +236,10 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
       break;
     case kPSCIDFontName:
       if (in.nextToken(text) && text.starts_with('/'))
-        font.info().setFontName(std::string_view(text).substr(1));
+        font.setFontName(std::string_view(text).substr(1));
       break;
     case kPSCIDFontVersion:
-      font.info().version = in.readInteger();
+      font.version = in.readInteger();
       break;
     case kPSCIDMapOffset:
       cidMapOffset_ = in.readInteger();
@@ -248,13 +248,13 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
       in.skipTo("begin");
       break;
     case kPSRegistry:
-      if (in.readString(text)) font.info().setRegistry(text);
+      if (in.readString(text)) font.setRegistry(text);
       break;
     case kPSOrdering:
-      if (in.readString(text)) font.info().setOrdering(text);
+      if (in.readString(text)) font.setOrdering(text);
       break;
     case kPSSupplement:
-      font.info().supplement = in.readInteger();
+      font.supplement = in.readInteger();
       break;
     case kPSFDArray:
       fdCount_ = in.readInteger();
@@ -275,12 +275,12 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
       gdBytes_ = in.readInteger();
       break;
     case kPSUIDBase:
-      font.info().uidBase = in.readInteger();
+      font.uidBase = in.readInteger();
       break;
     case kPSXUID: {
       std::array<int32_t, CidFontInfo::kMaxXuid> numbers{};
       const std::size_t n = readIntegers(numbers);
-      font.info().setXuid(std::span<const int32_t>(numbers.data(), n));
+      font.setXuid(std::span<const int32_t>(numbers.data(), n));
       break;
     }
     case kPSStartData:

@@ -1,5 +1,5 @@
-// Imports CIDFont resources (CIDFontType 0, binary data section): the header becomes a CID
-// font, the glyphs of each font dictionary become subset fonts of at most 512 glyphs.
+// Reads CIDFont resources (CIDFontType 0, binary data section): the header gives the CID
+// font's information, the glyphs of each font dictionary become subset fonts.
 #pragma once
 
 #include <array>
@@ -8,11 +8,12 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "cidfont/cid_font.h"
+#include "glyph/cid_font_info.h"
 #include "glyph/subset_font.h"
 #include "platform/progress_callback.h"
 #include "postscript/ps_font_reader.h"
@@ -30,7 +31,7 @@ inline constexpr const char* kSubsetFontNumberFormat = "-%.2i";
 //
 //   CidKeyedFontReader reader;
 //   reader.open(path);
-//   auto font = reader.parseHeader(store);
+//   std::optional<CidFontInfo> info = reader.parseHeader(store);
 //   reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
 //   reader.selectAllFontDicts();
 //   reader.splitIntoSubsetFonts(progress);
@@ -74,9 +75,9 @@ class CidKeyedFontReader {
   uint16_t status() const { return source_.status(); }
   bool failed() const { return source_.failed(); }
 
-  // Reads up to StartData. The CID font, or nothing (then the status or the failed stream
-  // says why). The callback is kept for the split.
-  std::unique_ptr<CCidFont> parseHeader(SubsetFontCallback callback);
+  // Reads up to StartData. The CID font's information, or nothing (then the status or the
+  // failed stream says why). The callback is kept for the split.
+  std::optional<CidFontInfo> parseHeader(SubsetFontCallback callback);
 
   // Reads the data section and hands every finished subset font to the callback. False when
   // the stream failed, with status 19 or 20, or after a cancel (status 100) while the SubrMaps
@@ -120,7 +121,7 @@ class CidKeyedFontReader {
   };
 
   // Header.
-  void handleKey(int key, CCidFont& font);
+  void handleKey(int key, CidFontInfo& font);
   void beginEncryptedSection();
   void resumeClearTextAfterBadHexDigit();
   bool insideFdArray() const { return currentFd_ >= 0 && currentFd_ < fdCount_; }
@@ -164,13 +165,5 @@ class CidKeyedFontReader {
   std::vector<uint8_t> charstring_;
   int64_t processedCids_ = 0;
 };
-
-// Parses the header and splits the whole file with the subset-font limit of 512 and every
-// font dictionary selected. The CID font, or nothing when the header or the split failed;
-// `status` receives the reader's status (10 when all went well).
-std::unique_ptr<CCidFont> importCidKeyedFont(const std::filesystem::path& path,
-                                             SubsetFontCallback callback,
-                                             const ProgressCallback& progress = {},
-                                             uint16_t* status = nullptr);
 
 }  // namespace sorvella

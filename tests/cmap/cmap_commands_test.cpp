@@ -35,7 +35,9 @@ class CMapCommandsTest : public ::testing::Test {
   bool mayReplace_ = true;
   int questions_ = 0;
   int changes_ = 0;
-  CMapCommands commands_{{prompts_, dialogs_, profile_, folder_ / "program" / "sorvella",
+  CMapCommands commands_{{prompts_, dialogs_, folder_ / "program" / "sorvella",
+                          [this] { return getFolder(profile_, kMapFolderKey); },
+                          [this](const fs::path& f) { setFolder(profile_, kMapFolderKey, f); },
                           [this] {
                             ++questions_;
                             return mayReplace_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -73,7 +74,7 @@ class CidSplit : public ::testing::Test {
   }
 
   std::unique_ptr<CidKeyedFontReader> reader_;
-  std::unique_ptr<CCidFont> font_;
+  std::optional<CidFontInfo> font_;
   std::vector<std::unique_ptr<SubsetFont>> fonts_;
 };
 
@@ -207,9 +208,8 @@ TEST_F(CidSplitSubsetFonts, OnlySelectedDictionariesBecomeFonts) {
   font.dicts.push_back({"Hand1", {}, {}});
   font.cids.push_back({1, square(500, 0, 10)});
   reader_ = std::make_unique<CidKeyedFontReader>(font.bytes());
-  ASSERT_NE(reader_->parseHeader(
-                [this](std::unique_ptr<SubsetFont> f) { fonts_.push_back(std::move(f)); }),
-            nullptr);
+  ASSERT_TRUE(reader_->parseHeader(
+      [this](std::unique_ptr<SubsetFont> f) { fonts_.push_back(std::move(f)); }));
   reader_->selectFontDict(1);
   ASSERT_TRUE(reader_->splitIntoSubsetFonts());
   EXPECT_EQ(handed(), (Handed{{"Hand1", 1}}));
@@ -448,7 +448,7 @@ TEST_F(CidSplitFailures, EveryTruncationFailsWithoutAHalfBuiltFont) {
 
 TEST_F(CidSplitFailures, SplittingAfterAFailedHeaderFails) {
   reader_ = std::make_unique<CidKeyedFontReader>(bytesOf("/CIDCount 3 def\n"));
-  EXPECT_EQ(reader_->parseHeader({}), nullptr);
+  EXPECT_FALSE(reader_->parseHeader({}));
   EXPECT_FALSE(reader_->splitIntoSubsetFonts());
 }
 
