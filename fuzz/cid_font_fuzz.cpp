@@ -1,4 +1,4 @@
-// CIDFont resources from anywhere must import to an end: a CID font only with status 10, the
+// CIDFont resources from anywhere must import to an end: a CID font only with kFinished, the
 // split's statuses only among its own, every subset font handed over complete (at most 512
 // glyphs named after CIDs below the count, in order, with its code mapping), progress in its
 // protocol, and nothing handed over when the maps fail or the first question cancels.
@@ -14,6 +14,7 @@ namespace {
 
 using sorvella::CidKeyedFontReader;
 using sorvella::PSFontReader;
+using sorvella::PSFontStatus;
 using sorvella::SubsetFont;
 
 void check(bool condition) {
@@ -23,7 +24,7 @@ void check(bool condition) {
 struct Run {
   int handed = 0;
   bool split = false;
-  uint16_t status = 0;
+  sorvella::PSFontStatus status = sorvella::PSFontStatus::kFine;
 };
 
 Run importAll(std::span<const uint8_t> bytes, bool cancelAtOnce) {
@@ -46,10 +47,10 @@ Run importAll(std::span<const uint8_t> bytes, bool cancelAtOnce) {
     ++run.handed;
   };
   if (!reader.parseHeader(receive)) {
-    check(reader.status() != PSFontReader::kFinished && run.handed == 0);
+    check(reader.status() != PSFontStatus::kFinished && run.handed == 0);
     return run;
   }
-  check(reader.status() == PSFontReader::kFinished);
+  check(reader.status() == PSFontStatus::kFinished);
   reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
   reader.selectAllFontDicts();
 
@@ -66,18 +67,18 @@ Run importAll(std::span<const uint8_t> bytes, bool cancelAtOnce) {
   run.split = reader.splitIntoSubsetFonts(progress);
   run.status = reader.status();
   switch (run.status) {
-    case PSFontReader::kFinished:
-    case CidKeyedFontReader::kFontDictOutOfRange:
+    case PSFontStatus::kFinished:
+    case PSFontStatus::kFontDictOutOfRange:
       break;
-    case PSFontReader::kCancelled:
+    case PSFontStatus::kCancelled:
       check(cancelAtOnce && run.handed == 0);
       break;
-    case CidKeyedFontReader::kCidMapOutOfRange:
-    case CidKeyedFontReader::kSubrMapOutOfRange:
+    case PSFontStatus::kCidMapOutOfRange:
+    case PSFontStatus::kSubrMapOutOfRange:
       check(!run.split && run.handed == 0);
       break;
     default:
-      check(run.status == PSFontReader::kFine && !run.split);  // the stream failed
+      check(run.status == PSFontStatus::kFine && !run.split);  // the stream failed
   }
   return run;
 }

@@ -15,24 +15,25 @@
 namespace {
 
 using sorvella::PSFontReader;
+using sorvella::PSFontStatus;
 using sorvella::SubsetFont;
 
 void check(bool condition) {
   if (!condition) std::abort();
 }
 
-bool knownStatus(uint16_t status) {
+bool knownStatus(PSFontStatus status) {
   switch (status) {
-    case PSFontReader::kFine:
-    case PSFontReader::kBooleanExpected:
-    case PSFontReader::kFinished:
-    case PSFontReader::kEncodingCodeTooLarge:
-    case PSFontReader::kDesignMapNotPairs:
-    case PSFontReader::kAxesUnknown:
-    case PSFontReader::kWrongMasterCount:
-    case PSFontReader::kBracketExpected:
-    case PSFontReader::kBadHexDigit:
-    case PSFontReader::kCancelled:
+    case PSFontStatus::kFine:
+    case PSFontStatus::kBooleanExpected:
+    case PSFontStatus::kFinished:
+    case PSFontStatus::kEncodingCodeTooLarge:
+    case PSFontStatus::kDesignMapNotPairs:
+    case PSFontStatus::kAxesUnknown:
+    case PSFontStatus::kWrongMasterCount:
+    case PSFontStatus::kBracketExpected:
+    case PSFontStatus::kBadHexDigit:
+    case PSFontStatus::kCancelled:
       return true;
     default:
       return false;
@@ -61,7 +62,7 @@ void readOnce(std::vector<uint8_t> bytes) {
   check(knownStatus(reader.status()));
   check(read == (font != nullptr));
   if (!font) return;
-  check(reader.status() == PSFontReader::kFine || reader.status() == PSFontReader::kFinished);
+  check(reader.status() == PSFontStatus::kFine || reader.status() == PSFontStatus::kFinished);
   checkFont(*font);
 }
 
@@ -71,7 +72,7 @@ void readCancelled(std::vector<uint8_t> bytes) {
       reader.readType1Font(nullptr, sorvella::programEncodings(),
                            [](int kind, int64_t, int64_t) { return kind == 1 ? 1 : 0; });
   check(!read && !reader.takeType1Font());
-  check(reader.status() == PSFontReader::kCancelled);
+  check(reader.status() == PSFontStatus::kCancelled);
 }
 
 std::vector<uint8_t> encrypted(std::span<const uint8_t> plain) {

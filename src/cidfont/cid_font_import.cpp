@@ -7,7 +7,8 @@ namespace sorvella {
 
 std::unique_ptr<CCidFont> importCidKeyedFont(const std::filesystem::path& path,
                                              SubsetFontCallback callback,
-                                             const ProgressCallback& progress, uint16_t* status) {
+                                             const ProgressCallback& progress,
+                                             PSFontStatus* status) {
   CidKeyedFontReader reader;
   reader.open(path);
   std::unique_ptr<CCidFont> font;

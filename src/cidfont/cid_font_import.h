@@ -14,10 +14,10 @@ namespace sorvella {
 
 // Parses the header and splits the whole file with the subset-font limit of 512 and every
 // font dictionary selected. The CID font, or nothing when the header or the split failed;
-// `status` receives the reader's status (10 when all went well).
+// `status` receives the reader's status (kFinished when all went well).
 std::unique_ptr<CCidFont> importCidKeyedFont(const std::filesystem::path& path,
                                              SubsetFontCallback callback,
                                              const ProgressCallback& progress = {},
-                                             uint16_t* status = nullptr);
+                                             PSFontStatus* status = nullptr);
 
 }  // namespace sorvella

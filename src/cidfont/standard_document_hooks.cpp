@@ -33,7 +33,7 @@ DocumentHooks standardDocumentHooks(const EncodingRegistry& registry) {
     reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
     reader.selectAllFontDicts();
     if (!reader.splitIntoSubsetFonts(progress) || !added ||
-        reader.status() == PSFontReader::kCancelled)
+        reader.status() == PSFontStatus::kCancelled)
       return nullptr;
     return font;
   };

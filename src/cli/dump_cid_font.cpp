@@ -102,8 +102,8 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, orde
     reader.selectAllFontDicts();
     if (!reader.splitIntoSubsetFonts()) font.reset();
   }
-  if (!font || reader.status() != PSFontReader::kFinished) {
-    error = formatText(kImportFailedMessage, static_cast<unsigned>(reader.status()));
+  if (!font || reader.status() != PSFontStatus::kFinished) {
+    error = formatText(kImportFailedMessage, statusNumber(reader.status()));
     return false;
   }
 

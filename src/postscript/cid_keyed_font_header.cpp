@@ -35,11 +35,11 @@ std::optional<CidFontInfo> CidKeyedFontReader::parseHeader(SubsetFontCallback ca
   for (;;) {
     const bool read = in.nextToken(token);
     // The token that ran into the bad digit is dropped; its clear part is read again.
-    if (in.status() == PSFontReader::kBadHexDigit) {
+    if (in.status() == PSFontStatus::kBadHexDigit) {
       resumeClearTextAfterBadHexDigit();
       continue;
     }
-    if (!read || in.status() != PSFontReader::kFine) break;
+    if (!read || in.status() != PSFontStatus::kFine) break;
     if (token == "{") {
       ++braces;
       continue;
@@ -52,11 +52,11 @@ std::optional<CidFontInfo> CidKeyedFontReader::parseHeader(SubsetFontCallback ca
     if (token == "%%EOF") break;
     if (token.starts_with("%%ATM")) continue;
     handleKey(PSFontReader::keywordNumber(token), font);
-    if (in.status() == PSFontReader::kBadHexDigit) resumeClearTextAfterBadHexDigit();
-    if (in.status() != PSFontReader::kFine || in.failed()) break;
+    if (in.status() == PSFontStatus::kBadHexDigit) resumeClearTextAfterBadHexDigit();
+    if (in.status() != PSFontStatus::kFine || in.failed()) break;
   }
   pendingInfo_.reset();
-  if (in.status() == PSFontReader::kFinished) return font;
+  if (in.status() == PSFontStatus::kFinished) return font;
   fontDictInfo_.clear();
   return std::nullopt;
 }
@@ -66,7 +66,7 @@ void CidKeyedFontReader::resumeClearTextAfterBadHexDigit() {
   PSFontReader& in = source_;
   in.setDecrypting(false);
   in.setHexInput(false);
-  in.setStatus(PSFontReader::kFine);
+  in.setStatus(PSFontStatus::kFine);
   in.seek(in.badHexResumePosition());
 }
 
@@ -120,7 +120,7 @@ void CidKeyedFontReader::endFontDict() {
   ++currentFd_;
   // Fonts written by AFDKO put "end put" before this comment, so skipping to the next "put"
   // would swallow the next dictionary (or the data section); the loop ignores "put" anyway.
-  if (currentFd_ > fdCount_) source_.raiseStatus(kTooManyFontDicts);
+  if (currentFd_ > fdCount_) source_.raiseStatus(PSFontStatus::kTooManyFontDicts);
 }
 
 void CidKeyedFontReader::handleKey(int key, CidFontInfo& font) {
@@ -260,7 +260,7 @@ void CidKeyedFontReader::handleKey(int key, CidFontInfo& font) {
       fdCount_ = in.readInteger();
       // The per-dictionary tables hold 50; a count outside them cannot be read.
       if (fdCount_ < 0 || fdCount_ > kMaxFontDicts) {
-        in.raiseStatus(kTooManyFontDicts);
+        in.raiseStatus(PSFontStatus::kTooManyFontDicts);
         break;
       }
       fontDictInfo_.clear();
@@ -284,7 +284,7 @@ void CidKeyedFontReader::handleKey(int key, CidFontInfo& font) {
       break;
     }
     case kPSStartData:
-      in.raiseStatus(PSFontReader::kFinished);
+      in.raiseStatus(PSFontStatus::kFinished);
       glyphLimit_ = kNoGlyphLimit;
       selected_.fill(false);
       // The data section is read as it is, whatever the text before it was.

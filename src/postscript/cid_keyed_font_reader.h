@@ -36,16 +36,9 @@ inline constexpr const char* kSubsetFontNumberFormat = "-%.2i";
 //   reader.selectAllFontDicts();
 //   reader.splitIntoSubsetFonts(progress);
 //
-// The status is the font-program reader's (PSFontReader::Status) or one of the codes below.
+// The status is the font-program reader's, which the CIDFont codes of PSFontStatus extend.
 class CidKeyedFontReader {
  public:
-  enum Status : uint16_t {
-    kTooManyFontDicts = 18,    // more font dictionaries than the /FDArray count (or 50)
-    kCidMapOutOfRange = 19,    // a CIDMap offset beyond twice the data length
-    kSubrMapOutOfRange = 20,   // a SubrMap offset beyond twice the data length
-    kFontDictOutOfRange = 21,  // a CID with a charstring whose FD index is not below the count
-  };
-
   static constexpr int kMaxFontDicts = 50;
   static constexpr int kSubsetFontGlyphLimit = 512;
   static constexpr int kNoGlyphLimit = -1;
@@ -72,7 +65,7 @@ class CidKeyedFontReader {
 
   PSFontReader& source() { return source_; }
   const PSFontReader& source() const { return source_; }
-  uint16_t status() const { return source_.status(); }
+  PSFontStatus status() const { return source_.status(); }
   bool failed() const { return source_.failed(); }
 
   // Reads up to StartData. The CID font's information, or nothing (then the status or the
@@ -80,9 +73,9 @@ class CidKeyedFontReader {
   std::optional<CidFontInfo> parseHeader(SubsetFontCallback callback);
 
   // Reads the data section and hands every finished subset font to the callback. False when
-  // the stream failed, with status 19 or 20, or after a cancel (status 100) while the SubrMaps
-  // are read: then nothing has been handed over. After a later cancel or status 21 the fonts
-  // handed over before stay and the result is true.
+  // the stream failed, with kCidMapOutOfRange or kSubrMapOutOfRange, or after a cancel
+  // (kCancelled) while the SubrMaps are read: then nothing has been handed over. After a later
+  // cancel or kFontDictOutOfRange the fonts handed over before stay and the result is true.
   // Progress: range (0, CID count) first; a cancel query for each SubrMap, at each font
   // dictionary and every 10 CIDs; the CIDs processed after each finished subset font; a last
   // cancel query when all went well.

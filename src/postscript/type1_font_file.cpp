@@ -6,7 +6,7 @@ namespace sorvella {
 
 std::unique_ptr<SubsetFont> readType1Font(const std::filesystem::path& path,
                                           const EncodingRegistry& encodings,
-                                          ProgressCallback progress, int* status) {
+                                          ProgressCallback progress, PSFontStatus* status) {
   PSFontReader reader;
   std::unique_ptr<SubsetFont> font;
   if (reader.open(path) && reader.readType1Font(nullptr, encodings, std::move(progress)))

@@ -36,7 +36,7 @@ bool PSFontReader::readType1Font(SubsetFont* font, const EncodingRegistry& encod
   if (progress) setProgressCallback(std::move(progress));
 
   std::string token;
-  while (status_ == kFine && nextToken(token)) {
+  while (status_ == PSFontStatus::kFine && nextToken(token)) {
     if (token == "{") {
       ++braceDepth_;
     } else if (token == "}") {
@@ -47,7 +47,8 @@ bool PSFontReader::readType1Font(SubsetFont* font, const EncodingRegistry& encod
     }
   }
 
-  const bool read = !failed_ && (status_ == kFine || status_ == kFinished);
+  const bool read =
+      !failed_ && (status_ == PSFontStatus::kFine || status_ == PSFontStatus::kFinished);
   if (read) finishType1Font();
   if (!read) ownFont_.reset();
   glyphRecords_.clear();

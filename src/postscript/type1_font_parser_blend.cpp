@@ -43,11 +43,11 @@ void PSFontReader::readDesignPositions() {
 void PSFontReader::readDesignMap() {
   std::string token;
   if (!nextToken(token) || token != "[") {
-    raiseStatus(kBracketExpected);
+    raiseStatus(PSFontStatus::kBracketExpected);
     return;
   }
   if (type1Facts_.axisCount == 0) {
-    raiseStatus(kAxesUnknown);
+    raiseStatus(PSFontStatus::kAxesUnknown);
     return;
   }
   std::vector<std::vector<DesignMapPoint>> maps;
@@ -57,7 +57,7 @@ void PSFontReader::readDesignMap() {
     if (!readRealArray(values, shape)) return;
     const std::size_t pairs = shape.counts[0];
     if (shape.counts[1] != 2 || shape.counts[2] != 0 || shape.values != 2 * pairs) {
-      raiseStatus(kDesignMapNotPairs);
+      raiseStatus(PSFontStatus::kDesignMapNotPairs);
       return;
     }
     std::vector<DesignMapPoint>& map = maps.emplace_back();
@@ -71,7 +71,7 @@ void PSFontReader::readDesignMap() {
 void PSFontReader::readAxisTypes() {
   std::string token;
   if (!nextToken(token) || token != "[") {
-    raiseStatus(kBracketExpected);
+    raiseStatus(PSFontStatus::kBracketExpected);
     return;
   }
   std::vector<std::string> names;

@@ -47,7 +47,7 @@ void PSFontReader::selectNamedType1Encoding(std::string_view name) {
 void PSFontReader::readType1EncodingArray() {
   std::array<std::string, SubsetFontEncoding::kSize> names;
   std::string token;
-  while (status_ == kFine && nextToken(token)) {
+  while (status_ == PSFontStatus::kFine && nextToken(token)) {
     if (equalsIgnoringAsciiCase(token, "def")) {
       SubsetFontEncoding& encoding = font_->encoding();
       for (int code = 0; code < SubsetFontEncoding::kSize; ++code) {
@@ -65,7 +65,7 @@ void PSFontReader::readType1EncodingArray() {
     // The first code that names a glyph keeps it.
     if (name.empty() || std::find(names.begin(), names.end(), name) != names.end()) continue;
     if (code >= SubsetFontEncoding::kSize) {
-      raiseStatus(kEncodingCodeTooLarge);
+      raiseStatus(PSFontStatus::kEncodingCodeTooLarge);
       return;
     }
     if (code >= 0) names[static_cast<std::size_t>(code)] = name;

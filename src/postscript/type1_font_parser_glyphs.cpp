@@ -45,7 +45,7 @@ bool PSFontReader::readEncryptedBytes(std::span<uint8_t> bytes) {
   if (!decrypting_ || !hexInput_) return readBlock(bytes);
   for (uint8_t& byte : bytes) {
     byte = readByte();
-    if (failed_ || status_ == kBadHexDigit) return false;
+    if (failed_ || status_ == PSFontStatus::kBadHexDigit) return false;
   }
   return true;
 }
@@ -55,7 +55,7 @@ void PSFontReader::readType1Subroutines() {
   const int32_t count = readInteger();
   skipTo("array");
   std::string token;
-  for (int32_t i = 0; i < count && status_ == kFine; ++i) {
+  for (int32_t i = 0; i < count && status_ == PSFontStatus::kFine; ++i) {
     if (!skipTo("dup")) return;
     SubroutineRecord record;
     record.number = static_cast<uint16_t>(readInteger());
@@ -71,12 +71,12 @@ void PSFontReader::readType1Subroutines() {
   }
 }
 
-// The next key of the dictionary; "end" finishes it early (status 10). A procedure word
+// The next key of the dictionary; "end" finishes it early (kFinished). A procedure word
 // such as `noaccess def` in place of ND leaves words before the key, which are passed over.
 bool PSFontReader::nextType1GlyphName(std::string& name) {
   while (nextToken(name)) {
     if (equalsIgnoringAsciiCase(name, "end")) {
-      raiseStatus(kFinished);
+      raiseStatus(PSFontStatus::kFinished);
       return false;
     }
     if (name[0] == '/') return true;
@@ -103,7 +103,7 @@ void PSFontReader::readType1CharStrings() {
   std::string name;
   std::string token;
   std::vector<uint8_t> data;
-  for (int32_t i = 0; i < count && status_ == kFine; ++i) {
+  for (int32_t i = 0; i < count && status_ == PSFontStatus::kFine; ++i) {
     if (!nextType1GlyphName(name)) break;
     const auto length = static_cast<uint16_t>(readInteger());
     nextToken(token);  // RD or -|
@@ -123,7 +123,7 @@ void PSFontReader::readType1CharStrings() {
     }
     nextToken(token);  // ND or |-
   }
-  if (!failed_) raiseStatus(kFinished);
+  if (!failed_) raiseStatus(PSFontStatus::kFinished);
 }
 
 }  // namespace sorvella

@@ -28,7 +28,7 @@ void PSFontReader::readType1ZoneList(int keyword, std::span<int32_t> (*field)(Pe
   if (insideBlend_) {
     const std::size_t inner = shape.counts[1];
     if (shape.counts[0] != masters || shape.values != inner * static_cast<std::size_t>(masters)) {
-      raiseStatus(kWrongMasterCount);
+      raiseStatus(PSFontStatus::kWrongMasterCount);
       return;
     }
     for (int m = 0; m < masters; ++m) {
@@ -58,7 +58,7 @@ void PSFontReader::readType1StemWidth(int keyword, int32_t PerMasterBlock::*fiel
     // [[w0] [w1] ...]: the first value of each inner array.
     const std::size_t inner = std::max<std::size_t>(shape.counts[1], 1);
     if (shape.counts[0] != masters || shape.values != inner * static_cast<std::size_t>(masters)) {
-      raiseStatus(kWrongMasterCount);
+      raiseStatus(PSFontStatus::kWrongMasterCount);
       return;
     }
     for (int m = 0; m < masters; ++m) {
@@ -79,7 +79,7 @@ void PSFontReader::readType1IntegerValue(int keyword, int32_t PerMasterBlock::*f
     PSArrayShape shape;
     readIntegerArray(values, shape);
     if (shape.counts[0] != masters || shape.values != static_cast<std::size_t>(masters)) {
-      raiseStatus(kWrongMasterCount);
+      raiseStatus(PSFontStatus::kWrongMasterCount);
       return;
     }
     for (int m = 0; m < masters; ++m)
@@ -100,7 +100,7 @@ void PSFontReader::readType1BlueScale() {
     PSArrayShape shape;
     readRealArray(values, shape);
     if (shape.counts[0] != masters || shape.values != static_cast<std::size_t>(masters)) {
-      raiseStatus(kWrongMasterCount);
+      raiseStatus(PSFontStatus::kWrongMasterCount);
       return;
     }
     for (int m = 0; m < masters; ++m)

@@ -48,11 +48,11 @@ class CidFixture : public ::testing::Test {
     ASSERT_TRUE(reader_->open(path_));
     font_ = reader_->parseHeader(
         [this, keepOutlines](std::unique_ptr<SubsetFont> font) { collect(*font, keepOutlines); });
-    ASSERT_TRUE(font_) << "status " << reader_->status();
+    ASSERT_TRUE(font_) << "status " << statusNumber(reader_->status());
     reader_->setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
     reader_->selectAllFontDicts();
-    ASSERT_TRUE(reader_->splitIntoSubsetFonts()) << "status " << reader_->status();
-    EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+    ASSERT_TRUE(reader_->splitIntoSubsetFonts()) << "status " << statusNumber(reader_->status());
+    EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
   }
 
   void collect(const SubsetFont& font, bool keepOutlines) {
@@ -151,13 +151,13 @@ TEST_F(CidFixtureTen, EveryGlyphMatchesTx) {
 
 TEST_F(CidFixtureTen, TheOneCallImportGivesTheSameFonts) {
   std::vector<std::string> names;
-  uint16_t status = 0;
+  PSFontStatus status = PSFontStatus::kFine;
   std::unique_ptr<CCidFont> font = importCidKeyedFont(
       cidFixture("ten.cid"),
       [&names](std::unique_ptr<SubsetFont> f) { names.push_back(f->info().fontName()); }, {},
       &status);
   ASSERT_NE(font, nullptr);
-  EXPECT_EQ(status, PSFontReader::kFinished);
+  EXPECT_EQ(status, PSFontStatus::kFinished);
   EXPECT_EQ(font->info().fontName(), "SorvellaTen");
   EXPECT_EQ(names, (std::vector<std::string>{"SorvellaTen-Regular"}));
 }

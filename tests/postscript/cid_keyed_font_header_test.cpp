@@ -130,7 +130,7 @@ def
 
 TEST_F(CidHeader, CharacterCollectionAndNamesGoIntoTheCidFontInfo) {
   std::unique_ptr<CidFontInfo> font = parse(kFullHeader);
-  ASSERT_NE(font, nullptr) << "status " << reader_->status();
+  ASSERT_NE(font, nullptr) << "status " << statusNumber(reader_->status());
   const CidFontInfo& info = *font;
   EXPECT_EQ(info.fontName(), "Sample-Light");
   EXPECT_EQ(info.registry(), "Adobe");
@@ -145,7 +145,7 @@ TEST_F(CidHeader, CharacterCollectionAndNamesGoIntoTheCidFontInfo) {
 
 TEST_F(CidHeader, DataSectionKeysAreKeptByTheReader) {
   ASSERT_NE(parse(kFullHeader), nullptr);
-  EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
   EXPECT_EQ(reader_->fdCount(), 2);
   EXPECT_EQ(reader_->cidCount(), 8720);
   EXPECT_EQ(reader_->cidMapOffset(), 12);
@@ -234,13 +234,13 @@ TEST_F(CidHeaderEnd, StartDataClearsTheGlyphLimitAndTheSelection) {
 TEST_F(CidHeaderEnd, EofCommentBeforeStartDataGivesNoFont) {
   const std::string cut = kFullHeader.substr(0, kFullHeader.find("%%BeginData"));
   EXPECT_EQ(parse(cut + "%%EOF\n(Binary) 12000 StartData "), nullptr);
-  EXPECT_NE(reader_->status(), PSFontReader::kFinished);
+  EXPECT_NE(reader_->status(), PSFontStatus::kFinished);
 }
 
 TEST_F(CidHeaderEnd, EofCommentInsideBracesDoesNotEndTheHeader) {
   const std::string text = replacedOnce(kFullHeader, "/UIDBase", "{\n%%EOF\n} pop\n/UIDBase");
   ASSERT_NE(parse(text), nullptr);
-  EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
 }
 
 TEST_F(CidHeaderEnd, KeysInsideBracesAreIgnored) {
@@ -266,7 +266,7 @@ class CidHeaderFontDicts : public CidHeader {};
 TEST_F(CidHeaderFontDicts, MoreDictionariesThanTheFdArrayCountSetStatus18) {
   const std::string text = replacedOnce(kFullHeader, "/FDArray 2 array", "/FDArray 1 array");
   EXPECT_EQ(parse(text), nullptr);
-  EXPECT_EQ(reader_->status(), CidKeyedFontReader::kTooManyFontDicts);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kTooManyFontDicts);
 }
 
 TEST_F(CidHeaderFontDicts, AnFdArrayCountBeyondTheFiftyTablesSetsStatus18) {
@@ -275,7 +275,7 @@ TEST_F(CidHeaderFontDicts, AnFdArrayCountBeyondTheFiftyTablesSetsStatus18) {
     const std::string text =
         replacedOnce(kFullHeader, "/FDArray 2 array", std::string("/FDArray ") + count + " array");
     EXPECT_EQ(parse(text), nullptr);
-    EXPECT_EQ(reader_->status(), CidKeyedFontReader::kTooManyFontDicts);
+    EXPECT_EQ(reader_->status(), PSFontStatus::kTooManyFontDicts);
   }
 }
 
@@ -307,7 +307,7 @@ class CidHeaderEncrypted : public CidHeader {
   }
 
   void expectBothDictionaries() {
-    EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+    EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
     EXPECT_EQ(dict(0).info().fontName(), "Secret");
     EXPECT_EQ(reader_->fontDictValues(0).lenIV, 1);
     EXPECT_EQ(reader_->fontDictValues(0).subrCount, 2);

@@ -50,7 +50,7 @@ TEST_F(Type1Charstrings, GlyphsFollowTheDictionaryNamedWithoutTheSlash) {
                          {"space", assembleCharstring({0, 250, kHsbw, kEndchar})}};
   const auto result = read();
   ASSERT_TRUE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontReader::kFinished);
+  EXPECT_EQ(result.status, PSFontStatus::kFinished);
   ASSERT_TRUE(result.font);
   EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "acute", "space"));
 }
@@ -73,7 +73,7 @@ TEST_F(Type1Charstrings, FewerEntriesThanAnnouncedEndAtEnd) {
   source_.announcedCharstrings = 5;
   const auto result = read();
   ASSERT_TRUE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontReader::kFinished);
+  EXPECT_EQ(result.status, PSFontStatus::kFinished);
   ASSERT_TRUE(result.font);
   EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "acute"));
 }
@@ -170,7 +170,7 @@ TEST_F(Type1FileForms, PlainBinaryAndHexadecimalFilesReadLikeTheSegmentedOne) {
     SCOPED_TRACE(static_cast<int>(form));
     const auto other = readType1Bytes(buildType1Font(source_, form));
     ASSERT_TRUE(other.font);
-    EXPECT_EQ(other.status, PSFontReader::kFinished);
+    EXPECT_EQ(other.status, PSFontStatus::kFinished);
     EXPECT_THAT(glyphNames(*other.font), ElementsAre("A", "acute"));
     expectSameGlyphs(*other.font, *segmented.font);
     EXPECT_EQ(other.font->info().fontName(), "Handmade-Regular");
@@ -185,7 +185,7 @@ TEST_F(Type1FileForms, NonHexadecimalCharacterInTheHexPartFails) {
   bytes[eexec + 200] = 'G';
   const auto result = readType1Bytes(bytes);
   EXPECT_FALSE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontReader::kBadHexDigit);
+  EXPECT_EQ(result.status, PSFontStatus::kBadHexDigit);
   EXPECT_FALSE(result.font);
 }
 
