@@ -11,6 +11,7 @@
 #include "postscript/eexec_cipher.h"
 #include "postscript/program_encodings.h"
 #include "postscript/ps_font_reader.h"
+#include "postscript/type1_font_parser.h"
 
 namespace {
 
@@ -57,8 +58,9 @@ void checkFont(const SubsetFont& font) {
 
 void readOnce(std::vector<uint8_t> bytes) {
   PSFontReader reader(std::move(bytes));
-  const bool read = reader.readType1Font(nullptr, sorvella::programEncodings());
-  std::unique_ptr<SubsetFont> font = reader.takeType1Font();
+  sorvella::Type1FontParser parser(reader);
+  const bool read = parser.readType1Font(nullptr, sorvella::programEncodings());
+  std::unique_ptr<SubsetFont> font = parser.takeType1Font();
   check(knownStatus(reader.status()));
   check(read == (font != nullptr));
   if (!font) return;
@@ -68,10 +70,11 @@ void readOnce(std::vector<uint8_t> bytes) {
 
 void readCancelled(std::vector<uint8_t> bytes) {
   PSFontReader reader(std::move(bytes));
+  sorvella::Type1FontParser parser(reader);
   const bool read =
-      reader.readType1Font(nullptr, sorvella::programEncodings(),
+      parser.readType1Font(nullptr, sorvella::programEncodings(),
                            [](int kind, int64_t, int64_t) { return kind == 1 ? 1 : 0; });
-  check(!read && !reader.takeType1Font());
+  check(!read && !parser.takeType1Font());
   check(reader.status() == PSFontStatus::kCancelled);
 }
 

@@ -4,6 +4,7 @@
 
 #include "postscript/cid_keyed_font_reader.h"
 #include "postscript/keyword_table.h"
+#include "postscript/private_dict_keys.h"
 
 namespace sorvella {
 namespace {
@@ -15,10 +16,6 @@ constexpr std::size_t kLeadInBytes = 4;
 
 bool isHexDigit(int c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-uint16_t count16(std::size_t n) {
-  return static_cast<uint16_t>(std::min<std::size_t>(n, UINT16_MAX));
 }
 
 }  // namespace
@@ -127,7 +124,11 @@ void CidKeyedFontReader::handleKey(int key, CidFontInfo& font) {
   PSFontReader& in = source_;
   SubsetFont& dict = *pendingInfo_;
   PerMasterBlock& priv = dict.master(0).privateValues;
-  ZoneCounts& zones = dict.info().zoneCounts;
+  if (const PrivateDictKey* entry = findPrivateDictKey(key)) {
+    PerMasterBlock* const masters[] = {&priv};
+    readPrivateValue(in, *entry, masters, dict.info().zoneCounts);
+    return;
+  }
   std::string text;
   switch (key) {
     case kPSFontMatrix: {
@@ -138,43 +139,6 @@ void CidKeyedFontReader::handleKey(int key, CidFontInfo& font) {
                   priv.fontMatrix.begin());
       break;
     }
-    case kPSBlueValues:
-      zones.blueValues = count16(readIntegers(priv.blueValues));
-      break;
-    case kPSOtherBlues:
-      zones.otherBlues = count16(readIntegers(priv.otherBlues));
-      break;
-    case kPSFamilyBlues:
-      zones.familyBlues = count16(readIntegers(priv.familyBlues));
-      break;
-    case kPSFamilyOtherBlues:
-      zones.familyOtherBlues = count16(readIntegers(priv.familyOtherBlues));
-      break;
-    case kPSBlueScale:
-      priv.blueScale = in.readReal();
-      break;
-    case kPSBlueShift:
-      priv.blueShift = in.readInteger();
-      break;
-    case kPSBlueFuzz:
-      priv.blueFuzz = in.readInteger();
-      break;
-    case kPSStdHW:
-    case kPSStdVW: {
-      int32_t first = 0;
-      if (readIntegers(std::span<int32_t>(&first, 1)) > 0)
-        (key == kPSStdHW ? priv.stdHW : priv.stdVW) = first;
-      break;
-    }
-    case kPSStemSnapH:
-      zones.stemSnapH = count16(readIntegers(priv.stemSnapH));
-      break;
-    case kPSStemSnapV:
-      zones.stemSnapV = count16(readIntegers(priv.stemSnapV));
-      break;
-    case kPSForceBold:
-      priv.forceBold = in.readBoolean() ? 1 : 0;
-      break;
     case kPSLenIV: {
       const int32_t lenIV = in.readInteger();
       // Beyond any charstring anyway; the clamp only keeps the value in its field.

@@ -176,6 +176,25 @@ void PSFontReader::decryptCharstring(std::span<uint8_t> bytes) {
   EexecDecryptor(kCharstringKey).decrypt(bytes);
 }
 
+bool PSFontReader::hexDigitsFollow() {
+  if (peekRawByte() < 0) return false;
+  const std::size_t limit = plainFile_ ? end_ : std::min(end_, nextHeader_);
+  if (position_ + 4 > limit) return false;
+  return std::all_of(data_.begin() + static_cast<std::ptrdiff_t>(position_),
+                     data_.begin() + static_cast<std::ptrdiff_t>(position_ + 4),
+                     [](uint8_t c) { return hexDigitValue(c) >= 0; });
+}
+
+// Block reads do not decode hexadecimal input, so such bytes come one at a time.
+bool PSFontReader::readEncryptedBytes(std::span<uint8_t> bytes) {
+  if (!decrypting_ || !hexInput_) return readBlock(bytes);
+  for (uint8_t& byte : bytes) {
+    byte = readByte();
+    if (failed_ || status_ == PSFontStatus::kBadHexDigit) return false;
+  }
+  return true;
+}
+
 bool PSFontReader::seek(std::size_t position) {
   if (failed_) return false;
   position_ = position;

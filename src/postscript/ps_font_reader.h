@@ -3,28 +3,21 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-#include "glyph/subset_font.h"
 #include "platform/progress_callback.h"
-#include "postscript/charstring_interpreter.h"
 #include "postscript/eexec_cipher.h"
 #include "postscript/ps_font_status.h"
 #include "postscript/ps_keyword_table.h"
-#include "postscript/type1_font_facts.h"
 
 namespace sorvella {
-
-class EncodingRegistry;
 
 // One subroutine of a font program, decrypted, with its lenIV lead-in bytes still in front.
 struct SubroutineRecord {
@@ -43,10 +36,8 @@ struct PSArrayShape {
   std::size_t stored = 0;  // numbers written to the output, at most its capacity
 };
 
-// One reader reads one file once. The font-level parsers (Type 1 keys and charstrings, the
-// CIDFont header and data section) are further operations of this class, declared here and
-// defined in files of their own, or parsers that derive from it; everything they need is
-// reachable through the operations below.
+// One reader reads one file once. The font-level parsers (Type1FontParser, CidKeyedFontReader)
+// sit over it and reach everything they need through the operations below.
 //
 // Once failed (a read past the end of the data, a boolean that was not one, a file that could
 // not be opened), every operation returns 0, false or an empty result.
@@ -117,6 +108,12 @@ class PSFontReader {
   void setClearTextAfterBadHexDigit(bool on) { clearTextAfterBadHexDigit_ = on; }
   // In place, with a fresh charstring key; the running eexec key is not touched.
   static void decryptCharstring(std::span<uint8_t> bytes);
+  // Whether the next four bytes of the segment are hexadecimal digits, as hexadecimal eexec
+  // text starts; binary fonts choose lead-in bytes that are not.
+  bool hexDigitsFollow();
+  // As readBlock, but hexadecimal input is decoded (one byte at a time); false also after a
+  // bad hexadecimal digit.
+  bool readEncryptedBytes(std::span<uint8_t> bytes);
 
   // Announces the range (0, file length) at once; positions follow from readByte, whose
   // non-zero answer sets kCancelled.
@@ -169,19 +166,6 @@ class PSFontReader {
   // The index of the first record with the number, or kNoSubroutine.
   uint16_t findSubroutine(uint16_t number) const;
 
-  // --- Type 1 fonts ---
-
-  // Reads the font program from the start: font information, Private values, encoding,
-  // subroutines and one glyph per charstring that interprets. Into `font` when one is given
-  // (its glyphs are replaced; after a failure the caller discards it), otherwise into a font
-  // of the reader's own, handed over by takeType1Font after success and destroyed after a
-  // failure. True when reading ended normally (kFine or kFinished).
-  bool readType1Font(SubsetFont* font, const EncodingRegistry& encodings,
-                     ProgressCallback progress = {});
-  std::unique_ptr<SubsetFont> takeType1Font() { return std::move(ownFont_); }
-  // What the last readType1Font learnt that a subset font does not keep.
-  const Type1FontFacts& type1Facts() const { return type1Facts_; }
-
  private:
   void load(std::vector<uint8_t>&& bytes);
   void followSegments();
@@ -220,44 +204,6 @@ class PSFontReader {
   std::string definitionEndWord_ = "ND";
   std::vector<SubroutineRecord> subroutines_;
   std::unordered_map<uint16_t, uint16_t> subroutineIndex_;
-
-  // Type 1 font reading (ps_font_reader_type1*.cpp).
-  void readType1Key(int keyword);
-  void enterType1Eexec();
-  bool hexDigitsFollow();
-  bool readEncryptedBytes(std::span<uint8_t> bytes);
-  void readType1Subroutines();
-  void readType1CharStrings();
-  bool nextType1GlyphName(std::string& name);
-  void readType1Encoding();
-  void selectNamedType1Encoding(std::string_view name);
-  void readType1EncodingArray();
-  void readType1ZoneList(int keyword, std::span<int32_t> (*field)(PerMasterBlock&),
-                         uint16_t ZoneCounts::*count);
-  void readType1StemWidth(int keyword, int32_t PerMasterBlock::*field);
-  void readType1IntegerValue(int keyword, int32_t PerMasterBlock::*field);
-  void readType1BlueScale();
-  void readType1ForceBold();
-  bool writesMaster(int keyword) const;
-  void readDesignPositions();
-  void readDesignMap();
-  void readAxisTypes();
-  void readWeightVector();
-  void finishType1Font();
-  void nameType1Masters();
-  void buildSeacComposites();
-
-  SubsetFont* font_ = nullptr;
-  std::unique_ptr<SubsetFont> ownFont_;
-  const EncodingRegistry* encodings_ = nullptr;
-  Type1FontFacts type1Facts_;
-  int braceDepth_ = 0;
-  bool insidePrivate_ = false;
-  bool insideBlend_ = false;
-  // Keys whose per-master values came from the Private Blend dictionary: the plain value
-  // that may follow them is the blended default and must not overwrite them.
-  std::bitset<kPSKeywordCount + 1> blendedKeys_;
-  std::vector<CharstringGlyphRecord> glyphRecords_;  // one per glyph appended
 };
 
 }  // namespace sorvella

@@ -1,11 +1,12 @@
 // The Type 1 main loop and its key table: every key the font program defines, outside
 // procedures, is looked up and read into the subset font.
+#include "postscript/type1_font_parser.h"
+
 #include <algorithm>
 #include <limits>
 #include <string>
 
 #include "postscript/keyword_table.h"
-#include "postscript/ps_font_reader.h"
 #include "postscript/type1_font_info.h"
 
 namespace sorvella {
@@ -18,8 +19,8 @@ int16_t toInt16(int32_t value) {
 
 }  // namespace
 
-bool PSFontReader::readType1Font(SubsetFont* font, const EncodingRegistry& encodings,
-                                 ProgressCallback progress) {
+bool Type1FontParser::readType1Font(SubsetFont* font, const EncodingRegistry& encodings,
+                                    ProgressCallback progress) {
   ownFont_.reset();
   if (!font) {
     ownFont_ = std::make_unique<SubsetFont>();
@@ -33,22 +34,22 @@ bool PSFontReader::readType1Font(SubsetFont* font, const EncodingRegistry& encod
   insideBlend_ = false;
   blendedKeys_.reset();
   glyphRecords_.clear();
-  if (progress) setProgressCallback(std::move(progress));
+  if (progress) in_.setProgressCallback(std::move(progress));
 
   std::string token;
-  while (status_ == PSFontStatus::kFine && nextToken(token)) {
+  while (in_.status() == PSFontStatus::kFine && in_.nextToken(token)) {
     if (token == "{") {
       ++braceDepth_;
     } else if (token == "}") {
       if (braceDepth_ > 0) --braceDepth_;
     } else if (braceDepth_ == 0 && token[0] != '%') {
       if (token == "cleartomark") break;
-      readType1Key(keywordNumber(token));
+      readType1Key(PSFontReader::keywordNumber(token));
     }
   }
 
-  const bool read =
-      !failed_ && (status_ == PSFontStatus::kFine || status_ == PSFontStatus::kFinished);
+  const bool read = !in_.failed() && (in_.status() == PSFontStatus::kFine ||
+                                      in_.status() == PSFontStatus::kFinished);
   if (read) finishType1Font();
   if (!read) ownFont_.reset();
   glyphRecords_.clear();
@@ -57,16 +58,20 @@ bool PSFontReader::readType1Font(SubsetFont* font, const EncodingRegistry& encod
   return read;
 }
 
-void PSFontReader::readType1Key(int keyword) {
+void Type1FontParser::readType1Key(int keyword) {
+  if (const PrivateDictKey* key = findPrivateDictKey(keyword)) {
+    readType1PrivateValue(*key);
+    return;
+  }
   SubsetFontInfo& info = font_->info();
   std::string text;
   switch (keyword) {
     case kPSPrivate:
       insidePrivate_ = true;
-      skipTo("begin");
+      in_.skipTo("begin");
       break;
     case kPSFontInfo:
-      skipTo("begin");
+      in_.skipTo("begin");
       break;
     case kPSCharStrings:
       readType1CharStrings();
@@ -74,63 +79,15 @@ void PSFontReader::readType1Key(int keyword) {
     case kPSFontMatrix: {
       std::array<double, 24> values{};
       PSArrayShape shape;
-      readRealArray(values, shape);
+      in_.readRealArray(values, shape);
       for (int m = 0; m < font_->masterCount(); ++m)
         std::copy_n(values.begin(), std::min<std::size_t>(shape.stored, 6),
                     font_->master(m).privateValues.fontMatrix.begin());
-      skipTo("def");
+      in_.skipTo("def");
       break;
     }
     case kPSEncoding:
       readType1Encoding();
-      break;
-    case kPSBlueValues:
-      readType1ZoneList(
-          keyword, [](PerMasterBlock& b) { return std::span<int32_t>(b.blueValues); },
-          &ZoneCounts::blueValues);
-      break;
-    case kPSOtherBlues:
-      readType1ZoneList(
-          keyword, [](PerMasterBlock& b) { return std::span<int32_t>(b.otherBlues); },
-          &ZoneCounts::otherBlues);
-      break;
-    case kPSFamilyBlues:
-      readType1ZoneList(
-          keyword, [](PerMasterBlock& b) { return std::span<int32_t>(b.familyBlues); },
-          &ZoneCounts::familyBlues);
-      break;
-    case kPSFamilyOtherBlues:
-      readType1ZoneList(
-          keyword, [](PerMasterBlock& b) { return std::span<int32_t>(b.familyOtherBlues); },
-          &ZoneCounts::familyOtherBlues);
-      break;
-    case kPSBlueScale:
-      readType1BlueScale();
-      break;
-    case kPSBlueShift:
-      readType1IntegerValue(keyword, &PerMasterBlock::blueShift);
-      break;
-    case kPSBlueFuzz:
-      readType1IntegerValue(keyword, &PerMasterBlock::blueFuzz);
-      break;
-    case kPSStdHW:
-      readType1StemWidth(keyword, &PerMasterBlock::stdHW);
-      break;
-    case kPSStdVW:
-      readType1StemWidth(keyword, &PerMasterBlock::stdVW);
-      break;
-    case kPSStemSnapH:
-      readType1ZoneList(
-          keyword, [](PerMasterBlock& b) { return std::span<int32_t>(b.stemSnapH); },
-          &ZoneCounts::stemSnapH);
-      break;
-    case kPSStemSnapV:
-      readType1ZoneList(
-          keyword, [](PerMasterBlock& b) { return std::span<int32_t>(b.stemSnapV); },
-          &ZoneCounts::stemSnapV);
-      break;
-    case kPSForceBold:
-      readType1ForceBold();
       break;
     case kPSLanguageGroup:
     case kPSRndStemUp:
@@ -138,18 +95,18 @@ void PSFontReader::readType1Key(int keyword) {
     case kPSPassword:
     case kPSExpansionFactor:
     case kPSErode:
-      skipDefinition();
+      in_.skipDefinition();
       break;
     case kPSLenIV:
-      setLenIV(toInt16(readInteger()));
-      skipDefinition();
+      in_.setLenIV(toInt16(in_.readInteger()));
+      in_.skipDefinition();
       break;
     case kPSUniqueID:
-      info.uniqueId = readInteger();
-      skipTo("def");
+      info.uniqueId = in_.readInteger();
+      in_.skipTo("def");
       break;
     case kPSOtherSubrs:
-      skipArray();
+      in_.skipArray();
       break;
     case kPSSubrs:
       readType1Subroutines();
@@ -157,78 +114,78 @@ void PSFontReader::readType1Key(int keyword) {
     case kPSRD:
     case kPSDashBar:
       type1Facts_.readDataName = keyword == kPSRD ? "RD" : "-|";
-      skipTo("def");
+      in_.skipTo("def");
       break;
     case kPSND:
     case kPSBarDash:
       type1Facts_.definitionEndName = keyword == kPSND ? "ND" : "|-";
-      setDefinitionEndWord(type1Facts_.definitionEndName);
-      skipTo("def");
+      in_.setDefinitionEndWord(type1Facts_.definitionEndName);
+      in_.skipTo("def");
       break;
     case kPSNP:
     case kPSBar:
       type1Facts_.putName = keyword == kPSNP ? "NP" : "|";
-      skipTo("def");
+      in_.skipTo("def");
       break;
     case kPSFontBBox:
     case kPSPaintType:
-      skipTo("def");
+      in_.skipTo("def");
       break;
     case kPSVersion:
-      readString(text);
+      in_.readString(text);
       info.setText(FontText::kVersion, text);
       if (const auto version = parseVersion(text)) {
         info.versionMajor = version->major;
         info.versionMinor = version->minor;
       }
-      skipTo("def");
+      in_.skipTo("def");
       break;
     case kPSItalicAngle:
-      info.italicAngle = readReal();
-      skipTo("def");
+      info.italicAngle = in_.readReal();
+      in_.skipTo("def");
       break;
     case kPSNotice: {
-      readString(text);
+      in_.readString(text);
       info.setText(FontText::kNotice, text);
       const NoticeFacts notice = parseNotice(text);
       if (notice.year)
         info.copyrightYear = static_cast<uint16_t>(
             std::min<uint32_t>(*notice.year, std::numeric_limits<uint16_t>::max()));
       info.setText(FontText::kVendorName, notice.vendor);
-      skipTo("def");
+      in_.skipTo("def");
       break;
     }
     case kPSFullName:
-      readString(text);
+      in_.readString(text);
       info.setText(FontText::kFullName, text);
-      skipTo("def");
+      in_.skipTo("def");
       break;
     case kPSFamilyName:
-      readString(text);
+      in_.readString(text);
       info.setText(FontText::kFamilyName, text);
-      skipTo("def");
+      in_.skipTo("def");
       break;
     case kPSWeight:
-      readString(text);
+      in_.readString(text);
       info.setText(FontText::kWeight, text);
       type1Facts_.weightClass = weightClass(text);
-      skipTo("def");
+      in_.skipTo("def");
       break;
     case kPSIsFixedPitch:
-      info.isFixedPitch = readBoolean() ? 1 : 0;
-      skipTo("def");
+      info.isFixedPitch = in_.readBoolean() ? 1 : 0;
+      in_.skipTo("def");
       break;
     case kPSUnderlinePosition:
-      info.underlinePosition = toInt16(readInteger());
-      skipTo("def");
+      info.underlinePosition = toInt16(in_.readInteger());
+      in_.skipTo("def");
       break;
     case kPSUnderlineThickness:
-      info.underlineThickness = toInt16(readInteger());
-      skipTo("def");
+      info.underlineThickness = toInt16(in_.readInteger());
+      in_.skipTo("def");
       break;
     case kPSFontName:
-      if (nextToken(text) && text[0] == '/') info.setText(FontText::kFontName, text.substr(1));
-      skipTo("def");
+      if (in_.nextToken(text) && text[0] == '/') info.setText(FontText::kFontName, text.substr(1));
+      in_.skipTo("def");
       break;
     case kPSEexec:
       enterType1Eexec();
@@ -248,17 +205,17 @@ void PSFontReader::readType1Key(int keyword) {
     case kPSBlend:
       if (insidePrivate_) {
         insideBlend_ = true;
-        skipTo("begin");
+        in_.skipTo("begin");
       } else {
         // The font-level blend dictionary is not read.
-        skipTo("begin");
-        skipTo("end");
-        skipTo("def");
+        in_.skipTo("begin");
+        in_.skipTo("end");
+        in_.skipTo("def");
       }
       break;
     case kPSForceBoldThreshold:
-      type1Facts_.forceBoldThreshold = readReal();
-      skipDefinition();
+      type1Facts_.forceBoldThreshold = in_.readReal();
+      in_.skipDefinition();
       break;
     case kPSEnd:
       // The Private Blend dictionary holds no dictionary of its own, so its end is the first.

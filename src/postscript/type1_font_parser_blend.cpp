@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "postscript/ps_font_reader.h"
+#include "postscript/type1_font_parser.h"
 
 namespace sorvella {
 namespace {
@@ -15,10 +15,10 @@ constexpr std::size_t kRealRoom = 24;
 
 }  // namespace
 
-void PSFontReader::readDesignPositions() {
+void Type1FontParser::readDesignPositions() {
   std::array<int32_t, kIntegerRoom> values{};
   PSArrayShape shape;
-  readIntegerArray(values, shape);
+  in_.readIntegerArray(values, shape);
   const int masters = std::min<int>(shape.counts[0], SubsetFont::kMaxMasters);
   const int axes = shape.counts[1];
   if (masters > 0 && axes > 0) {
@@ -37,27 +37,27 @@ void PSFontReader::readDesignPositions() {
             at < shape.stored ? values[at] : 0;
       }
   }
-  skipTo("def");
+  in_.skipTo("def");
 }
 
-void PSFontReader::readDesignMap() {
+void Type1FontParser::readDesignMap() {
   std::string token;
-  if (!nextToken(token) || token != "[") {
-    raiseStatus(PSFontStatus::kBracketExpected);
+  if (!in_.nextToken(token) || token != "[") {
+    in_.raiseStatus(PSFontStatus::kBracketExpected);
     return;
   }
   if (type1Facts_.axisCount == 0) {
-    raiseStatus(PSFontStatus::kAxesUnknown);
+    in_.raiseStatus(PSFontStatus::kAxesUnknown);
     return;
   }
   std::vector<std::vector<DesignMapPoint>> maps;
   for (int a = 0; a < type1Facts_.axisCount; ++a) {
     std::array<double, kRealRoom> values{};
     PSArrayShape shape;
-    if (!readRealArray(values, shape)) return;
+    if (!in_.readRealArray(values, shape)) return;
     const std::size_t pairs = shape.counts[0];
     if (shape.counts[1] != 2 || shape.counts[2] != 0 || shape.values != 2 * pairs) {
-      raiseStatus(PSFontStatus::kDesignMapNotPairs);
+      in_.raiseStatus(PSFontStatus::kDesignMapNotPairs);
       return;
     }
     std::vector<DesignMapPoint>& map = maps.emplace_back();
@@ -65,32 +65,32 @@ void PSFontReader::readDesignMap() {
       map.push_back({values[2 * p], values[2 * p + 1]});
   }
   type1Facts_.designMaps = std::move(maps);
-  skipTo("def");
+  in_.skipTo("def");
 }
 
-void PSFontReader::readAxisTypes() {
+void Type1FontParser::readAxisTypes() {
   std::string token;
-  if (!nextToken(token) || token != "[") {
-    raiseStatus(PSFontStatus::kBracketExpected);
+  if (!in_.nextToken(token) || token != "[") {
+    in_.raiseStatus(PSFontStatus::kBracketExpected);
     return;
   }
   std::vector<std::string> names;
-  while (nextToken(token) && token != "]")
+  while (in_.nextToken(token) && token != "]")
     if (token[0] == '/' && names.size() < DesignAxes::kMaxAxes) names.push_back(token.substr(1));
   font_->axes().setNames(names);
   type1Facts_.axisTypes = std::move(names);
-  skipTo("def");
+  in_.skipTo("def");
 }
 
-void PSFontReader::readWeightVector() {
+void Type1FontParser::readWeightVector() {
   std::array<double, kRealRoom> values{};
   PSArrayShape shape;
-  readRealArray(values, shape);
+  in_.readRealArray(values, shape);
   type1Facts_.weightVector.assign(values.begin(),
                                   values.begin() + static_cast<std::ptrdiff_t>(shape.stored));
   for (int m = 0; m < font_->masterCount() && static_cast<std::size_t>(m) < shape.stored; ++m)
     font_->master(m).weight = values[static_cast<std::size_t>(m)];
-  skipTo("def");
+  in_.skipTo("def");
 }
 
 }  // namespace sorvella

@@ -7,15 +7,15 @@
 #include "glyph/placeholder_name.h"
 #include "postscript/encoding_registry.h"
 #include "postscript/keyword_table.h"
-#include "postscript/ps_font_reader.h"
+#include "postscript/type1_font_parser.h"
 
 namespace sorvella {
 
-void PSFontReader::readType1Encoding() {
+void Type1FontParser::readType1Encoding() {
   std::string first;
   std::string second;
-  nextToken(first);
-  nextToken(second);
+  in_.nextToken(first);
+  in_.nextToken(second);
   if (equalsIgnoringAsciiCase(second, "def")) {
     selectNamedType1Encoding(first);
   } else {
@@ -23,7 +23,7 @@ void PSFontReader::readType1Encoding() {
   }
 }
 
-void PSFontReader::selectNamedType1Encoding(std::string_view name) {
+void Type1FontParser::selectNamedType1Encoding(std::string_view name) {
   SubsetFontEncoding& encoding = font_->encoding();
   encoding.number = kStandardEncodingNumber;
   int32_t number = 0;
@@ -44,10 +44,10 @@ void PSFontReader::selectNamedType1Encoding(std::string_view name) {
   encoding.number = number;
 }
 
-void PSFontReader::readType1EncodingArray() {
+void Type1FontParser::readType1EncodingArray() {
   std::array<std::string, SubsetFontEncoding::kSize> names;
   std::string token;
-  while (status_ == PSFontStatus::kFine && nextToken(token)) {
+  while (in_.status() == PSFontStatus::kFine && in_.nextToken(token)) {
     if (equalsIgnoringAsciiCase(token, "def")) {
       SubsetFontEncoding& encoding = font_->encoding();
       for (int code = 0; code < SubsetFontEncoding::kSize; ++code) {
@@ -59,13 +59,13 @@ void PSFontReader::readType1EncodingArray() {
       return;
     }
     if (!equalsIgnoringAsciiCase(token, "dup")) continue;
-    const int32_t code = readInteger();
-    if (!nextToken(token)) return;
+    const int32_t code = in_.readInteger();
+    if (!in_.nextToken(token)) return;
     const std::string_view name = std::string_view(token).substr(token[0] == '/' ? 1 : 0);
     // The first code that names a glyph keeps it.
     if (name.empty() || std::find(names.begin(), names.end(), name) != names.end()) continue;
     if (code >= SubsetFontEncoding::kSize) {
-      raiseStatus(PSFontStatus::kEncodingCodeTooLarge);
+      in_.raiseStatus(PSFontStatus::kEncodingCodeTooLarge);
       return;
     }
     if (code >= 0) names[static_cast<std::size_t>(code)] = name;

@@ -6,7 +6,7 @@
 #include "base/rounding.h"
 #include "base/text_format.h"
 #include "postscript/encoding_registry.h"
-#include "postscript/ps_font_reader.h"
+#include "postscript/type1_font_parser.h"
 
 namespace sorvella {
 namespace {
@@ -21,13 +21,13 @@ int16_t perMaster(const std::vector<int16_t>& values, int m) {
 
 }  // namespace
 
-void PSFontReader::finishType1Font() {
+void Type1FontParser::finishType1Font() {
   nameType1Masters();
   buildSeacComposites();
-  font_->setFileName(path_);
+  font_->setFileName(in_.path());
 }
 
-void PSFontReader::nameType1Masters() {
+void Type1FontParser::nameType1Masters() {
   if (font_->masterCount() == 1) {
     font_->master(0).setName(kSingleMasterName);
     return;
@@ -44,7 +44,7 @@ void PSFontReader::nameType1Masters() {
   }
 }
 
-void PSFontReader::buildSeacComposites() {
+void Type1FontParser::buildSeacComposites() {
   EncodingTable standard;
   encodings_->loadEncoding(kSeacEncodingNumber, standard, true);
   std::unordered_map<std::string, int32_t> slots;

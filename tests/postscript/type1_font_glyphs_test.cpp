@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "postscript/ps_font_reader.h"
+#include "postscript/type1_font_parser.h"
 #include "support/charstring_bytes.h"
 #include "support/peer_tools.h"
 #include "support/temp_folder.h"
@@ -139,10 +140,11 @@ TEST_F(Type1Charstrings, CharstringsReplaceTheGlyphsOfAGivenFont) {
   font.appendSlot(std::make_unique<Glyph>());
   font.appendSlot(nullptr);
   PSFontReader reader(buildType1Font(source_, Type1Form::kSegmented));
-  ASSERT_TRUE(reader.readType1Font(&font, test::shippedEncodings()));
+  Type1FontParser parser(reader);
+  ASSERT_TRUE(parser.readType1Font(&font, test::shippedEncodings()));
   EXPECT_THAT(glyphNames(font), ElementsAre("A"));
   EXPECT_EQ(font.info().fontName(), "Handmade-Regular");
-  EXPECT_FALSE(reader.takeType1Font());
+  EXPECT_FALSE(parser.takeType1Font());
 }
 
 class Type1FileForms : public ::testing::Test {
