@@ -2,11 +2,12 @@
 
 #include <cstdio>
 #include <map>
-#include <optional>
 #include <ostream>
 #include <string_view>
+#include <utility>
 
 #include "base/text_format.h"
+#include "cidfont/cid_font_import.h"
 #include "glyph/outline_pen.h"
 #include "postscript/cid_keyed_font_reader.h"
 #include "postscript/keyword_table.h"
@@ -62,16 +63,15 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, orde
     return false;
   }
   std::map<int, ordered_json> cids;
-  std::vector<ordered_json> dicts;
-  auto collect = [&](std::unique_ptr<SubsetFont> font) {
+  // Per font dictionary: its glyphs and the names of its subset fonts.
+  std::map<int, std::pair<int, ordered_json>> split;
+  auto collect = [&](CCidFont&, SubsetFont& font) {
     const int fd = reader.currentFontDict();
-    if (fd >= 0 && static_cast<std::size_t>(fd) < dicts.size()) {
-      dicts[static_cast<std::size_t>(fd)]["glyphs"] =
-          dicts[static_cast<std::size_t>(fd)]["glyphs"].get<int>() + font->slotCount();
-      dicts[static_cast<std::size_t>(fd)]["subsetFonts"].push_back(font->info().fontName());
-    }
-    for (int32_t i = 0; i < font->slotCount(); ++i) {
-      const Glyph* g = font->glyph(i);
+    auto& [glyphs, names] = split[fd];
+    glyphs += font.slotCount();
+    names.push_back(font.info().fontName());
+    for (int32_t i = 0; i < font.slotCount(); ++i) {
+      const Glyph* g = font.glyph(i);
       unsigned cid = 0;
       if (!g || std::sscanf(g->name().c_str(), "CID-%u", &cid) != 1) continue;
       const Box box = g->boundingBox();
@@ -86,28 +86,26 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, orde
                                : ordered_json{box.xMin, box.yMin, box.xMax, box.yMax}},
           {"contours", std::move(contours)}};
     }
+    return true;
   };
-  std::optional<CidFontInfo> font = reader.parseHeader(collect);
-  if (font) {
-    for (int fd = 0; fd < reader.fdCount(); ++fd) {
-      const SubsetFont* info = reader.fontDictInfo(fd);
-      const CidKeyedFontReader::FontDictValues& values = reader.fontDictValues(fd);
-      dicts.push_back({{"FontName", info ? textOrNull(info->info().fontName()) : nullptr},
-                       {"lenIV", values.lenIV},
-                       {"SubrCount", values.subrCount},
-                       {"glyphs", 0},
-                       {"subsetFonts", ordered_json::array()}});
-    }
-    reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
-    reader.selectAllFontDicts();
-    if (!reader.splitIntoSubsetFonts()) font.reset();
-  }
-  if (!font || reader.status() != PSFontStatus::kFinished) {
-    error = formatText(kImportFailedMessage, statusNumber(reader.status()));
+  // As Import reads it, so that the dump shows what the editor would get.
+  const CidFontImport imported = importCidFont(reader, collect);
+  if (!imported.font) {
+    error = formatText(kImportFailedMessage, statusNumber(imported.status));
     return false;
   }
+  std::vector<ordered_json> dicts;
+  for (int fd = 0; fd < reader.fdCount(); ++fd) {
+    const CidKeyedFontReader::FontDictValues& values = reader.fontDictValues(fd);
+    auto& [glyphs, names] = split[fd];
+    dicts.push_back({{"FontName", textOrNull(reader.fontDictName(fd))},
+                     {"lenIV", values.lenIV},
+                     {"SubrCount", values.subrCount},
+                     {"glyphs", glyphs},
+                     {"subsetFonts", names.is_null() ? ordered_json::array() : names}});
+  }
 
-  const CidFontInfo& info = *font;
+  const CidFontInfo& info = imported.font->info();
   json["kind"] = "cid font";
   json["CIDFontName"] = textOrNull(info.fontName());
   json["FullName"] = textOrNull(info.fullName());

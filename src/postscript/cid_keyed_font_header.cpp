@@ -55,6 +55,7 @@ std::optional<CidFontInfo> CidKeyedFontReader::parseHeader(SubsetFontCallback ca
   pendingInfo_.reset();
   if (in.status() == PSFontStatus::kFinished) return font;
   fontDictInfo_.clear();
+  fontDictNames_.clear();
   return std::nullopt;
 }
 
@@ -111,8 +112,10 @@ CidKeyedFontReader::FontDictValues* CidKeyedFontReader::currentFontDictValues() 
 }
 
 void CidKeyedFontReader::endFontDict() {
-  if (insideFdArray())
+  if (insideFdArray()) {
+    fontDictNames_[static_cast<std::size_t>(currentFd_)] = pendingInfo_->info().fontName();
     fontDictInfo_[static_cast<std::size_t>(currentFd_)] = std::move(pendingInfo_);
+  }
   pendingInfo_ = std::make_unique<SubsetFont>();
   ++currentFd_;
   // Fonts written by AFDKO put "end put" before this comment, so skipping to the next "put"
@@ -229,6 +232,7 @@ void CidKeyedFontReader::handleKey(int key, CidFontInfo& font) {
       }
       fontDictInfo_.clear();
       fontDictInfo_.resize(static_cast<std::size_t>(fdCount_));
+      fontDictNames_.assign(static_cast<std::size_t>(fdCount_), {});
       in.skipTo("array");
       currentFd_ = 0;
       break;

@@ -27,4 +27,10 @@ const SubsetFont* CidKeyedFontReader::fontDictInfo(int fd) const {
   return fontDictInfo_[static_cast<std::size_t>(fd)].get();
 }
 
+const std::string& CidKeyedFontReader::fontDictName(int fd) const {
+  static const std::string kNone;
+  if (fd < 0 || static_cast<std::size_t>(fd) >= fontDictNames_.size()) return kNone;
+  return fontDictNames_[static_cast<std::size_t>(fd)];
+}
+
 }  // namespace sorvella

@@ -101,6 +101,8 @@ class CidKeyedFontReader {
   // The information of font dictionary fd (names, FontMatrix, Private values) as the header
   // gave it, until the split takes it; null when there is none.
   const SubsetFont* fontDictInfo(int fd) const;
+  // The /FontName of font dictionary fd, also after the split; empty when it has none.
+  const std::string& fontDictName(int fd) const;
   // While the header is read: the dictionary being read (-1 before /FDArray). During the split
   // (in the callback too): the dictionary being split.
   int currentFontDict() const { return currentFd_; }
@@ -149,6 +151,7 @@ class CidKeyedFontReader {
   // The information object of the dictionary being read, and those of the finished ones.
   std::unique_ptr<SubsetFont> pendingInfo_;
   std::vector<std::unique_ptr<SubsetFont>> fontDictInfo_;
+  std::vector<std::string> fontDictNames_;
 
   // The CIDMap: per CID its FD index (255 for any index of 255 or more) and its offset.
   std::vector<uint8_t> cidFd_;

@@ -151,14 +151,14 @@ TEST_F(CidFixtureTen, EveryGlyphMatchesTx) {
 
 TEST_F(CidFixtureTen, TheOneCallImportGivesTheSameFonts) {
   std::vector<std::string> names;
-  PSFontStatus status = PSFontStatus::kFine;
-  std::unique_ptr<CCidFont> font = importCidKeyedFont(
-      cidFixture("ten.cid"),
-      [&names](std::unique_ptr<SubsetFont> f) { names.push_back(f->info().fontName()); }, {},
-      &status);
-  ASSERT_NE(font, nullptr);
-  EXPECT_EQ(status, PSFontStatus::kFinished);
-  EXPECT_EQ(font->info().fontName(), "SorvellaTen");
+  const CidFontImport imported =
+      importCidFont(cidFixture("ten.cid"), [&names](CCidFont&, SubsetFont& f) {
+        names.push_back(f.info().fontName());
+        return true;
+      });
+  ASSERT_NE(imported.font, nullptr);
+  EXPECT_EQ(imported.status, PSFontStatus::kFinished);
+  EXPECT_EQ(imported.font->info().fontName(), "SorvellaTen");
   EXPECT_EQ(names, (std::vector<std::string>{"SorvellaTen-Regular"}));
 }
 
