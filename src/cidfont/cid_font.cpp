@@ -28,7 +28,8 @@ const SubsetFontEntry& CCidFont::subsetFont(int32_t font) const {
 }
 
 SubsetFontEntry* CCidFont::mutableSubsetFont(int32_t font) {
-  return font >= 0 && font < subsetFontCount() ? &fonts_[static_cast<std::size_t>(font)] : nullptr;
+  return font >= 0 && font < subsetFontCount() ? &fonts_[static_cast<std::size_t>(font)]
+                                                 : nullptr;
 }
 
 int32_t CCidFont::addSubsetFont(SubsetFontEntry entry, std::vector<CharacterRecord> records) {
@@ -70,8 +71,7 @@ int32_t CCidFont::overflowPosition(int32_t cid) const {
 
 int32_t CCidFont::CharacterAt(int32_t cid) const {
   if (cid < 0) return -1;
-  if (static_cast<std::size_t>(cid) < cidTable_.size())
-    return cidTable_[static_cast<std::size_t>(cid)];
+  if (static_cast<std::size_t>(cid) < cidTable_.size()) return cidTable_[static_cast<std::size_t>(cid)];
   int32_t at = overflowPosition(cid);
   return at < 0 ? -1 : overflow_[static_cast<std::size_t>(at)].character;
 }
@@ -83,8 +83,7 @@ bool CCidFont::IsLocked(int32_t character) const {
 
 int32_t CCidFont::FindCharacter(int32_t font, int32_t glyph) const {
   for (std::size_t i = 0; i < characters_.size(); ++i)
-    if (characters_[i].font == font && characters_[i].glyph == glyph)
-      return static_cast<int32_t>(i);
+    if (characters_[i].font == font && characters_[i].glyph == glyph) return static_cast<int32_t>(i);
   return -1;
 }
 
@@ -168,14 +167,16 @@ void overlapSafe(int32_t first, int32_t last, int32_t target, Step step) {
 
 void CCidFont::CopyRange(int32_t first, int32_t last, int32_t target) {
   if (target == first) return;
-  overlapSafe(first, last, target, [&](int32_t k) { CopyCharacter(first + k, target + k); });
+  overlapSafe(first, last, target,
+              [&](int32_t k) { CopyCharacter(first + k, target + k); });
   modified_ = true;
   Rebuild();
 }
 
 void CCidFont::MoveRange(int32_t first, int32_t last, int32_t target) {
   if (target == first || last < first) return;
-  overlapSafe(first, last, target, [&](int32_t k) { MoveCharacter(first + k, target + k); });
+  overlapSafe(first, last, target,
+              [&](int32_t k) { MoveCharacter(first + k, target + k); });
   modified_ = true;
   RemoveDuplicateUnplaced();
   Rebuild();
@@ -232,9 +233,10 @@ void CCidFont::PlaceGlyphs(int32_t firstGlyph, int32_t lastGlyph, int32_t target
     int32_t cid = static_cast<int32_t>(t);
     if (IsLocked(CharacterAt(cid))) continue;
     int64_t glyph = firstGlyph + k;
-    int32_t character = glyph >= 0 && static_cast<std::size_t>(glyph) < chartList.size()
-                            ? chartList[static_cast<std::size_t>(glyph)]
-                            : -1;
+    int32_t character =
+        glyph >= 0 && static_cast<std::size_t>(glyph) < chartList.size()
+            ? chartList[static_cast<std::size_t>(glyph)]
+            : -1;
     bool wasUnplaced = false;
     if (character >= 0) {
       auto end = std::remove(unplaced_.begin(), unplaced_.end(), character);
