@@ -125,8 +125,7 @@ void CharstringInterpreter::moveBy(const Values& dx, const Values& dy) {
   int last = glyph_.nodeCount() - 1;
   // Moves in a row draw nothing: the last one starts the contour.
   if (last >= 0 && glyph_.type(last) == node_type::kMove) {
-    for (int m = 0; m < masters_; ++m)
-      glyph_.setPoint(last, 0, m, points[static_cast<std::size_t>(m)]);
+    for (int m = 0; m < masters_; ++m) glyph_.setPoint(last, 0, m, points[static_cast<std::size_t>(m)]);
     return;
   }
   appendNode(node_type::kMove, points);
@@ -215,8 +214,8 @@ void CharstringInterpreter::operate(int op, int depth) {
       break;
     case 8:  // rrcurveto
       if (!need(6)) return;
-      curveBy(arg(depth_ - 6), arg(depth_ - 5), arg(depth_ - 4), arg(depth_ - 3), arg(depth_ - 2),
-              arg(depth_ - 1));
+      curveBy(arg(depth_ - 6), arg(depth_ - 5), arg(depth_ - 4), arg(depth_ - 3),
+              arg(depth_ - 2), arg(depth_ - 1));
       break;
     case 30:  // vhcurveto
       if (!need(4)) return;

@@ -30,8 +30,8 @@ struct CharstringGlyphRecord {
   bool accented = false;
   uint16_t baseCode = 0;
   uint16_t accentCode = 0;
-  std::vector<int16_t> accentX;            // adx per master
-  std::vector<int16_t> accentY;            // ady per master
+  std::vector<int16_t> accentX;             // adx per master
+  std::vector<int16_t> accentY;             // ady per master
   std::vector<int16_t> accentSideBearing;  // asb per master
 };
 
@@ -83,7 +83,7 @@ class CharstringInterpreter {
 
   std::array<Values, kStackSize> stack_{};
   int depth_ = 0;
-  Values x_{}, y_{};  // current point per master
+  Values x_{}, y_{};    // current point per master
   Values sbx_{}, sby_{};
   bool inFlex_ = false;
   int flexCalls_ = 0;
