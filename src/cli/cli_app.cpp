@@ -22,11 +22,14 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   dump->add_flag("--records", dumpOptions.records,
                  "List every character record (font, glyph, CID) of an index file");
   dump->add_flag("--map", dumpOptions.map, "List every mapping (code, CID) of a CMap");
+  dump->add_flag("--outlines", dumpOptions.outlines,
+                 "Add every glyph's nodes, hints and hint replacement program (master 0)");
 
   std::vector<Subcommand> commands;
   addFontFolderCommands(app, commands);
   addSubsetFontCommands(app, commands);
   addArrangementCommands(app, commands);
+  addAutohintCommand(app, commands);
 
   try {
     app.parse(argc, argv);

@@ -8,7 +8,7 @@
 
 #include "base/text_format.h"
 #include "cidfont/cid_font_import.h"
-#include "glyph/outline_pen.h"
+#include "cli/outline_description.h"
 #include "postscript/cid_keyed_font_reader.h"
 #include "postscript/keyword_table.h"
 
@@ -25,38 +25,14 @@ ordered_json textOrNull(const std::string& text) {
   return text.empty() ? ordered_json(nullptr) : ordered_json(text);
 }
 
-// Contours as lists of segments: ["M", x, y], ["L", x, y], ["C", x1, y1, x2, y2, x, y].
-class ContourWriter : public OutlinePen {
- public:
-  explicit ContourWriter(ordered_json& contours) : contours_(contours) {}
-
-  void moveTo(Point p) override {
-    contours_.push_back(ordered_json::array());
-    segment({"M", p.x, p.y});
-  }
-  void lineTo(Point p) override { segment({"L", p.x, p.y}); }
-  void curveTo(Point, Point c1, Point c2, Point end) override {
-    segment({"C", c1.x, c1.y, c2.x, c2.y, end.x, end.y});
-  }
-  void quadTo(WidePoint, WidePoint control, WidePoint end, bool) override {
-    segment({"Q", control.x / 2.0, control.y / 2.0, end.x / 2.0, end.y / 2.0});
-  }
-
- private:
-  void segment(ordered_json s) {
-    if (!contours_.empty()) contours_.back().push_back(std::move(s));
-  }
-  ordered_json& contours_;
-};
-
 bool recognisesCidFont(std::span<const uint8_t> head, const std::filesystem::path& path) {
   const std::string_view text(reinterpret_cast<const char*>(head.data()), head.size());
   return text.starts_with(kResourceComment) ||
          equalsIgnoringAsciiCase(path.extension().string(), ".cid");
 }
 
-bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, ordered_json& json,
-                     std::string& error) {
+bool describeCidFont(const std::filesystem::path& path, const DumpOptions& options,
+                     ordered_json& json, std::string& error) {
   CidKeyedFontReader reader;
   if (!reader.open(path)) {
     error = "cannot be read";
@@ -75,16 +51,14 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, orde
       unsigned cid = 0;
       if (!g || std::sscanf(g->name().c_str(), "CID-%u", &cid) != 1) continue;
       const Box box = g->boundingBox();
-      ordered_json contours = ordered_json::array();
-      ContourWriter writer(contours);
-      g->enumerate(writer);
-      cids[static_cast<int>(cid)] = {
+      ordered_json entry = {
           {"cid", cid},
           {"fd", fd},
           {"advance", g->advance(0).x},
           {"bbox", box.empty() ? ordered_json(nullptr)
-                               : ordered_json{box.xMin, box.yMin, box.xMax, box.yMax}},
-          {"contours", std::move(contours)}};
+                               : ordered_json{box.xMin, box.yMin, box.xMax, box.yMax}}};
+      if (options.outlines) describeOutline(*g, entry);
+      cids[static_cast<int>(cid)] = std::move(entry);
     }
     return true;
   };
@@ -153,15 +127,12 @@ void printCidFont(const ordered_json& json, std::ostream& out) {
     } else {
       for (const auto& v : c["bbox"]) out << ' ' << v;
     }
-    out << " contours " << c["contours"].size() << '\n';
-    for (const auto& contour : c["contours"]) {
-      out << "   ";
-      for (const auto& segment : contour) {
-        out << ' ' << segment[0].get<std::string>();
-        for (std::size_t i = 1; i < segment.size(); ++i) out << (i == 1 ? "" : ",") << segment[i];
-      }
+    if (!c.contains("contours")) {
       out << '\n';
+      continue;
     }
+    out << " contours " << c["contours"].size() << '\n';
+    printOutline(c, out, "   ");
   }
 }
 

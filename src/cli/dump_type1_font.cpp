@@ -23,8 +23,8 @@ bool recognises(std::span<const uint8_t> head, const std::filesystem::path&) {
   return segmented || startsWith(head, "%!PS-AdobeFont") || startsWith(head, "%!FontType1");
 }
 
-bool describe(const std::filesystem::path& path, const DumpOptions&, nlohmann::ordered_json& json,
-              std::string& error) {
+bool describe(const std::filesystem::path& path, const DumpOptions& options,
+              nlohmann::ordered_json& json, std::string& error) {
   // Named encodings and seac composites need the encoding files shipped with the program.
   PSFontStatus status = PSFontStatus::kFine;
   std::unique_ptr<SubsetFont> font = readType1Font(path, programEncodings(), {}, &status);
@@ -33,7 +33,7 @@ bool describe(const std::filesystem::path& path, const DumpOptions&, nlohmann::o
     return false;
   }
   json["kind"] = "Type 1 font";
-  describeSubsetFont(*font, json);
+  describeSubsetFont(*font, json, options.outlines);
   return true;
 }
 

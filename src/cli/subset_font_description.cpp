@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "cli/outline_description.h"
 #include "cli/text_encoding.h"
 
 namespace sorvella::cli {
@@ -39,7 +40,7 @@ void describePrivate(const PerMasterBlock& p, const ZoneCounts& zones, ordered_j
   json["ForceBold"] = p.forceBold != 0;
 }
 
-ordered_json describeGlyph(int32_t slot, const Glyph& glyph) {
+ordered_json describeGlyph(int32_t slot, const Glyph& glyph, bool outlines) {
   ordered_json g;
   g["slot"] = slot;
   g["name"] = textOrNull(glyph.name());
@@ -58,6 +59,7 @@ ordered_json describeGlyph(int32_t slot, const Glyph& glyph) {
     components.push_back({{"glyph", c.glyphIndex}, {"offset", {offset.x, offset.y}}});
   }
   g["components"] = std::move(components);
+  if (outlines) describeOutline(glyph, g);
   return g;
 }
 
@@ -72,7 +74,7 @@ std::string shown(const ordered_json& value) {
 
 }  // namespace
 
-void describeSubsetFont(const SubsetFont& font, ordered_json& json) {
+void describeSubsetFont(const SubsetFont& font, ordered_json& json, bool outlines) {
   const SubsetFontInfo& info = font.info();
   json["FontName"] = textOrNull(info.fontName());
   json["FullName"] = textOrNull(info.fullName());
@@ -100,7 +102,7 @@ void describeSubsetFont(const SubsetFont& font, ordered_json& json) {
   ordered_json glyphs = ordered_json::array();
   for (int32_t slot = 0; slot < font.slotCount(); ++slot) {
     const Glyph* glyph = font.glyph(slot);
-    glyphs.push_back(glyph ? describeGlyph(slot, *glyph) : ordered_json(nullptr));
+    glyphs.push_back(glyph ? describeGlyph(slot, *glyph, outlines) : ordered_json(nullptr));
   }
   json["glyphs"] = std::move(glyphs);
 }
@@ -137,10 +139,12 @@ void printSubsetFont(const ordered_json& json, std::ostream& out) {
     }
     ++slot;
     out << "  " << g["slot"] << ' ' << shown(g["name"]) << ' ' << shown(g["advance"]) << ' '
-        << shown(g["bbox"]) << ' ' << g["contours"] << ' ' << g["nodes"] << ' ' << g["hstem"] << ' '
-        << g["vstem"];
+        << shown(g["bbox"]) << ' '
+        << (g["contours"].is_array() ? g["contours"].size() : g["contours"].get<std::size_t>())
+        << ' ' << g["nodes"] << ' ' << g["hstem"] << ' ' << g["vstem"];
     for (const auto& c : g["components"]) out << " +" << c["glyph"] << '@' << shown(c["offset"]);
     out << '\n';
+    if (g["contours"].is_array()) printOutline(g, out, "   ");
   }
 }
 

@@ -40,7 +40,7 @@ TEST_F(DumpCidFont, JsonHoldsTheHeaderAndTheDictionaries) {
 TEST_F(DumpCidFont, JsonCidsMatchTx) {
   const std::map<int, test::TxCidGlyph> tx = test::txCidMetrics(ten_);
   ASSERT_FALSE(tx.empty()) << test::kTx << " is missing or failed";
-  test::CliResult r = test::runCli("dump --json " + ten_.string());
+  test::CliResult r = test::runCli("dump --json --outlines " + ten_.string());
   ASSERT_EQ(r.status, 0) << r.output;
   auto cids = nlohmann::json::parse(r.output)["cids"];
   ASSERT_EQ(cids.size(), tx.size());
@@ -67,7 +67,7 @@ TEST_F(DumpCidFont, JsonCidsMatchTx) {
 
 // NimbusSans' A: an outer contour and the counter of its bar.
 TEST_F(DumpCidFont, ReadableFormListsEachCid) {
-  test::CliResult r = test::runCli("dump " + ten_.string());
+  test::CliResult r = test::runCli("dump --outlines " + ten_.string());
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("CIDFontName SorvellaTen\n"), std::string::npos) << r.output;
   EXPECT_NE(r.output.find("0 SorvellaTen-Regular, 10 glyphs in SorvellaTen-Regular\n"),
