@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/text_format.h"
+#include "cli/text_encoding.h"
 #include "glyph/outline_pen.h"
 #include "postscript/cid_keyed_font_reader.h"
 #include "postscript/keyword_table.h"
@@ -18,10 +19,6 @@ using nlohmann::ordered_json;
 
 constexpr std::string_view kResourceComment = "%!PS-Adobe-3.0 Resource-CIDFont";
 constexpr const char* kImportFailedMessage = "cannot be imported (status %u)";
-
-ordered_json textOrNull(const std::string& text) {
-  return text.empty() ? ordered_json(nullptr) : ordered_json(text);
-}
 
 // Contours as lists of segments: ["M", x, y], ["L", x, y], ["C", x1, y1, x2, y2, x, y].
 class ContourWriter : public OutlinePen {
@@ -91,7 +88,7 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, orde
     for (int fd = 0; fd < reader.fdCount(); ++fd) {
       const SubsetFont* info = reader.fontDictInfo(fd);
       const CidKeyedFontReader::FontDictValues& values = reader.fontDictValues(fd);
-      dicts.push_back({{"FontName", info ? textOrNull(info->info().fontName()) : nullptr},
+      dicts.push_back({{"FontName", info ? jsonTextOrNull(info->info().fontName()) : nullptr},
                        {"lenIV", values.lenIV},
                        {"SubrCount", values.subrCount},
                        {"glyphs", 0},
@@ -108,12 +105,12 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, orde
 
   const CidFontInfo& info = font->info();
   json["kind"] = "cid font";
-  json["CIDFontName"] = textOrNull(info.fontName());
-  json["FullName"] = textOrNull(info.fullName());
-  json["Notice"] = textOrNull(info.notice());
+  json["CIDFontName"] = jsonTextOrNull(info.fontName());
+  json["FullName"] = jsonTextOrNull(info.fullName());
+  json["Notice"] = jsonTextOrNull(info.notice());
   json["CIDFontVersion"] = info.version;
-  json["Registry"] = textOrNull(info.registry());
-  json["Ordering"] = textOrNull(info.ordering());
+  json["Registry"] = jsonTextOrNull(info.registry());
+  json["Ordering"] = jsonTextOrNull(info.ordering());
   json["Supplement"] = info.supplement;
   json["UIDBase"] = info.uidBase;
   json["XUID"] = info.xuid();
