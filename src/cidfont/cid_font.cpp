@@ -46,6 +46,10 @@ SubsetFontEntry* CCidFont::mutableSubsetFont(int32_t font) {
 
 int32_t CCidFont::addSubsetFont(SubsetFontEntry entry, std::vector<CharacterRecord> records) {
   if (subsetFontCount() >= kMaxSubsetFonts) return -1;
+  // Glyph numbers are 16-bit in the records and reach 16383; more would wrap to negatives.
+  if (records.size() > static_cast<std::size_t>(kMaxGlyphsPerFont) ||
+      entry.characterCount > kMaxGlyphsPerFont)
+    return -1;
   int32_t font = subsetFontCount();
   entry.locked = 0;
   fonts_.push_back(std::move(entry));

@@ -75,7 +75,8 @@ class CCidFont {
   const std::vector<SubsetFontEntry>& subsetFonts() const { return fonts_; }
   void setSubsetFonts(std::vector<SubsetFontEntry> fonts) { fonts_ = std::move(fonts); }
   // Appends an entry and one record per glyph; records whose cid is 0 or more arrive placed.
-  // Returns the new font number, or -1 when the font list is full.
+  // Returns the new font number, or -1 when the font list is full or the font has more
+  // glyphs than glyph numbers reach.
   int32_t addSubsetFont(SubsetFontEntry entry, std::vector<CharacterRecord> records);
   void setLocked(int32_t font, bool locked);
 
