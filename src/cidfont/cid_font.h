@@ -55,6 +55,9 @@ class CCidFont {
   static constexpr int kMaxSubsetFonts = 32767;
   static constexpr int kMaxGlyphsPerFont = 16384;
   static constexpr int kMinCidTable = 10000;
+  // The CIDFont resource the exporter writes, and every reader of it, stops here: the range
+  // operations refuse to reach beyond it, although a record's field could hold more.
+  static constexpr int32_t kMaxCid = 65535;
 
   CidFontInfo& info() { return info_; }
   const CidFontInfo& info() const { return info_; }
@@ -103,21 +106,25 @@ class CCidFont {
   void CopyCharacter(int32_t source, int32_t target, bool compact = false);
   void MoveCharacter(int32_t source, int32_t target, bool compact = false);
 
-  // Ranges; each sets the modified flag and rebuilds.
-  void CopyRange(int32_t first, int32_t last, int32_t target);
-  void MoveRange(int32_t first, int32_t last, int32_t target);
-  void SwapRange(int32_t first, int32_t last, int32_t target);
+  // Ranges; each sets the modified flag and rebuilds. Those that return false were refused,
+  // with nothing changed, because a CID they would touch lies outside 0..kMaxCid.
+  bool CopyRange(int32_t first, int32_t last, int32_t target);
+  bool MoveRange(int32_t first, int32_t last, int32_t target);
+  bool SwapRange(int32_t first, int32_t last, int32_t target);
+  // Visits only the CIDs that hold characters, so a range of any length is cleared at once.
   void ClearRange(int32_t first, int32_t last);
-  void PlaceUnplaced(int32_t firstPosition, int32_t lastPosition, int32_t target);
+  // The last position stops at the end of the unplaced list.
+  bool PlaceUnplaced(int32_t firstPosition, int32_t lastPosition, int32_t target);
   // chartList[g] is the character the source chart shows for glyph g of the font, or -1.
-  void PlaceGlyphs(int32_t firstGlyph, int32_t lastGlyph, int32_t target, int32_t font,
+  bool PlaceGlyphs(int32_t firstGlyph, int32_t lastGlyph, int32_t target, int32_t font,
                    std::span<const int32_t> chartList);
 
   // Structure.
   void RemoveGlyphRange(int32_t font, int32_t firstGlyph, int32_t lastGlyph);
   // Callers Refresh before and RebuildTables after.
   void RemoveFont(int32_t font);
-  void ExpandRange(int32_t newTop);
+  // False (refused) for a top beyond kMaxCid.
+  bool ExpandRange(int32_t newTop);
   void Compact();
 
   // Between the tables and the records' cid fields.

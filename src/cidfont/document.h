@@ -67,6 +67,10 @@ inline constexpr const char* kExportFilter =
     "CID Fonts Files (*.cid)|*.cid|Sorvella Index Files (*.sci)|*.sci||";
 inline constexpr const char* kExportCidProgressTitle = "Exporting CID Font";
 inline constexpr const char* kTextIndexNotWritten = "The index file %s could not be written.";
+inline constexpr const char* kCidRangeBeyondExport =
+    "The CID range of this font reaches CID %i, but a CID-keyed font file can hold CIDs up to "
+    "65535 only. Move the characters beyond it to lower CIDs and compact the range, then export "
+    "again.";
 inline constexpr const char* kExportSubsetTitle = "Export Subset Font";
 inline constexpr const char* kExportSubsetFilter =
     "Type 1 binary (*.pfb)|*.pfb|Vidazud 3.0 (*.vtb)|*.vtb||";

@@ -106,6 +106,10 @@ bool Document::Export() {
     return false;
   }
   if (!env_.hooks.exportCidFont) return notAvailable(*file);
+  if (font_->rangeTop() > CCidFont::kMaxCid) {
+    env_.prompts.tell(formatText(document_text::kCidRangeBeyondExport, font_->rangeTop()));
+    return false;
+  }
   ProgressBox progress(env_.busy, document_text::kExportCidProgressTitle,
                        document_text::kProcessingCidGlyphs);
   font_->Refresh();

@@ -85,6 +85,10 @@ std::string cidExportWarning(int32_t charactersLeftOut) {
 CidExport exportCidFont(const CCidFont& font, const SubsetFontSource& source,
                         const ProgressCallback& progress) {
   CidExport result;
+  if (font.rangeTop() > CCidFont::kMaxCid) {
+    result.rangeBeyondLimit = true;
+    return result;
+  }
   const CidFontInfo& info = font.info();
   const std::string cidFontName = psName(info.fontName(), "Untitled");
   const int32_t cidCount = std::max(font.rangeTop() + 1, 1);
@@ -253,6 +257,7 @@ CidExportResult writeCidFont(const CCidFont& font, const std::filesystem::path& 
                              const SubsetFontSource& source, const ProgressCallback& progress) {
   CidExport exported = exportCidFont(font, source, progress);
   CidExportResult result;
+  result.rangeBeyondLimit = exported.rangeBeyondLimit;
   result.charactersLeftOut = exported.charactersLeftOut;
   result.unreadableFonts = std::move(exported.unreadableFonts);
   if (exported.bytes.empty()) return result;

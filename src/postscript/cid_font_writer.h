@@ -23,18 +23,22 @@ inline constexpr const char* kCharactersLeftOutWarning =
     "read from the subset font files.";
 
 struct CidExport {
-  std::vector<uint8_t> bytes;  // empty when cancelled
+  std::vector<uint8_t> bytes;  // empty when cancelled or refused
+  // The range top lies beyond CCidFont::kMaxCid: refused before anything was allocated.
+  bool rangeBeyondLimit = false;
   // Placed characters whose subset font could not be read or whose glyph slot is empty.
   int32_t charactersLeftOut = 0;
   std::vector<int32_t> unreadableFonts;
 };
 
-// CIDs 0 to the range top; a CID 0 without a character gets an empty .notdef glyph.
+// CIDs 0 to the range top; a CID 0 without a character gets an empty .notdef glyph. A range
+// top beyond CCidFont::kMaxCid is refused.
 CidExport exportCidFont(const CCidFont& font, const SubsetFontSource& source,
                         const ProgressCallback& progress = {});
 
 struct CidExportResult {
   bool written = false;
+  bool rangeBeyondLimit = false;
   int32_t charactersLeftOut = 0;
   std::vector<int32_t> unreadableFonts;
 };
