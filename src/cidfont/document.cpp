@@ -124,11 +124,7 @@ int32_t Document::addSubsetFont(SubsetFont& font) {
   if (!font_) return -1;
   SubsetFontAdding how{false, env_.options.fitAscender, env_.options.fitDescender};
   int32_t number = sorvella::addSubsetFont(*font_, folder_, font, how);
-  if (number < 0) {
-    const std::string& name = font.info().fontName();
-    env_.prompts.tell(
-        formatText(kSubsetFontNotWrittenMessage, name.empty() ? kUntitledFontName : name.c_str()));
-  }
+  if (number < 0) env_.prompts.tell(addSubsetFontFailureText(font));
   return number;
 }
 

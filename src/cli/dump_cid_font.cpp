@@ -9,6 +9,7 @@
 #include "base/text_format.h"
 #include "cidfont/cid_font_import.h"
 #include "cli/outline_description.h"
+#include "cli/text_encoding.h"
 #include "postscript/cid_keyed_font_reader.h"
 #include "postscript/keyword_table.h"
 
@@ -21,9 +22,6 @@ using nlohmann::ordered_json;
 constexpr std::string_view kResourceComment = "%!PS-Adobe-3.0 Resource-CIDFont";
 constexpr const char* kImportFailedMessage = "cannot be imported (status %u)";
 
-ordered_json textOrNull(const std::string& text) {
-  return text.empty() ? ordered_json(nullptr) : ordered_json(text);
-}
 
 bool recognisesCidFont(std::span<const uint8_t> head, const std::filesystem::path& path) {
   const std::string_view text(reinterpret_cast<const char*>(head.data()), head.size());
@@ -72,7 +70,7 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions& optio
   for (int fd = 0; fd < reader.fdCount(); ++fd) {
     const CidKeyedFontReader::FontDictValues& values = reader.fontDictValues(fd);
     auto& [glyphs, names] = split[fd];
-    dicts.push_back({{"FontName", textOrNull(reader.fontDictName(fd))},
+    dicts.push_back({{"FontName", jsonTextOrNull(reader.fontDictName(fd))},
                      {"lenIV", values.lenIV},
                      {"SubrCount", values.subrCount},
                      {"glyphs", glyphs},
@@ -81,12 +79,12 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions& optio
 
   const CidFontInfo& info = imported.font->info();
   json["kind"] = "cid font";
-  json["CIDFontName"] = textOrNull(info.fontName());
-  json["FullName"] = textOrNull(info.fullName());
-  json["Notice"] = textOrNull(info.notice());
+  json["CIDFontName"] = jsonTextOrNull(info.fontName());
+  json["FullName"] = jsonTextOrNull(info.fullName());
+  json["Notice"] = jsonTextOrNull(info.notice());
   json["CIDFontVersion"] = info.version;
-  json["Registry"] = textOrNull(info.registry());
-  json["Ordering"] = textOrNull(info.ordering());
+  json["Registry"] = jsonTextOrNull(info.registry());
+  json["Ordering"] = jsonTextOrNull(info.ordering());
   json["Supplement"] = info.supplement;
   json["UIDBase"] = info.uidBase;
   json["XUID"] = info.xuid();

@@ -14,10 +14,6 @@ namespace {
 
 using nlohmann::ordered_json;
 
-ordered_json textOrNull(const std::string& text) {
-  return text.empty() ? ordered_json(nullptr) : ordered_json(windows1252ToUtf8(text));
-}
-
 // The entries in use; a count beyond the array's size, as a damaged file may hold, stops there.
 template <std::size_t N>
 ordered_json used(const std::array<int32_t, N>& values, uint16_t count) {
@@ -43,7 +39,7 @@ void describePrivate(const PerMasterBlock& p, const ZoneCounts& zones, ordered_j
 ordered_json describeGlyph(int32_t slot, const Glyph& glyph, bool outlines) {
   ordered_json g;
   g["slot"] = slot;
-  g["name"] = textOrNull(glyph.name());
+  g["name"] = jsonTextOrNull(glyph.name());
   Point advance = glyph.advance(0);
   g["advance"] = {advance.x, advance.y};
   Box box = glyph.boundingBox();
@@ -76,12 +72,12 @@ std::string shown(const ordered_json& value) {
 
 void describeSubsetFont(const SubsetFont& font, ordered_json& json, bool outlines) {
   const SubsetFontInfo& info = font.info();
-  json["FontName"] = textOrNull(info.fontName());
-  json["FullName"] = textOrNull(info.fullName());
-  json["FamilyName"] = textOrNull(info.familyName());
-  json["Weight"] = textOrNull(info.weight());
-  json["Notice"] = textOrNull(info.notice());
-  json["version"] = textOrNull(info.version());
+  json["FontName"] = jsonTextOrNull(info.fontName());
+  json["FullName"] = jsonTextOrNull(info.fullName());
+  json["FamilyName"] = jsonTextOrNull(info.familyName());
+  json["Weight"] = jsonTextOrNull(info.weight());
+  json["Notice"] = jsonTextOrNull(info.notice());
+  json["version"] = jsonTextOrNull(info.version());
   json["UniqueID"] = info.uniqueId;
   json["ItalicAngle"] = info.italicAngle;
   json["isFixedPitch"] = info.isFixedPitch != 0;
@@ -92,7 +88,7 @@ void describeSubsetFont(const SubsetFont& font, ordered_json& json, bool outline
     ordered_json masters = ordered_json::array();
     for (int m = 0; m < font.masterCount(); ++m) {
       ordered_json master;
-      master["name"] = textOrNull(font.master(m).name());
+      master["name"] = jsonTextOrNull(font.master(m).name());
       master["weight"] = font.master(m).weight;
       describePrivate(font.master(m).privateValues, info.zoneCounts, master);
       masters.push_back(std::move(master));

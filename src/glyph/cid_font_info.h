@@ -10,6 +10,10 @@
 
 namespace sorvella {
 
+// The CIDFont resource the exporter writes, and every reader of it, stops here: the range
+// operations refuse to reach beyond it, although a record's field could hold more.
+inline constexpr int32_t kMaxCid = 65535;
+
 class CidFontInfo {
  public:
   static constexpr int kMaxXuid = 20;

@@ -85,6 +85,10 @@ std::string cidExportWarning(int32_t charactersLeftOut) {
 CidExport exportCidFont(const CidFontInfo& info, int32_t rangeTop, const CidGlyphLookup& glyphAt,
                         const SubsetFontSource& source, const ProgressCallback& progress) {
   CidExport result;
+  if (rangeTop > kMaxCid) {
+    result.rangeBeyondLimit = true;
+    return result;
+  }
   const std::string cidFontName = psName(info.fontName(), "Untitled");
   const int32_t cidCount = std::max(rangeTop + 1, 1);
   if (progress) progress(kProgressRange, 0, cidCount);
@@ -251,6 +255,7 @@ CidExportResult writeCidFont(const CidFontInfo& info, int32_t rangeTop,
                              const SubsetFontSource& source, const ProgressCallback& progress) {
   CidExport exported = exportCidFont(info, rangeTop, glyphAt, source, progress);
   CidExportResult result;
+  result.rangeBeyondLimit = exported.rangeBeyondLimit;
   result.charactersLeftOut = exported.charactersLeftOut;
   result.unreadableFonts = std::move(exported.unreadableFonts);
   if (exported.bytes.empty()) return result;

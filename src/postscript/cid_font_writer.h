@@ -30,19 +30,22 @@ inline constexpr const char* kCharactersLeftOutWarning =
     "read from the subset font files.";
 
 struct CidExport {
-  std::vector<uint8_t> bytes;  // empty when cancelled
+  std::vector<uint8_t> bytes;  // empty when cancelled or refused
+  // The range top lies beyond kMaxCid: refused before anything was allocated.
+  bool rangeBeyondLimit = false;
   // Placed characters whose subset font could not be read or whose glyph slot is empty.
   int32_t charactersLeftOut = 0;
   std::vector<int32_t> unreadableFonts;
 };
 
 // CIDs 0 to `rangeTop`, each with the glyph `glyphAt` names; a CID 0 without one gets an
-// empty .notdef glyph.
+// empty .notdef glyph. A range top beyond kMaxCid is refused.
 CidExport exportCidFont(const CidFontInfo& info, int32_t rangeTop, const CidGlyphLookup& glyphAt,
                         const SubsetFontSource& source, const ProgressCallback& progress = {});
 
 struct CidExportResult {
   bool written = false;
+  bool rangeBeyondLimit = false;
   int32_t charactersLeftOut = 0;
   std::vector<int32_t> unreadableFonts;
 };

@@ -209,6 +209,12 @@ TEST_F(CidExportTest, SameFontGivesTheSameBytes) {
   EXPECT_EQ(test::readFile(write("one.cid")), test::readFile(write("two.cid")));
 }
 
+TEST_F(CidExportTest, RangeBeyondTheHighestCidIsRefusedBeforeAnythingIsMade) {
+  cid_.Place(2000000000, 0);
+  const CidExportResult result = writeCidFont(cid_, folder_ / "far.cid", source());
+  EXPECT_TRUE(result.rangeBeyondLimit && !result.written);
+}
+
 TEST_F(CidExportTest, CancelWritesNothing) {
   const fs::path path = folder_ / "cancelled.cid";
   const CidExportResult result = writeCidFont(cid_, path, source(), [](int kind, int64_t, int64_t) {
