@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cidfont/autohint_fonts.h"
-#include "postscript/cid_keyed_font_reader.h"
+#include "cidfont/cid_font_import.h"
 
 namespace {
 
@@ -37,9 +37,10 @@ void BM_AutohintIpaMincho(benchmark::State& state) {
   const std::filesystem::path path = ipaMinchoFixture();
   std::vector<std::unique_ptr<sorvella::SubsetFont>> fonts;
   if (path.empty() ||
-      !sorvella::importCidKeyedFont(path, [&](std::unique_ptr<sorvella::SubsetFont> font) {
-        fonts.push_back(std::move(font));
-      })) {
+      !sorvella::importCidFont(path, [&](sorvella::CCidFont&, sorvella::SubsetFont& font) {
+         fonts.push_back(std::make_unique<sorvella::SubsetFont>(std::move(font)));
+         return true;
+       }).font) {
     state.SkipWithError("the IPA Mincho fixture could not be made or imported (tests/fixtures)");
     return;
   }
