@@ -8,6 +8,7 @@
 #include "base/text_format.h"
 #include "glyph/outline_pen.h"
 #include "postscript/cid_keyed_font_reader.h"
+#include "postscript/font_program_status.h"
 #include "postscript/keyword_table.h"
 
 namespace sorvella::cli {
@@ -17,7 +18,7 @@ namespace {
 using nlohmann::ordered_json;
 
 constexpr std::string_view kResourceComment = "%!PS-Adobe-3.0 Resource-CIDFont";
-constexpr const char* kImportFailedMessage = "cannot be imported (status %u)";
+constexpr const char* kImportFailedMessage = "cannot be imported. %s";
 
 ordered_json textOrNull(const std::string& text) {
   return text.empty() ? ordered_json(nullptr) : ordered_json(text);
@@ -57,7 +58,7 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, orde
                      std::string& error) {
   CidKeyedFontReader reader;
   if (!reader.open(path)) {
-    error = "cannot be read";
+    error = formatText(kImportFailedMessage, font_program_text::kCannotOpen);
     return false;
   }
   std::map<int, ordered_json> cids;
@@ -102,7 +103,8 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, orde
     if (!reader.splitIntoSubsetFonts()) font.reset();
   }
   if (!font || reader.status() != PSFontReader::kFinished) {
-    error = formatText(kImportFailedMessage, static_cast<unsigned>(reader.status()));
+    error = formatText(kImportFailedMessage,
+                       fontProgramStatusText(reader.status(), reader.failed()).c_str());
     return false;
   }
 
