@@ -41,7 +41,7 @@ class CidKeyedFontReader {
   enum Status : uint16_t {
     kTooManyFontDicts = 18,    // more font dictionaries than the /FDArray count (or 50)
     kCidMapOutOfRange = 19,    // a CIDMap offset beyond twice the data length
-    kSubrMapOutOfRange = 20,   // a SubrMap offset beyond twice the data length
+    kSubrMapOutOfRange = 20,   // a SubrMap offset beyond twice the data length, or a cancel
     kFontDictOutOfRange = 21,  // a CID with a charstring whose FD index is not below the count
   };
 
@@ -79,9 +79,9 @@ class CidKeyedFontReader {
   std::unique_ptr<CCidFont> parseHeader(SubsetFontCallback callback);
 
   // Reads the data section and hands every finished subset font to the callback. False when
-  // the stream failed, with status 19 or 20, or after a cancel (status 100) while the SubrMaps
-  // are read: then nothing has been handed over. After a later cancel or status 21 the fonts
-  // handed over before stay and the result is true.
+  // the stream failed, with status 19 or 20 (a cancel while the SubrMaps are read gives 20
+  // too): then nothing has been handed over. A later cancel finishes with status 10, and a
+  // status 21 ends the split early; the fonts handed over before stay and the result is true.
   // Progress: range (0, CID count) first; a cancel query for each SubrMap, at each font
   // dictionary and every 10 CIDs; the CIDs processed after each finished subset font; a last
   // cancel query when all went well.
