@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "postscript/encoding_selection.h"
 #include "postscript/keyword_table.h"
 #include "postscript/ps_font_reader.h"
 #include "postscript/type1_font_info.h"
@@ -23,6 +24,7 @@ bool PSFontReader::readType1Font(SubsetFont* font, const EncodingRegistry& encod
   ownFont_.reset();
   if (!font) {
     ownFont_ = std::make_unique<SubsetFont>();
+    loadNewFontEncoding(*ownFont_, encodings);  // what a font without /Encoding keeps
     font = ownFont_.get();
   }
   font_ = font;
