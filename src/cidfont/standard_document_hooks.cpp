@@ -6,6 +6,8 @@
 #include "glyph/native_font_file.h"
 #include "postscript/cid_font_writer.h"
 #include "postscript/cid_keyed_font_reader.h"
+#include "postscript/encoding_selection.h"
+#include "postscript/font_program_status.h"
 #include "postscript/metrics_files.h"
 #include "postscript/type1_font_file.h"
 #include "postscript/type1_font_writer.h"
@@ -15,23 +17,30 @@ namespace sorvella {
 DocumentHooks standardDocumentHooks(const EncodingRegistry& registry) {
   DocumentHooks hooks;
   hooks.importCidFont = [](const std::filesystem::path& file, const AddSubsetFontCallback& add,
-                           const ProgressCallback& progress) -> std::unique_ptr<CCidFont> {
+                           const ProgressCallback& progress) {
+    CidFontImport result;
     CidKeyedFontReader reader;
-    if (!reader.open(file)) return nullptr;
+    if (!reader.open(file)) {
+      result.problem = font_program_text::kCannotOpen;
+      return result;
+    }
     // Each finished subset font is added at once, so only one is held at a time.
     CCidFont* target = nullptr;
     bool added = true;
     std::unique_ptr<CCidFont> font = reader.parseHeader([&](std::unique_ptr<SubsetFont> subset) {
       if (target && added) added = add(*target, *subset);
     });
-    if (!font) return nullptr;
-    target = font.get();
-    reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
-    reader.selectAllFontDicts();
-    if (!reader.splitIntoSubsetFonts(progress) || !added ||
-        reader.status() == PSFontReader::kCancelled)
-      return nullptr;
-    return font;
+    if (font) {
+      target = font.get();
+      reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
+      reader.selectAllFontDicts();
+      if (!reader.splitIntoSubsetFonts(progress) || !added) font.reset();
+    }
+    // A font dictionary out of range ends the split early; what was handed over stays.
+    if (!font || reader.status() != PSFontReader::kFinished)
+      result.problem = fontProgramStatusText(reader.status(), reader.failed());
+    result.font = std::move(font);
+    return result;
   };
   hooks.readType1Font = [&registry](const std::filesystem::path& file,
                                     const ProgressCallback& progress) {
@@ -39,8 +48,11 @@ DocumentHooks standardDocumentHooks(const EncodingRegistry& registry) {
   };
   hooks.exportType1Font = [](const std::filesystem::path& file, SubsetFont& font,
                              const ProgressCallback& progress) {
+    Type1Export result;
+    result.fontWritten = writeType1Font(font, file, 0, progress);
     // The AFM and INF files go beside the font.
-    return writeType1Font(font, file, 0, progress) && writeMetrics(font, file, 2) == 0;
+    result.metricsWritten = result.fontWritten && writeMetrics(font, file, 2) == 0;
+    return result;
   };
   hooks.exportCidFont = [](const std::filesystem::path& file, const CCidFont& font,
                            const std::filesystem::path& folder, const ProgressCallback& progress) {
@@ -50,7 +62,17 @@ DocumentHooks standardDocumentHooks(const EncodingRegistry& registry) {
       current = ReadNativeFont(SubsetFontFilePath(folder, font.subsetFont(number).fileStem()));
       return current.get();
     };
-    return writeCidFont(font, file, source, progress).written;
+    CidExportResult written = writeCidFont(font, file, source, progress);
+    CidFontExport result;
+    result.written = written.written;
+    result.charactersLeftOut = written.charactersLeftOut;
+    for (int32_t number : written.unreadableFonts)
+      result.unreadableFiles.push_back(
+          SubsetFontFilePath(folder, font.subsetFont(number).fileStem()));
+    return result;
+  };
+  hooks.loadEncodingTable = [&registry](SubsetFont& font) {
+    loadMissingEncodingTable(font, registry);
   };
   return hooks;
 }
