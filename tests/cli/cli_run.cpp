@@ -1,5 +1,6 @@
 #include "cli/cli_run.h"
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,10 +11,18 @@
 
 namespace sorvella::test {
 
-CliResult runCli(const std::string& args) {
+CliResult runCli(const std::string& args, long fileSizeLimit) {
   std::string command = std::string(SORVELLA_CLI_PATH) + " " + args + " 2>&1";
   CliResult result;
+  // The child takes the limit with it; this process gets its own back before it writes.
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  if (fileSizeLimit > 0) {
+    rlimit limited{static_cast<rlim_t>(fileSizeLimit), old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
   FILE* pipe = popen(command.c_str(), "r");
+  if (fileSizeLimit > 0) setrlimit(RLIMIT_FSIZE, &old);
   if (!pipe) return result;
   std::array<char, 4096> buffer;
   std::size_t n;

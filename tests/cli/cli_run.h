@@ -12,7 +12,9 @@ struct CliResult {
   std::string output;  // stdout and stderr together
 };
 
-CliResult runCli(const std::string& args);
+// `fileSizeLimit`, when above 0, is the largest file the run may write (RLIMIT_FSIZE), so that
+// writes fail part-way as on a full disk.
+CliResult runCli(const std::string& args, long fileSizeLimit = 0);
 
 class CliFolder {
  public:
