@@ -1,6 +1,7 @@
 #include "cidfont/document.h"
 
 #include <chrono>
+#include <system_error>
 #include <utility>
 
 #include "base/text_format.h"
@@ -35,9 +36,28 @@ void Document::closeWindows() const {
   if (env_.closeWindows) env_.closeWindows();
 }
 
-void Document::replaceFont(std::unique_ptr<CCidFont> font, fs::path folder) {
+void Document::replaceFont(std::unique_ptr<CCidFont> font, fs::path folder, fs::path indexFile) {
   font_ = std::move(font);
   folder_ = font_ ? std::move(folder) : fs::path();
+  indexFile_.clear();
+  if (font_) indexFile_ = indexFile.empty() ? binaryIndexPath(folder_) : std::move(indexFile);
+  unsavedFiles_.clear();
+  unsavedFolder_.clear();
+  folderWriteFailed_ = false;
+}
+
+void Document::savedIndex() {
+  unsavedFiles_.clear();
+  unsavedFolder_.clear();
+  folderWriteFailed_ = false;
+}
+
+void Document::discardUnsavedFiles() {
+  std::error_code ec;
+  for (const fs::path& file : unsavedFiles_) fs::remove(file, ec);
+  // Only when nothing else has come into it since.
+  if (!unsavedFolder_.empty()) fs::remove(unsavedFolder_, ec);
+  savedIndex();
 }
 
 bool Document::savePrompt() {
@@ -71,9 +91,9 @@ bool Document::mayExit() {
   return savePrompt() && cmapSavePrompt();
 }
 
-std::optional<fs::path> Document::chooseFontFolder(const std::string& title,
-                                                   const std::string& text,
-                                                   const std::string& proposedName) {
+std::optional<Document::ChosenFolder> Document::chooseFontFolder(const std::string& title,
+                                                                 const std::string& text,
+                                                                 const std::string& proposedName) {
   FontFolderRequest request{title,
                             text,
                             getFolder(env_.profile, kImportFolderKey),
@@ -92,12 +112,12 @@ std::optional<fs::path> Document::chooseFontFolder(const std::string& title,
     std::string message = folderCreationMessage(creation);
     switch (creation.outcome) {
       case FolderOutcome::kCreated:
-        return creation.folder;
+        return ChosenFolder{creation.folder, true};
       case FolderOutcome::kExistingFolder: {
         int answer = env_.prompts.ask(
             message, font_folder_text::kExistsTitle,
             {font_folder_text::kChooseNew, font_folder_text::kReplace, document_text::kCancel});
-        if (answer == 1) return creation.folder;  // used as it is, nothing deleted
+        if (answer == 1) return ChosenFolder{creation.folder, false};  // nothing is deleted
         if (answer != 0) return std::nullopt;
         break;
       }
@@ -124,7 +144,12 @@ int32_t Document::addSubsetFont(SubsetFont& font) {
   if (!font_) return -1;
   SubsetFontAdding how{false, env_.options.fitAscender, env_.options.fitDescender};
   int32_t number = sorvella::addSubsetFont(*font_, folder_, font, how);
-  if (number < 0) env_.prompts.tell(addSubsetFontFailureText(font));
+  if (number < 0) {
+    folderWriteFailed_ = true;
+    env_.prompts.tell(addSubsetFontFailureText(font));
+  } else {
+    unsavedFiles_.push_back(SubsetFontFilePath(folder_, font_->subsetFont(number).fileStem()));
+  }
   return number;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -54,6 +55,8 @@ inline constexpr const char* kYes = "&Yes";
 inline constexpr const char* kNo = "&No";
 inline constexpr const char* kIndexNotWritten =
     "The index file %s could not be written. The previous file is unchanged.";
+// When there was no previous file.
+inline constexpr const char* kIndexFileNotWritten = "The index file %s could not be written.";
 // Import.
 inline constexpr const char* kImportTitle = "Import CID font";
 inline constexpr const char* kImportFilterWithIndex =
@@ -73,22 +76,34 @@ inline constexpr const char* kIndexNeedsFont =
     "A text index file can only be imported into an open CID font.";
 inline constexpr const char* kImportCidProgressTitle = "Importing CID Font";
 inline constexpr const char* kProcessingCidGlyphs = "Processing CID glyphs...";
+// A failed import names the file and the reason; what it had created is gone again.
+inline constexpr const char* kImportFailed = "%s could not be imported. %s";
+inline constexpr const char* kImportCancelled =
+    "The import was cancelled. %i characters were imported.";
+inline constexpr const char* kImportIncomplete =
+    "%s could not be imported completely. %s %i characters were imported.";
 // Export.
 inline constexpr const char* kExportTitle = "Export CID font";
 inline constexpr const char* kExportFilter =
     "CID Fonts Files (*.cid)|*.cid|Sorvella Index Files (*.sci)|*.sci||";
 inline constexpr const char* kExportCidProgressTitle = "Exporting CID Font";
-inline constexpr const char* kTextIndexNotWritten = "The index file %s could not be written.";
+inline constexpr const char* kTextIndexNotWritten = kIndexFileNotWritten;
 inline constexpr const char* kCidRangeBeyondExport =
     "The CID range of this font reaches CID %i, but a CID-keyed font file can hold CIDs up to "
     "65535 only. Move the characters beyond it to lower CIDs and compact the range, then export "
     "again.";
+inline constexpr const char* kUnreadableSubsetFonts =
+    "These subset font files could not be read: %s.";
 inline constexpr const char* kExportSubsetTitle = "Export Subset Font";
 inline constexpr const char* kExportSubsetFilter =
     "Type 1 binary (*.pfb)|*.pfb|Vidazud 3.0 (*.vtb)|*.vtb||";
 inline constexpr const char* kExportType1Progress = "Exporting Type 1 Font";
 inline constexpr const char* kSubsetFontUnreadable = "The subset font file %s can't be read.";
 inline constexpr const char* kFileNotWritten = "The file %s could not be written.";
+// The font itself was written.
+inline constexpr const char* kMetricsNotWritten =
+    "The metrics files (.afm and .inf) of %s could not be written.";
+inline constexpr const char* kDamagedGlyphs = "%s holds damaged glyphs, which are left empty: %s.";
 // Add Base Font; each file's progress box is titled kAddingCharacters, captioned by its kind.
 inline constexpr const char* kAddTitle = "Add Base Font";
 inline constexpr const char* kAddFilter =
@@ -131,6 +146,8 @@ class Document {
 
   CCidFont* font() const { return font_.get(); }
   const std::filesystem::path& folder() const { return folder_; }
+  // The binary index file Save writes: the one opened, or the folder's own for a new font.
+  const std::filesystem::path& indexFile() const { return indexFile_; }
   CMapCommands& cmaps() { return cmaps_; }
 
   // Save prompts: false when the user cancelled. mayExit runs both, the CID font's first.
@@ -166,27 +183,49 @@ class Document {
   // When the CID font was last created, opened or saved, in the clock's seconds.
   int64_t lastSaveTime() const { return lastSaveTime_; }
 
+  // The subset font files written into the folder since the index file was last written,
+  // and the folder itself when New made it: the batch tool removes them when a command
+  // fails, so that the folder is left as it was.
+  void discardUnsavedFiles();
+  // A subset font could not be written into the folder since the index file was last written.
+  bool folderWriteFailed() const { return folderWriteFailed_; }
+
  private:
   int64_t now() const;
   void changed() const;
   void closeWindows() const;
-  void replaceFont(std::unique_ptr<CCidFont> font, std::filesystem::path folder);
+  void replaceFont(std::unique_ptr<CCidFont> font, std::filesystem::path folder,
+                   std::filesystem::path indexFile = {});
   void tellIndexDamage(const BinaryIndexReadResult& read, const std::filesystem::path& file);
   bool checkSubsetFontFiles();
   bool saveEditedFont();
-  bool writeIndex();
-  std::optional<std::filesystem::path> chooseFontFolder(const std::string& title,
-                                                        const std::string& text,
-                                                        const std::string& proposedName);
+  // Without `tell` the caller reports a failure itself.
+  bool writeIndex(bool tell = true);
+  void savedIndex();
+  struct ChosenFolder {
+    std::filesystem::path path;
+    bool created = false;  // rather than an existing folder the user chose to replace
+  };
+  std::optional<ChosenFolder> chooseFontFolder(const std::string& title, const std::string& text,
+                                               const std::string& proposedName);
   bool importTextIndex(const std::filesystem::path& file);
   bool importCidFont(const std::filesystem::path& file);
+  bool importFailed(const std::filesystem::path& file, const ChosenFolder& folder,
+                    const std::vector<std::filesystem::path>& written, const std::string& reason);
   bool notAvailable(const std::filesystem::path& file);
   std::unique_ptr<SubsetFont> readBaseFont(const std::filesystem::path& file);
+  // Says which glyphs were damaged and left empty.
+  std::unique_ptr<SubsetFont> readNativeFontTelling(const std::filesystem::path& file);
+  void loadEncodingTable(SubsetFont& font) const;
   bool writeSubsetFontAs(int32_t font, const std::filesystem::path& file);
 
   DocumentEnvironment env_;
   std::unique_ptr<CCidFont> font_;
   std::filesystem::path folder_;
+  std::filesystem::path indexFile_;
+  std::vector<std::filesystem::path> unsavedFiles_;
+  std::filesystem::path unsavedFolder_;
+  bool folderWriteFailed_ = false;
   int64_t lastSaveTime_ = 0;
   CMapCommands cmaps_;
 };

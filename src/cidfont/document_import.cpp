@@ -10,6 +10,8 @@
 #include "cidfont/subset_font_adding.h"
 #include "cidfont/text_index_file.h"
 #include "cmap/cmap_commands.h"
+#include "postscript/cid_font_writer.h"
+#include "postscript/font_program_status.h"
 
 namespace sorvella {
 
@@ -72,7 +74,7 @@ bool Document::importTextIndex(const fs::path& file) {
 bool Document::importCidFont(const fs::path& file) {
   if (!env_.hooks.importCidFont) return notAvailable(file);
   std::string name = file.stem().string();
-  std::optional<fs::path> folder = chooseFontFolder(
+  std::optional<ChosenFolder> folder = chooseFontFolder(
       document_text::kImportTitle, formatText(document_text::kImportCidText, name.c_str()), name);
   if (!folder) return false;
 
@@ -80,30 +82,75 @@ bool Document::importCidFont(const fs::path& file) {
   replaceFont(nullptr, {});
   changed();
   SubsetFontAdding how{true, env_.options.fitAscender, env_.options.fitDescender};
-  std::unique_ptr<CCidFont> imported;
+  std::vector<fs::path> written;  // the subset font files of this import
+  std::string notAdded;
+  bool cancelled = false;
+  CidFontImport imported;
   {
     WaitCursor wait(env_.busy);
     ProgressBox progress(env_.busy, document_text::kImportCidProgressTitle,
                          document_text::kProcessingCidGlyphs);
+    // The importer keeps what it handed over before a cancel; only the answer tells.
+    ProgressCallback watched = [&](int kind, int64_t a, int64_t b) {
+      const int answer = progress.callback() ? progress.callback()(kind, a, b) : 0;
+      if (answer != 0) cancelled = true;
+      return answer;
+    };
     auto add = [&](CCidFont& cidFont, SubsetFont& font) {
-      if (sorvella::addSubsetFont(cidFont, *folder, font, how) >= 0) return true;
-      const std::string& fontName = font.info().fontName();
-      env_.prompts.tell(formatText(kSubsetFontNotWrittenMessage,
-                                   fontName.empty() ? kUntitledFontName : fontName.c_str()));
+      const int32_t number = sorvella::addSubsetFont(cidFont, folder->path, font, how);
+      if (number >= 0) {
+        written.push_back(SubsetFontFilePath(folder->path, cidFont.subsetFont(number).fileStem()));
+        return true;
+      }
+      notAdded = addSubsetFontFailureText(font);
       return false;
     };
-    imported = env_.hooks.importCidFont(file, add, progress.callback());
+    imported = env_.hooks.importCidFont(file, add, watched);
   }
-  if (!imported) return false;
+  if (!imported.font) {
+    std::string reason = !notAdded.empty() ? notAdded
+                         : cancelled       ? font_program_text::kCancelled
+                                           : imported.problem;
+    return importFailed(file, *folder, written, reason);
+  }
 
-  replaceFont(std::move(imported), *folder);
+  replaceFont(std::move(imported.font), folder->path);
   for (int32_t f = 0; f < font_->subsetFontCount(); ++f) font_->setLocked(f, true);
   font_->Refresh();
   font_->RebuildTables();
   // The page still shows the old font, so it is not applied to the imported one.
-  bool saved = writeIndex();
+  if (!writeIndex(false)) {
+    const std::string reason =
+        formatText(document_text::kIndexFileNotWritten, indexFile_.string().c_str());
+    replaceFont(nullptr, {});
+    changed();
+    return importFailed(file, *folder, written, reason);
+  }
   changed();
-  return saved;
+  const int32_t characters = font_->characterCount();
+  if (cancelled) {
+    env_.prompts.tell(formatText(document_text::kImportCancelled, characters));
+  } else if (!imported.problem.empty()) {
+    env_.prompts.tell(formatText(document_text::kImportIncomplete, file.string().c_str(),
+                                 imported.problem.c_str(), characters));
+  }
+  return true;
+}
+
+// Takes away what the import created: a new folder with everything in it, or in a folder
+// the user chose to replace the subset font files it wrote (their stems were free, so none
+// of them replaced a file; the index file is written last).
+bool Document::importFailed(const fs::path& file, const ChosenFolder& folder,
+                            const std::vector<fs::path>& written, const std::string& reason) {
+  std::error_code ec;
+  if (folder.created) {
+    fs::remove_all(folder.path, ec);
+  } else {
+    for (const fs::path& f : written) fs::remove(f, ec);
+  }
+  env_.prompts.tell(
+      formatText(document_text::kImportFailed, file.string().c_str(), reason.c_str()));
+  return false;
 }
 
 bool Document::Export() {
@@ -128,10 +175,34 @@ bool Document::Export() {
     env_.prompts.tell(formatText(document_text::kCidRangeBeyondExport, font_->rangeTop()));
     return false;
   }
-  ProgressBox progress(env_.busy, document_text::kExportCidProgressTitle,
-                       document_text::kProcessingCidGlyphs);
-  font_->Refresh();
-  env_.hooks.exportCidFont(*file, *font_, folder_, progress.callback());
+  CidFontExport exported;
+  bool cancelled = false;
+  {
+    ProgressBox progress(env_.busy, document_text::kExportCidProgressTitle,
+                         document_text::kProcessingCidGlyphs);
+    ProgressCallback watched = [&](int kind, int64_t a, int64_t b) {
+      const int answer = progress.callback() ? progress.callback()(kind, a, b) : 0;
+      if (answer != 0) cancelled = true;
+      return answer;
+    };
+    font_->Refresh();
+    exported = env_.hooks.exportCidFont(*file, *font_, folder_, watched);
+  }
+  if (cancelled && !exported.written) return false;  // the user knows
+  if (!exported.written) {
+    env_.prompts.tell(formatText(document_text::kFileNotWritten, file->string().c_str()));
+    return false;
+  }
+  // Written, but without what could not be read: a warning, not a failure.
+  std::string warning = cidExportWarning(exported.charactersLeftOut);
+  if (!exported.unreadableFiles.empty()) {
+    std::string files;
+    for (const fs::path& f : exported.unreadableFiles)
+      files += (files.empty() ? "" : ", ") + f.string();
+    if (!warning.empty()) warning += ' ';
+    warning += formatText(document_text::kUnreadableSubsetFonts, files.c_str());
+  }
+  if (!warning.empty()) env_.prompts.tell(warning);
   return true;
 }
 

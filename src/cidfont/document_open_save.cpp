@@ -15,11 +15,12 @@ namespace fs = std::filesystem;
 
 bool Document::New() {
   if (!savePrompt()) return false;
-  std::optional<fs::path> folder =
+  std::optional<ChosenFolder> folder =
       chooseFontFolder(document_text::kNewTitle, document_text::kNewText, {});
   if (!folder) return false;
   closeWindows();
-  replaceFont(std::make_unique<CCidFont>(), *folder);
+  replaceFont(std::make_unique<CCidFont>(), folder->path);
+  if (folder->created) unsavedFolder_ = folder->path;
   font_->RebuildTables();
   lastSaveTime_ = now();
   changed();
@@ -54,7 +55,8 @@ bool Document::openIndexFile(const fs::path& file) {
     changed();
     return false;
   }
-  replaceFont(std::move(read.font), file.parent_path());
+  // Save writes this file again, even when the folder has been renamed since.
+  replaceFont(std::move(read.font), file.parent_path(), file);
   font_->RebuildTables();
   font_->setModified(false);
   tellIndexDamage(read, file);
@@ -126,7 +128,7 @@ bool Document::saveEditedFont() {
   int answer = env_.prompts.ask(formatText(document_text::kEditedFontQuestion, name.c_str()),
                                 kProgramTitle, {document_text::kYes, document_text::kNo});
   if (answer != 0) return true;
-  if (!WriteNativeFont(edited->path, *edited->font, native_font_flag::kFullInfo)) {
+  if (!WriteNativeFont(edited->path, *edited->font, native_font_flag::kStored)) {
     env_.prompts.tell(formatText(document_text::kFileNotWritten, edited->path.string().c_str()));
     return false;
   }
@@ -141,8 +143,8 @@ bool Document::Save() {
   return writeIndex();
 }
 
-bool Document::writeIndex() {
-  fs::path path = binaryIndexPath(folder_);
+bool Document::writeIndex(bool tell) {
+  fs::path path = indexFile_;
   if (!folderPathHasSeparator(folder_.string())) {
     int answer = env_.prompts.ask(font_folder_text::kBadFolderName, font_folder_text::kWarningTitle,
                                   {kOkButton, document_text::kCancel});
@@ -150,6 +152,8 @@ bool Document::writeIndex() {
     path = emergencyIndexPath(folder_);
   }
   lastSaveTime_ = now();
+  std::error_code ec;
+  const bool hadFile = fs::exists(path, ec);
   bool written;
   {
     WaitCursor wait(env_.busy);
@@ -157,9 +161,13 @@ bool Document::writeIndex() {
     written = WriteBinaryIndex(*font_, path);
   }
   if (!written) {
-    env_.prompts.tell(formatText(document_text::kIndexNotWritten, path.string().c_str()));
+    if (tell)
+      env_.prompts.tell(formatText(
+          hadFile ? document_text::kIndexNotWritten : document_text::kIndexFileNotWritten,
+          path.string().c_str()));
     return false;
   }
+  savedIndex();
   changed();
   return true;
 }

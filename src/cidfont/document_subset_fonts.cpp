@@ -51,7 +51,7 @@ std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file) {
   std::unique_ptr<SubsetFont> font;
   if (ext == ".vtb") {
     ProgressBox progress(env_.busy, document_text::kAddingCharacters, document_text::kAddingNative);
-    font = ReadNativeFont(file);
+    font = readNativeFontTelling(file);
   } else if (ext == ".pfb") {
     if (!env_.hooks.readType1Font) return notAvailable(file), nullptr;
     ProgressBox progress(env_.busy, document_text::kAddingCharacters, document_text::kAddingType1);
@@ -74,7 +74,24 @@ std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file) {
     return notAvailable(file), nullptr;
   }
   if (!font) env_.prompts.tell(formatText(document_text::kFontUnreadable, file.string().c_str()));
+  if (font) loadEncodingTable(*font);
   return font;
+}
+
+std::unique_ptr<SubsetFont> Document::readNativeFontTelling(const fs::path& file) {
+  std::vector<int32_t> damaged;
+  std::unique_ptr<SubsetFont> font = ReadNativeFont(file, nullptr, &damaged);
+  if (font && !damaged.empty()) {
+    std::string slots;
+    for (int32_t slot : damaged) slots += (slots.empty() ? "" : ", ") + std::to_string(slot);
+    env_.prompts.tell(
+        formatText(document_text::kDamagedGlyphs, file.string().c_str(), slots.c_str()));
+  }
+  return font;
+}
+
+void Document::loadEncodingTable(SubsetFont& font) const {
+  if (env_.hooks.loadEncodingTable) env_.hooks.loadEncodingTable(font);
 }
 
 bool Document::NewSubsetFont() {
@@ -87,6 +104,7 @@ bool Document::NewSubsetFont() {
   std::optional<std::string> typed = env_.inputs.askText(request);
   if (!typed) return false;
   std::unique_ptr<SubsetFont> font = makeEmptySubsetFont(newSubsetFontName(*typed));
+  loadEncodingTable(*font);
 
   if (env_.indexFontKeysHeld && env_.indexFontKeysHeld()) {
     NumberFieldsRequest fields{new_subset_font_text::kIndexFontTitle,
@@ -156,21 +174,28 @@ bool Document::writeSubsetFontAs(int32_t font, const fs::path& file) {
   bool type1 = lowerExtension(file) != ".vtb";
   if (type1 && !env_.hooks.exportType1Font) return notAvailable(file);
   fs::path source = SubsetFontFilePath(folder_, font_->subsetFont(font).fileStem());
-  std::unique_ptr<SubsetFont> subsetFont = ReadNativeFont(source);
+  std::unique_ptr<SubsetFont> subsetFont = readNativeFontTelling(source);
   if (!subsetFont) {
     env_.prompts.tell(formatText(document_text::kSubsetFontUnreadable, source.string().c_str()));
     return false;
   }
-  bool written;
+  loadEncodingTable(*subsetFont);
+  Type1Export written;
   if (type1) {
     ProgressBox progress(env_.busy, document_text::kExportType1Progress, {});
     written = env_.hooks.exportType1Font(file, *subsetFont, progress.callback());
   } else {
-    written = WriteNativeFont(file, *subsetFont, native_font_flag::kFullInfo);
+    written.fontWritten = WriteNativeFont(file, *subsetFont, native_font_flag::kStored);
+    written.metricsWritten = true;
   }
-  if (!written)
+  if (!written.fontWritten) {
     env_.prompts.tell(formatText(document_text::kFileNotWritten, file.string().c_str()));
-  return written;
+    return false;
+  }
+  // The font is there; the metrics files are reported on their own.
+  if (!written.metricsWritten)
+    env_.prompts.tell(formatText(document_text::kMetricsNotWritten, file.string().c_str()));
+  return written.metricsWritten;
 }
 
 }  // namespace sorvella

@@ -1,5 +1,6 @@
 #include "cli/document_session.h"
 
+#include <algorithm>
 #include <charconv>
 #include <ostream>
 
@@ -34,6 +35,29 @@ bool DocumentSession::open(const std::filesystem::path& index, const OpenOptions
   if (options.missing == "delete") prompts_.prefer(document_text::kDeleteFonts);
   if (options.missing == "ignore") prompts_.prefer(document_text::kIgnore);
   return document_.openIndexFile(std::filesystem::absolute(index));
+}
+
+int DocumentSession::commit(std::ostream& out, bool ok) {
+  if (!ok || document_.folderWriteFailed() || !document_.Save()) return abandon();
+  reportSaved(out);
+  return 0;
+}
+
+int DocumentSession::abandon() {
+  document_.discardUnsavedFiles();
+  return 1;
+}
+
+int placedCharacters(const CCidFont& font) {
+  return static_cast<int>(std::count_if(font.records().begin(), font.records().end(),
+                                        [](const CharacterRecord& r) { return r.cid >= 0; }));
+}
+
+void DocumentSession::reportSaved(std::ostream& out) {
+  const CCidFont& font = *document_.font();
+  out << formatText(kSavedIndex, document_.indexFile().string().c_str(), font.subsetFontCount(),
+                    font.characterCount(), placedCharacters(font))
+      << '\n';
 }
 
 std::optional<int32_t> DocumentSession::fontNumber(const std::string& text, bool allowAll) {
