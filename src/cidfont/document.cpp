@@ -32,6 +32,29 @@ void Document::changed() const {
   if (env_.changed) env_.changed();
 }
 
+CommandOutcome Document::collect(const std::function<bool(CommandOutcome&)>& operation) {
+  CommandOutcome outcome;
+  struct Restore {
+    std::vector<std::string>*& target;
+    std::vector<std::string>* outer;
+    ~Restore() { target = outer; }
+  } restore{collected_, std::exchange(collected_, &outcome.messages)};
+  outcome.ok = operation(outcome);
+  return outcome;
+}
+
+void Document::tell(const std::string& text) {
+  if (collected_)
+    collected_->push_back(text);
+  else
+    env_.prompts.tell(text);
+}
+
+bool Document::show(const CommandOutcome& outcome) {
+  for (const std::string& message : outcome.messages) env_.prompts.tell(message);
+  return outcome.ok;
+}
+
 void Document::closeWindows() const {
   if (env_.closeWindows) env_.closeWindows();
 }
@@ -43,10 +66,14 @@ void Document::replaceFont(std::unique_ptr<CCidFont> font, fs::path folder, fs::
   if (font_) indexFile_ = indexFile.empty() ? binaryIndexPath(folder_) : std::move(indexFile);
   unsavedFiles_.clear();
   unsavedFolder_.clear();
+  filesToDelete_.clear();
   folderWriteFailed_ = false;
 }
 
 void Document::savedIndex() {
+  std::error_code ec;
+  for (const fs::path& file : filesToDelete_) fs::remove(file, ec);
+  filesToDelete_.clear();
   unsavedFiles_.clear();
   unsavedFolder_.clear();
   folderWriteFailed_ = false;
@@ -57,7 +84,10 @@ void Document::discardUnsavedFiles() {
   for (const fs::path& file : unsavedFiles_) fs::remove(file, ec);
   // Only when nothing else has come into it since.
   if (!unsavedFolder_.empty()) fs::remove(unsavedFolder_, ec);
-  savedIndex();
+  unsavedFiles_.clear();
+  unsavedFolder_.clear();
+  filesToDelete_.clear();  // the index file still names them
+  folderWriteFailed_ = false;
 }
 
 bool Document::savePrompt() {
@@ -89,6 +119,18 @@ bool Document::cmapSavePrompt() {
 
 bool Document::mayExit() {
   return savePrompt() && cmapSavePrompt();
+}
+
+std::optional<Document::ChosenFolder> Document::makeFontFolder(const fs::path& folder,
+                                                               bool useExisting) {
+  fs::path absolute = fs::absolute(folder).lexically_normal();
+  if (!absolute.has_filename()) absolute = absolute.parent_path();
+  FolderCreation creation = createFontFolder(absolute.parent_path(), absolute.filename().string());
+  if (creation.outcome == FolderOutcome::kCreated) return ChosenFolder{creation.folder, true};
+  if (creation.outcome == FolderOutcome::kExistingFolder && useExisting)
+    return ChosenFolder{creation.folder, false};  // nothing in it is deleted
+  tell(folderCreationMessage(creation));
+  return std::nullopt;
 }
 
 std::optional<Document::ChosenFolder> Document::chooseFontFolder(const std::string& title,
@@ -146,7 +188,7 @@ int32_t Document::addSubsetFont(SubsetFont& font) {
   int32_t number = sorvella::addSubsetFont(*font_, folder_, font, how);
   if (number < 0) {
     folderWriteFailed_ = true;
-    env_.prompts.tell(addSubsetFontFailureText(font));
+    tell(addSubsetFontFailureText(font));
   } else {
     unsavedFiles_.push_back(SubsetFontFilePath(folder_, font_->subsetFont(number).fileStem()));
   }
@@ -178,7 +220,7 @@ SubsetFontCommandStates Document::commandStates(int32_t selectedFont) const {
 bool Document::notAvailable(const fs::path& file) {
   std::string kind = file.extension().string();
   if (kind.empty()) kind = file.filename().string();
-  env_.prompts.tell(formatText(document_text::kNotAvailable, kind.c_str()));
+  tell(formatText(document_text::kNotAvailable, kind.c_str()));
   return false;
 }
 

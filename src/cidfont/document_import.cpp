@@ -32,52 +32,68 @@ bool Document::Import() {
 
   std::string ext = lowerExtension(*file);
   if (ext == ".sci") {
-    if (font_) return importTextIndex(*file);
-    env_.prompts.tell(document_text::kIndexNeedsFont);
+    if (font_) return show(importTextIndex(*file));
+    tell(document_text::kIndexNeedsFont);
     return false;
   }
   if (ext != ".cid") return notAvailable(*file);
   setFolder(env_.profile, kImportFromFolderKey, file->parent_path());
-  return importCidFont(*file);
-}
-
-bool Document::importTextIndex(const fs::path& file) {
-  closeWindows();
-  TextIndexImportReport report;
-  TextIndexStatus status = ImportTextIndex(*font_, file, &report);
-  std::string path = file.string();
-  switch (status) {
-    case kTextIndexOk:
-      if (!report.removedFonts.empty()) env_.prompts.tell(removedFontsText(report));
-      changed();
-      return true;
-    case kTextIndexNoFontMatches:
-      env_.prompts.tell(kIncompatibleIndexMessage);
-      break;
-    case kTextIndexNotAnIndex:
-      env_.prompts.tell(formatText(kNotATextIndexMessage, path.c_str()));
-      break;
-    case kTextIndexCutShort:
-      env_.prompts.tell(formatText(kTextIndexCutShortMessage, path.c_str()));
-      break;
-    case kTextIndexCidBeyondLimit:
-      env_.prompts.tell(formatText(kTextIndexCidBeyondLimitMessage, path.c_str(),
-                                   static_cast<long long>(report.cidBeyondLimit)));
-      break;
-    default:
-      env_.prompts.tell(kInvalidCMapMessage);
-      break;
-  }
-  return false;
-}
-
-bool Document::importCidFont(const fs::path& file) {
-  if (!env_.hooks.importCidFont) return notAvailable(file);
-  std::string name = file.stem().string();
+  if (!env_.hooks.importCidFont) return notAvailable(*file);
+  std::string name = file->stem().string();
   std::optional<ChosenFolder> folder = chooseFontFolder(
       document_text::kImportTitle, formatText(document_text::kImportCidText, name.c_str()), name);
   if (!folder) return false;
+  return show(collect(
+      [&](CommandOutcome& outcome) { return importCidFontInto(*file, *folder, outcome.count); }));
+}
 
+CommandOutcome Document::importCidFont(const fs::path& file, const fs::path& folder,
+                                       bool useExisting) {
+  return collect([&](CommandOutcome& outcome) {
+    if (!env_.hooks.importCidFont) return notAvailable(file);
+    std::optional<ChosenFolder> chosen = makeFontFolder(folder, useExisting);
+    return chosen && importCidFontInto(file, *chosen, outcome.count);
+  });
+}
+
+CommandOutcome Document::importTextIndex(const fs::path& file) {
+  return collect([&](CommandOutcome&) {
+    if (!font_) {
+      tell(document_text::kIndexNeedsFont);
+      return false;
+    }
+    closeWindows();
+    TextIndexImportReport report;
+    TextIndexStatus status = ImportTextIndex(*font_, file, &report);
+    std::string path = file.string();
+    switch (status) {
+      case kTextIndexOk:
+        if (!report.removedFonts.empty()) tell(removedFontsText(report));
+        changed();
+        return true;
+      case kTextIndexNoFontMatches:
+        tell(kIncompatibleIndexMessage);
+        break;
+      case kTextIndexNotAnIndex:
+        tell(formatText(kNotATextIndexMessage, path.c_str()));
+        break;
+      case kTextIndexCutShort:
+        tell(formatText(kTextIndexCutShortMessage, path.c_str()));
+        break;
+      case kTextIndexCidBeyondLimit:
+        tell(formatText(kTextIndexCidBeyondLimitMessage, path.c_str(),
+                        static_cast<long long>(report.cidBeyondLimit)));
+        break;
+      default:
+        tell(kInvalidCMapMessage);
+        break;
+    }
+    return false;
+  });
+}
+
+bool Document::importCidFontInto(const fs::path& file, const ChosenFolder& folder,
+                                 int32_t& characters) {
   closeWindows();
   replaceFont(nullptr, {});
   changed();
@@ -97,9 +113,9 @@ bool Document::importCidFont(const fs::path& file) {
       return answer;
     };
     auto add = [&](CCidFont& cidFont, SubsetFont& font) {
-      const int32_t number = sorvella::addSubsetFont(cidFont, folder->path, font, how);
+      const int32_t number = sorvella::addSubsetFont(cidFont, folder.path, font, how);
       if (number >= 0) {
-        written.push_back(SubsetFontFilePath(folder->path, cidFont.subsetFont(number).fileStem()));
+        written.push_back(SubsetFontFilePath(folder.path, cidFont.subsetFont(number).fileStem()));
         return true;
       }
       notAdded = addSubsetFontFailureText(font);
@@ -111,10 +127,10 @@ bool Document::importCidFont(const fs::path& file) {
     std::string reason = !notAdded.empty() ? notAdded
                          : cancelled       ? font_program_text::kCancelled
                                            : imported.problem;
-    return importFailed(file, *folder, written, reason);
+    return importFailed(file, folder, written, reason);
   }
 
-  replaceFont(std::move(imported.font), folder->path);
+  replaceFont(std::move(imported.font), folder.path);
   for (int32_t f = 0; f < font_->subsetFontCount(); ++f) font_->setLocked(f, true);
   font_->Refresh();
   font_->RebuildTables();
@@ -124,15 +140,15 @@ bool Document::importCidFont(const fs::path& file) {
         formatText(document_text::kIndexFileNotWritten, indexFile_.string().c_str());
     replaceFont(nullptr, {});
     changed();
-    return importFailed(file, *folder, written, reason);
+    return importFailed(file, folder, written, reason);
   }
   changed();
-  const int32_t characters = font_->characterCount();
+  characters = font_->characterCount();
   if (cancelled) {
-    env_.prompts.tell(formatText(document_text::kImportCancelled, characters));
+    tell(formatText(document_text::kImportCancelled, characters));
   } else if (!imported.problem.empty()) {
-    env_.prompts.tell(formatText(document_text::kImportIncomplete, file.string().c_str(),
-                                 imported.problem.c_str(), characters));
+    tell(formatText(document_text::kImportIncomplete, file.string().c_str(),
+                    imported.problem.c_str(), characters));
   }
   return true;
 }
@@ -148,8 +164,7 @@ bool Document::importFailed(const fs::path& file, const ChosenFolder& folder,
   } else {
     for (const fs::path& f : written) fs::remove(f, ec);
   }
-  env_.prompts.tell(
-      formatText(document_text::kImportFailed, file.string().c_str(), reason.c_str()));
+  tell(formatText(document_text::kImportFailed, file.string().c_str(), reason.c_str()));
   return false;
 }
 
@@ -164,46 +179,53 @@ bool Document::Export() {
   request.overwritePrompt = true;
   std::optional<fs::path> file = env_.fileDialogs.choose(request);
   if (!file) return false;
+  return show(exportTo(*file));
+}
 
-  if (lowerExtension(*file) == ".sci") {
-    if (WriteTextIndex(*font_, *file)) return true;
-    env_.prompts.tell(formatText(document_text::kTextIndexNotWritten, file->string().c_str()));
-    return false;
-  }
-  if (!env_.hooks.exportCidFont) return notAvailable(*file);
-  if (font_->rangeTop() > CCidFont::kMaxCid) {
-    env_.prompts.tell(formatText(document_text::kCidRangeBeyondExport, font_->rangeTop()));
-    return false;
-  }
-  CidFontExport exported;
-  bool cancelled = false;
-  {
-    ProgressBox progress(env_.busy, document_text::kExportCidProgressTitle,
-                         document_text::kProcessingCidGlyphs);
-    ProgressCallback watched = [&](int kind, int64_t a, int64_t b) {
-      const int answer = progress.callback() ? progress.callback()(kind, a, b) : 0;
-      if (answer != 0) cancelled = true;
-      return answer;
-    };
-    font_->Refresh();
-    exported = env_.hooks.exportCidFont(*file, *font_, folder_, watched);
-  }
-  if (cancelled && !exported.written) return false;  // the user knows
-  if (!exported.written) {
-    env_.prompts.tell(formatText(document_text::kFileNotWritten, file->string().c_str()));
-    return false;
-  }
-  // Written, but without what could not be read: a warning, not a failure.
-  std::string warning = cidExportWarning(exported.charactersLeftOut);
-  if (!exported.unreadableFiles.empty()) {
-    std::string files;
-    for (const fs::path& f : exported.unreadableFiles)
-      files += (files.empty() ? "" : ", ") + f.string();
-    if (!warning.empty()) warning += ' ';
-    warning += formatText(document_text::kUnreadableSubsetFonts, files.c_str());
-  }
-  if (!warning.empty()) env_.prompts.tell(warning);
-  return true;
+CommandOutcome Document::exportTo(const fs::path& file) {
+  return collect([&](CommandOutcome&) {
+    if (!font_) return false;
+
+    if (lowerExtension(file) == ".sci") {
+      if (WriteTextIndex(*font_, file)) return true;
+      tell(formatText(document_text::kTextIndexNotWritten, file.string().c_str()));
+      return false;
+    }
+    if (!env_.hooks.exportCidFont) return notAvailable(file);
+    if (font_->rangeTop() > CCidFont::kMaxCid) {
+      tell(formatText(document_text::kCidRangeBeyondExport, font_->rangeTop()));
+      return false;
+    }
+    CidFontExport exported;
+    bool cancelled = false;
+    {
+      ProgressBox progress(env_.busy, document_text::kExportCidProgressTitle,
+                           document_text::kProcessingCidGlyphs);
+      ProgressCallback watched = [&](int kind, int64_t a, int64_t b) {
+        const int answer = progress.callback() ? progress.callback()(kind, a, b) : 0;
+        if (answer != 0) cancelled = true;
+        return answer;
+      };
+      font_->Refresh();
+      exported = env_.hooks.exportCidFont(file, *font_, folder_, watched);
+    }
+    if (cancelled && !exported.written) return false;  // the user knows
+    if (!exported.written) {
+      tell(formatText(document_text::kFileNotWritten, file.string().c_str()));
+      return false;
+    }
+    // Written, but without what could not be read: a warning, not a failure.
+    std::string warning = cidExportWarning(exported.charactersLeftOut);
+    if (!exported.unreadableFiles.empty()) {
+      std::string files;
+      for (const fs::path& f : exported.unreadableFiles)
+        files += (files.empty() ? "" : ", ") + f.string();
+      if (!warning.empty()) warning += ' ';
+      warning += formatText(document_text::kUnreadableSubsetFonts, files.c_str());
+    }
+    if (!warning.empty()) tell(warning);
+    return true;
+  });
 }
 
 }  // namespace sorvella

@@ -27,26 +27,35 @@ bool Document::AddBaseFont() {
   std::vector<fs::path> files = env_.fileDialogs.chooseFiles(request);
   if (files.empty()) return false;
   setFolder(env_.profile, kAddBaseFontFolderKey, files.front().parent_path());
-  return addBaseFontFiles(files) > 0;
+  auto ask = [this](const fs::path&) {
+    return env_.prompts.ask(document_text::kTrueTypeTooLarge, kProgramTitle,
+                            {document_text::kProceed, document_text::kCancel}) == 0;
+  };
+  const CommandOutcome outcome = addBaseFonts(files, ask);
+  show(outcome);
+  return outcome.count > 0;
 }
 
-int Document::addBaseFontFiles(std::span<const fs::path> files) {
-  if (!font_) return 0;
-  int added = 0;
-  for (const fs::path& file : files) {
-    std::unique_ptr<SubsetFont> font = readBaseFont(file);
-    if (font && addSubsetFont(*font) >= 0) ++added;
-  }
-  if (added > 0) {
-    font_->Refresh();
-    font_->RebuildTables();
-    font_->setModified(true);
-  }
-  changed();
-  return added;
+CommandOutcome Document::addBaseFonts(std::span<const fs::path> files,
+                                      const LargeFontDecision& proceedWithLarge) {
+  return collect([&](CommandOutcome& outcome) {
+    if (!font_) return false;
+    for (const fs::path& file : files) {
+      std::unique_ptr<SubsetFont> font = readBaseFont(file, proceedWithLarge);
+      if (font && addSubsetFont(*font) >= 0) ++outcome.count;
+    }
+    if (outcome.count > 0) {
+      font_->Refresh();
+      font_->RebuildTables();
+      font_->setModified(true);
+    }
+    changed();
+    return outcome.count == static_cast<int32_t>(files.size());
+  });
 }
 
-std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file) {
+std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file,
+                                                   const LargeFontDecision& proceedWithLarge) {
   std::string ext = lowerExtension(file);
   std::unique_ptr<SubsetFont> font;
   if (ext == ".vtb") {
@@ -63,9 +72,7 @@ std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file) {
     font = std::make_unique<SubsetFont>();
     int result = env_.hooks.readTrueTypeFont(file, *font, true, progress.callback());
     if (result == 2) {
-      int answer = env_.prompts.ask(document_text::kTrueTypeTooLarge, kProgramTitle,
-                                    {document_text::kProceed, document_text::kCancel});
-      if (answer != 0) return nullptr;
+      if (!proceedWithLarge || !proceedWithLarge(file)) return nullptr;
       font = std::make_unique<SubsetFont>();
       result = env_.hooks.readTrueTypeFont(file, *font, false, progress.callback());
     }
@@ -73,7 +80,7 @@ std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file) {
   } else {
     return notAvailable(file), nullptr;
   }
-  if (!font) env_.prompts.tell(formatText(document_text::kFontUnreadable, file.string().c_str()));
+  if (!font) tell(formatText(document_text::kFontUnreadable, file.string().c_str()));
   if (font) loadEncodingTable(*font);
   return font;
 }
@@ -84,8 +91,7 @@ std::unique_ptr<SubsetFont> Document::readNativeFontTelling(const fs::path& file
   if (font && !damaged.empty()) {
     std::string slots;
     for (int32_t slot : damaged) slots += (slots.empty() ? "" : ", ") + std::to_string(slot);
-    env_.prompts.tell(
-        formatText(document_text::kDamagedGlyphs, file.string().c_str(), slots.c_str()));
+    tell(formatText(document_text::kDamagedGlyphs, file.string().c_str(), slots.c_str()));
   }
   return font;
 }
@@ -103,9 +109,8 @@ bool Document::NewSubsetFont() {
       {new_subset_font_text::kNoSpacesHint, new_subset_font_text::kAlphanumericHint}};
   std::optional<std::string> typed = env_.inputs.askText(request);
   if (!typed) return false;
-  std::unique_ptr<SubsetFont> font = makeEmptySubsetFont(newSubsetFontName(*typed));
-  loadEncodingTable(*font);
 
+  std::optional<IndexRange> index;
   if (env_.indexFontKeysHeld && env_.indexFontKeysHeld()) {
     NumberFieldsRequest fields{new_subset_font_text::kIndexFontTitle,
                                new_subset_font_text::kIndexFontText,
@@ -120,19 +125,28 @@ bool Document::NewSubsetFont() {
                                  values = {f.first, f.last, f.count};
                                }};
     std::optional<std::vector<uint32_t>> values = env_.inputs.askNumbers(fields);
-    if (values && values->size() == 3) {
-      if (!env_.hooks.makeIndexGlyphs) {
-        env_.prompts.tell(document_text::kIndexFontNotAvailable);
-      } else {
-        env_.hooks.makeIndexGlyphs(*font, (*values)[0], (*values)[1]);
-      }
-    }
+    if (values && values->size() == 3) index = IndexRange{(*values)[0], (*values)[1]};
   }
-  if (addSubsetFont(*font) < 0) return false;
-  font_->Refresh();
-  font_->RebuildTables();
-  changed();
-  return true;
+  return show(newSubsetFont(*typed, index));
+}
+
+CommandOutcome Document::newSubsetFont(const std::string& name, std::optional<IndexRange> index) {
+  return collect([&](CommandOutcome&) {
+    if (!font_) return false;
+    std::unique_ptr<SubsetFont> font = makeEmptySubsetFont(newSubsetFontName(name));
+    loadEncodingTable(*font);
+    if (index) {
+      if (!env_.hooks.makeIndexGlyphs)
+        tell(document_text::kIndexFontNotAvailable);
+      else
+        env_.hooks.makeIndexGlyphs(*font, index->first, index->last);
+    }
+    if (addSubsetFont(*font) < 0) return false;
+    font_->Refresh();
+    font_->RebuildTables();
+    changed();
+    return true;
+  });
 }
 
 bool Document::Remove(int32_t font) {
@@ -145,16 +159,25 @@ bool Document::Remove(int32_t font) {
                             {document_text::kRemoveButton, document_text::kCancel}};
   CheckBoxAnswer answer = env_.inputs.askWithCheckBox(question);
   if (answer.button != 0) return false;
-  if (env_.closeFontWindows) env_.closeFontWindows(font);
-  if (answer.checked) {
-    std::error_code ec;
-    fs::remove(SubsetFontFilePath(folder_, entry.fileStem()), ec);
-  }
-  font_->Refresh();
-  font_->RemoveFont(font);
-  font_->RebuildTables();
-  changed();
-  return true;
+  return show(removeFont(font, answer.checked));
+}
+
+CommandOutcome Document::removeFont(int32_t font, bool deleteFile) {
+  return collect([&](CommandOutcome&) {
+    if (!font_ || font < 0 || font >= font_->subsetFontCount()) return false;
+    const SubsetFontEntry& entry = font_->subsetFont(font);
+    if (entry.locked) {
+      tell(formatText(document_text::kLockedFont, font + 1));
+      return false;
+    }
+    if (env_.closeFontWindows) env_.closeFontWindows(font);
+    if (deleteFile) filesToDelete_.push_back(SubsetFontFilePath(folder_, entry.fileStem()));
+    font_->Refresh();
+    font_->RemoveFont(font);
+    font_->RebuildTables();
+    changed();
+    return true;
+  });
 }
 
 bool Document::ExportSubsetFont(int32_t font) {
@@ -167,7 +190,13 @@ bool Document::ExportSubsetFont(int32_t font) {
   request.overwritePrompt = true;
   std::optional<fs::path> file = env_.fileDialogs.choose(request);
   if (!file) return false;
-  return writeSubsetFontAs(font, *file);
+  return show(exportSubsetFontTo(font, *file));
+}
+
+CommandOutcome Document::exportSubsetFontTo(int32_t font, const fs::path& file) {
+  return collect([&](CommandOutcome&) {
+    return font_ && font >= 0 && font < font_->subsetFontCount() && writeSubsetFontAs(font, file);
+  });
 }
 
 bool Document::writeSubsetFontAs(int32_t font, const fs::path& file) {
@@ -176,7 +205,7 @@ bool Document::writeSubsetFontAs(int32_t font, const fs::path& file) {
   fs::path source = SubsetFontFilePath(folder_, font_->subsetFont(font).fileStem());
   std::unique_ptr<SubsetFont> subsetFont = readNativeFontTelling(source);
   if (!subsetFont) {
-    env_.prompts.tell(formatText(document_text::kSubsetFontUnreadable, source.string().c_str()));
+    tell(formatText(document_text::kSubsetFontUnreadable, source.string().c_str()));
     return false;
   }
   loadEncodingTable(*subsetFont);
@@ -189,12 +218,12 @@ bool Document::writeSubsetFontAs(int32_t font, const fs::path& file) {
     written.metricsWritten = true;
   }
   if (!written.fontWritten) {
-    env_.prompts.tell(formatText(document_text::kFileNotWritten, file.string().c_str()));
+    tell(formatText(document_text::kFileNotWritten, file.string().c_str()));
     return false;
   }
   // The font is there; the metrics files are reported on their own.
   if (!written.metricsWritten)
-    env_.prompts.tell(formatText(document_text::kMetricsNotWritten, file.string().c_str()));
+    tell(formatText(document_text::kMetricsNotWritten, file.string().c_str()));
   return written.metricsWritten;
 }
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <ostream>
 
-#include "cidfont/cid_font_messages.h"
 #include "base/text_format.h"
+#include "cidfont/cid_font_messages.h"
 #include "cli/document_session.h"
 #include "cli/subcommand.h"
 

@@ -23,7 +23,6 @@ using nlohmann::ordered_json;
 constexpr std::string_view kResourceComment = "%!PS-Adobe-3.0 Resource-CIDFont";
 constexpr const char* kImportFailedMessage = "cannot be imported. %s";
 
-
 bool recognisesCidFont(std::span<const uint8_t> head, const std::filesystem::path& path) {
   const std::string_view text(reinterpret_cast<const char*>(head.data()), head.size());
   return text.starts_with(kResourceComment) ||

@@ -4,8 +4,8 @@
 #include <memory>
 #include <ostream>
 
-#include "base/text_format.h"
 #include "base/path_helpers.h"
+#include "base/text_format.h"
 #include "cidfont/cid_font_messages.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/font_info_fields.h"
@@ -30,13 +30,12 @@ void addNew(CLI::App& app, std::vector<Subcommand>& commands) {
   CLI::App* command = app.add_subcommand("new", "Create an empty CID font in a new font folder");
   command->add_option("FOLDER", args->folder, "The font folder to create")->required();
   command->add_flag("--replace", args->replace, "Use the folder when it already exists");
-  commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
-                        DocumentSession session(err);
-                        if (args->replace) session.prompts().prefer(font_folder_text::kReplace);
-                        session.folders().answer(args->folder);
-                        if (!session.document().New()) return 1;
-                        return session.commit(out);
-                      }});
+  commands.push_back(
+      {command, [args](std::ostream& out, std::ostream& err) {
+         DocumentSession session(err);
+         if (!session.report(session.document().newFont(args->folder, args->replace))) return 1;
+         return session.commit(out);
+       }});
 }
 
 void addImport(CLI::App& app, std::vector<Subcommand>& commands) {
@@ -59,15 +58,14 @@ void addImport(CLI::App& app, std::vector<Subcommand>& commands) {
                         if (ext == ".sci") {
                           // A text index arranges the CID font already in the folder.
                           if (!session.open(binaryIndexPath(args->folder), *missing)) return 1;
-                          session.files().answer(args->source);
-                          if (!session.document().Import()) return 1;
+                          if (!session.report(session.document().importTextIndex(args->source)))
+                            return 1;
                           return session.commit(out);
                         }
-                        if (args->replace) session.prompts().prefer(font_folder_text::kReplace);
-                        session.files().answer(args->source);
-                        session.folders().answer(args->folder);
                         // A failed import takes away what it created itself.
-                        if (!session.document().Import()) return 1;
+                        if (!session.report(session.document().importCidFont(
+                                args->source, args->folder, args->replace)))
+                          return 1;
                         session.reportSaved(out);
                         return 0;
                       }});
@@ -88,8 +86,8 @@ void addImportIndex(CLI::App& app, std::vector<Subcommand>& commands) {
   commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
-                        session.files().answer(args->file);
-                        if (!session.document().Import()) return 1;
+                        if (!session.report(session.document().importTextIndex(args->file)))
+                          return 1;
                         return session.commit(out);
                       }});
 }
@@ -125,8 +123,7 @@ void addExport(CLI::App& app, std::vector<Subcommand>& commands) {
                         }
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
-                        session.files().answer(args->file);
-                        if (!session.document().Export()) return 1;
+                        if (!session.report(session.document().exportTo(args->file))) return 1;
                         const CCidFont& font = session.font();
                         out << formatText(kWroteCidFont, args->file.string().c_str(),
                                           font.characterCount(), placedCharacters(font))

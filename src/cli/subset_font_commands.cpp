@@ -36,10 +36,12 @@ void addAdd(CLI::App& app, std::vector<Subcommand>& commands) {
                         if (!session.open(args->index, args->open)) return 1;
                         // The fonts that were read are kept even when others were skipped;
                         // a font that could not be written fails the whole command.
-                        int added = session.document().addBaseFontFiles(args->files);
-                        if (added == 0) return 1;
-                        int status = session.commit(out);
-                        return added == static_cast<int>(args->files.size()) ? status : 1;
+                        const CommandOutcome added =
+                            session.document().addBaseFonts(args->files, nullptr);
+                        session.report(added);
+                        if (added.count == 0) return 1;
+                        const int status = session.commit(out);
+                        return added.ok ? status : 1;
                       }});
 }
 
@@ -51,8 +53,8 @@ void addNewFont(CLI::App& app, std::vector<Subcommand>& commands) {
   commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
-                        session.inputs().answerText(args->name);
-                        return session.commit(out, session.document().NewSubsetFont());
+                        return session.commit(
+                            out, session.report(session.document().newSubsetFont(args->name)));
                       }});
 }
 
@@ -67,20 +69,10 @@ void addRemove(CLI::App& app, std::vector<Subcommand>& commands) {
                         if (!session.open(args->index, args->open)) return 1;
                         std::optional<int32_t> font = session.fontNumber(args->font, false);
                         if (!font) return 1;
-                        if (session.font().subsetFont(*font).locked) {
-                          err << formatText(kLockedSubsetFont, *font + 1) << '\n';
-                          return 1;
-                        }
                         // The file goes only once the index file no longer names it.
-                        const fs::path file =
-                            SubsetFontFilePath(session.document().folder(),
-                                               session.font().subsetFont(*font).fileStem());
-                        session.inputs().answerCheckBox(document_text::kRemoveButton, false);
-                        if (!session.document().Remove(*font)) return 1;
-                        const int status = session.commit(out);
-                        std::error_code ec;
-                        if (status == 0 && args->deleteFile) fs::remove(file, ec);
-                        return status;
+                        if (!session.report(session.document().removeFont(*font, args->deleteFile)))
+                          return 1;
+                        return session.commit(out);
                       }});
 }
 
@@ -122,8 +114,8 @@ void addExportFont(CLI::App& app, std::vector<Subcommand>& commands) {
                         if (!session.open(args->index, args->open)) return 1;
                         std::optional<int32_t> font = session.fontNumber(args->font, false);
                         if (!font) return 1;
-                        session.files().answer(out);
-                        if (!session.document().ExportSubsetFont(*font)) return 1;
+                        if (!session.report(session.document().exportSubsetFontTo(*font, out)))
+                          return 1;
                         stdOut << formatText(kWroteSubsetFont, out.string().c_str(),
                                              session.font().subsetFont(*font).characterCount)
                                << '\n';

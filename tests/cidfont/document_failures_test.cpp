@@ -88,7 +88,7 @@ TEST_F(DocumentFailures, StoredFontsHoldEncoding1AndTheGlyphsAroundADamagedOne) 
   const fs::path old = folder_ / "old.vtb";
   test::writeFile(old, test::nativeStart() + glyph("a") + test::rec(2001, "\x01\x09\x07") +
                            glyph("c") + test::nativeEnd());
-  ASSERT_EQ(document_->addBaseFontFiles(std::vector<fs::path>{old}), 1);
+  ASSERT_EQ(addBaseFontFiles(std::vector<fs::path>{old}), 1);
   EXPECT_EQ(lastMessage(), formatText(document_text::kDamagedGlyphs, old.c_str(), "1"));
   for (int32_t font : {0, 1}) {
     std::unique_ptr<SubsetFont> read = ReadNativeFont(stored(font));
