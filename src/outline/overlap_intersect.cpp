@@ -121,20 +121,23 @@ class Intersector {
     return {std::min(u, v), std::max(u, v), chainEdges_[position]};
   }
 
-  // The edges of a chain whose ranges along the axis reach into [lo, hi], in rising order:
-  // a monotone chain runs one way or the other along either axis, so they are found by
-  // halving.
-  void window(const Chain& c, int32_t lo, int32_t hi, bool alongX, std::vector<Span>& out) {
+  // The edges of a chain whose boxes reach into the box both chains share, in rising order
+  // along the axis: a monotone chain runs one way or the other along either axis, so they
+  // are a run found by halving along the axis and trimming along the other.
+  void window(const Chain& c, int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax, bool alongX,
+              std::vector<Span>& out) {
     out.clear();
+    const int32_t lo = alongX ? xMin : yMin, hi = alongX ? xMax : yMax;
+    const int32_t otherLo = alongX ? yMin : xMin, otherHi = alongX ? yMax : xMax;
     const uint32_t n = c.end - c.begin;
     const OverlapEdge& head = w_.edges[chainEdges_[c.begin]];
     const OverlapEdge& tail = w_.edges[chainEdges_[c.end - 1]];
     const bool rising = alongX ? head.a.x <= tail.b.x : head.a.y <= tail.b.y;
-    auto at = [&](uint32_t k) { return spanAt(rising ? c.begin + k : c.end - 1 - k, alongX); };
+    auto position = [&](uint32_t k) { return rising ? c.begin + k : c.end - 1 - k; };
     uint32_t first = 0, count = n;
     while (count > 0) {
       uint32_t half = count / 2;
-      if (at(first + half).hi < lo) {
+      if (spanAt(position(first + half), alongX).hi < lo) {
         first += half + 1;
         count -= half + 1;
       } else {
@@ -142,8 +145,13 @@ class Intersector {
       }
     }
     for (uint32_t k = first; k < n; ++k) {
-      Span span = at(k);
+      Span span = spanAt(position(k), alongX);
       if (span.lo > hi) break;
+      Span other = spanAt(position(k), !alongX);
+      if (other.hi < otherLo || other.lo > otherHi) {
+        if (out.empty()) continue;  // not yet in the run
+        break;                      // past it
+      }
       out.push_back(span);
     }
     w_.spend(out.size() + 1);
@@ -154,8 +162,8 @@ class Intersector {
     int32_t xMin = std::max(a.xMin, b.xMin), xMax = std::min(a.xMax, b.xMax);
     int32_t yMin = std::max(a.yMin, b.yMin), yMax = std::min(a.yMax, b.yMax);
     const bool alongX = xMax - xMin >= yMax - yMin;
-    window(a, alongX ? xMin : yMin, alongX ? xMax : yMax, alongX, windowA_);
-    window(b, alongX ? xMin : yMin, alongX ? xMax : yMax, alongX, windowB_);
+    window(a, xMin, yMin, xMax, yMax, alongX, windowA_);
+    window(b, xMin, yMin, xMax, yMax, alongX, windowB_);
     std::size_t first = 0;
     for (const Span& ea : windowA_) {
       while (first < windowB_.size() && windowB_[first].hi < ea.lo) ++first;
