@@ -23,5 +23,7 @@ void addSubsetFontCommands(CLI::App& app, std::vector<Subcommand>& commands);
 void addArrangementCommands(CLI::App& app, std::vector<Subcommand>& commands);
 // remove-overlap
 void addOverlapCommands(CLI::App& app, std::vector<Subcommand>& commands);
+// autohint
+void addAutohintCommand(CLI::App& app, std::vector<Subcommand>& commands);
 
 }  // namespace sorvella::cli
