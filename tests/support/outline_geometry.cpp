@@ -62,8 +62,7 @@ struct Span {
 
 // Filled spans of every scanline under the non-zero rule, and the winding numbers met.
 std::vector<std::vector<Span>> fill(const std::vector<FlatPiece>& pieces, double y0, double spacing,
-                                    int lines, int& minWinding, int& maxWinding,
-                                    double& strayArea) {
+                                    int lines, int& minWinding, int& maxWinding) {
   std::vector<std::vector<std::pair<double, int>>> hits(lines);
   for (const FlatPiece& p : pieces) {
     if (p.y0 == p.y1) continue;
@@ -82,8 +81,6 @@ std::vector<std::vector<Span>> fill(const std::vector<FlatPiece>& pieces, double
     int winding = 0;
     for (std::size_t i = 0; i < hits[k].size(); ++i) {
       int before = winding;
-      if (before < 0 || before > 1)
-        strayArea += (hits[k][i].first - hits[k][i - 1].first) * spacing;
       winding += hits[k][i].second;
       minWinding = std::min(minWinding, winding);
       maxWinding = std::max(maxWinding, winding);
@@ -168,14 +165,12 @@ FillComparison compareFills(const std::vector<const std::vector<FlatPiece>*>& a,
   int lines = static_cast<int>((yMax - yMin) / spacing) + 1;
   FillComparison result;
   int ignoredMin = 0, ignoredMax = 0;
-  double ignoredArea = 0;
   std::vector<std::vector<Span>> spansA(lines);
   for (const auto* set : a) {
-    auto spans = fill(*set, yMin, spacing, lines, ignoredMin, ignoredMax, ignoredArea);
+    auto spans = fill(*set, yMin, spacing, lines, ignoredMin, ignoredMax);
     for (int k = 0; k < lines; ++k) spansA[k] = unite(spansA[k], spans[k]);
   }
-  auto spansB =
-      fill(b, yMin, spacing, lines, result.minWindingB, result.maxWindingB, result.strayWindingB);
+  auto spansB = fill(b, yMin, spacing, lines, result.minWindingB, result.maxWindingB);
   for (int k = 0; k < lines; ++k) {
     result.areaA += length(spansA[k]) * spacing;
     result.areaB += length(spansB[k]) * spacing;
@@ -236,6 +231,31 @@ std::vector<double> contourAreas(const std::vector<FlatPiece>& pieces) {
     areas[p.contour] += cross(p.x0, p.y0, p.x1, p.y1);
   }
   return areas;
+}
+
+std::vector<int> contourDepths(const std::vector<FlatPiece>& pieces) {
+  std::vector<const FlatPiece*> longest;
+  for (const FlatPiece& p : pieces) {
+    if (p.contour >= static_cast<int>(longest.size())) longest.resize(p.contour + 1, nullptr);
+    const FlatPiece*& l = longest[p.contour];
+    if (!l || std::hypot(p.x1 - p.x0, p.y1 - p.y0) > std::hypot(l->x1 - l->x0, l->y1 - l->y0))
+      l = &p;
+  }
+  std::vector<int> depths(longest.size(), 0);
+  std::vector<bool> inside(longest.size());
+  for (std::size_t c = 0; c < longest.size(); ++c) {
+    if (!longest[c]) continue;
+    const double x = (longest[c]->x0 + longest[c]->x1) / 2,
+                 y = (longest[c]->y0 + longest[c]->y1) / 2;
+    std::fill(inside.begin(), inside.end(), false);
+    for (const FlatPiece& p : pieces) {
+      if (p.contour == static_cast<int>(c) || (p.y0 > y) == (p.y1 > y)) continue;
+      if (x < p.x0 + (y - p.y0) * (p.x1 - p.x0) / (p.y1 - p.y0))
+        inside[p.contour] = !inside[p.contour];
+    }
+    depths[c] = static_cast<int>(std::count(inside.begin(), inside.end(), true));
+  }
+  return depths;
 }
 
 }  // namespace sorvella::test

@@ -23,7 +23,6 @@ struct FillComparison {
   double areaA = 0, areaB = 0;
   double difference = 0;  // filled by exactly one of the two
   int minWindingB = 0, maxWindingB = 0;
-  double strayWindingB = 0;  // area of b where the winding number is neither 0 nor 1
 };
 
 // The union of the non-zero fills of the sets in `a` against the non-zero fill of b, on
@@ -41,5 +40,9 @@ Contacts findContacts(const std::vector<FlatPiece>& pieces, double clearance = 0
 
 // Doubled signed area of every contour (positive counter-clockwise).
 std::vector<double> contourAreas(const std::vector<FlatPiece>& pieces);
+
+// How many other contours enclose each contour (even-odd, at the middle of its longest
+// piece); contours are numbered from 0.
+std::vector<int> contourDepths(const std::vector<FlatPiece>& pieces);
 
 }  // namespace sorvella::test
