@@ -24,10 +24,39 @@ int64_t cross(int64_t ax, int64_t ay, int64_t bx, int64_t by) {
   return ax * by - ay * bx;
 }
 
+struct Box {
+  int32_t xMin = 0, yMin = 0, xMax = -1, yMax = -1;  // empty
+  bool empty() const { return xMin > xMax || yMin > yMax; }
+  void add(EdgePoint p) {
+    if (empty()) {
+      *this = {p.x, p.y, p.x, p.y};
+      return;
+    }
+    xMin = std::min(xMin, p.x);
+    yMin = std::min(yMin, p.y);
+    xMax = std::max(xMax, p.x);
+    yMax = std::max(yMax, p.y);
+  }
+  Box operator&(const Box& o) const {
+    return {std::max(xMin, o.xMin), std::max(yMin, o.yMin), std::min(xMax, o.xMax),
+            std::min(yMax, o.yMax)};
+  }
+  Box operator|(const Box& o) const {
+    if (empty()) return o;
+    if (o.empty()) return *this;
+    return {std::min(xMin, o.xMin), std::min(yMin, o.yMin), std::max(xMax, o.xMax),
+            std::max(yMax, o.yMax)};
+  }
+};
+
+struct EdgeEnds {
+  EdgePoint a, b;
+};
+
 struct Chain {
   uint32_t begin = 0, end = 0;  // in chainEdges
-  int32_t xMin = 0, yMin = 0, xMax = 0, yMax = 0;
-  bool fresh = false;  // holds an edge the last pass made
+  Box box;
+  Box fresh;  // of the edges the last pass made; empty when there are none
 };
 
 struct Cut {
@@ -56,6 +85,7 @@ class Intersector {
 
   void buildChains() {
     chainEdges_.clear();
+    chainEnds_.clear();
     chains_.clear();
     for (uint32_t head : w_.cycles) {
       uint32_t e = head;
@@ -66,19 +96,25 @@ class Intersector {
         bool turns = (sx != 0 && ex != 0 && ex != sx) || (sy != 0 && ey != 0 && ey != sy);
         if (e == head || turns) {
           closeChain();
-          chains_.push_back({static_cast<uint32_t>(chainEdges_.size()), 0, edge.a.x, edge.a.y,
-                             edge.a.x, edge.a.y, false});
+          chains_.push_back({static_cast<uint32_t>(chainEdges_.size()),
+                             0,
+                             {edge.a.x, edge.a.y, edge.a.x, edge.a.y},
+                             {}});
           sx = sy = 0;
         }
         if (sx == 0) sx = ex;
         if (sy == 0) sy = ey;
         Chain& chain = chains_.back();
         chainEdges_.push_back(e);
-        chain.xMin = std::min(chain.xMin, edge.b.x);
-        chain.xMax = std::max(chain.xMax, edge.b.x);
-        chain.yMin = std::min(chain.yMin, edge.b.y);
-        chain.yMax = std::max(chain.yMax, edge.b.y);
-        chain.fresh = chain.fresh || fresh(edge);
+        chainEnds_.push_back({edge.a, edge.b});
+        chain.box.xMin = std::min(chain.box.xMin, edge.b.x);
+        chain.box.yMin = std::min(chain.box.yMin, edge.b.y);
+        chain.box.xMax = std::max(chain.box.xMax, edge.b.x);
+        chain.box.yMax = std::max(chain.box.yMax, edge.b.y);
+        if (pass_ > 0 && fresh(edge)) {
+          chain.fresh.add(edge.a);
+          chain.fresh.add(edge.b);
+        }
         e = edge.next;
       } while (e != head);
     }
@@ -87,91 +123,108 @@ class Intersector {
   }
 
   void closeChain() {
-    if (!chains_.empty()) chains_.back().end = static_cast<uint32_t>(chainEdges_.size());
+    if (chains_.empty()) return;
+    Chain& chain = chains_.back();
+    chain.end = static_cast<uint32_t>(chainEdges_.size());
+    if (pass_ == 0) chain.fresh = chain.box;  // every edge is fresh in the first pass
   }
 
   void sweepChains() {
     order_.resize(chains_.size());
     for (uint32_t i = 0; i < order_.size(); ++i) order_[i] = i;
     std::sort(order_.begin(), order_.end(),
-              [&](uint32_t a, uint32_t b) { return chains_[a].xMin < chains_[b].xMin; });
+              [&](uint32_t a, uint32_t b) { return chains_[a].box.xMin < chains_[b].box.xMin; });
     active_.clear();
     for (uint32_t index : order_) {
       const Chain& c = chains_[index];
       // Chains that end before this one starts can meet no later chain either.
-      std::erase_if(active_, [&](uint32_t a) { return chains_[a].xMax < c.xMin; });
+      std::erase_if(active_, [&](uint32_t a) { return chains_[a].box.xMax < c.box.xMin; });
       w_.spend(active_.size() + 1);
       for (uint32_t a : active_) {
         const Chain& other = chains_[a];
-        if ((c.fresh || other.fresh) && other.yMin <= c.yMax && c.yMin <= other.yMax)
-          testChains(other, c);
+        if (other.box.yMin <= c.box.yMax && c.box.yMin <= other.box.yMax) testChains(other, c);
       }
       active_.push_back(index);
     }
   }
 
   struct Span {
-    int32_t lo, hi;  // along the axis both windows are ordered on
-    uint32_t edge;
+    int32_t lo, hi;
   };
 
-  Span spanAt(uint32_t position, bool alongX) const {
-    const OverlapEdge& e = w_.edges[chainEdges_[position]];
-    int32_t u = alongX ? e.a.x : e.a.y, v = alongX ? e.b.x : e.b.y;
-    return {std::min(u, v), std::max(u, v), chainEdges_[position]};
-  }
-
-  // The edges of a chain whose boxes reach into the box both chains share, in rising order
-  // along the axis: a monotone chain runs one way or the other along either axis, so they
-  // are a run found by halving along the axis and trimming along the other.
-  void window(const Chain& c, int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax, bool alongX,
-              std::vector<Span>& out) {
-    out.clear();
-    const int32_t lo = alongX ? xMin : yMin, hi = alongX ? xMax : yMax;
-    const int32_t otherLo = alongX ? yMin : xMin, otherHi = alongX ? yMax : xMax;
-    const uint32_t n = c.end - c.begin;
-    const OverlapEdge& head = w_.edges[chainEdges_[c.begin]];
-    const OverlapEdge& tail = w_.edges[chainEdges_[c.end - 1]];
-    const bool rising = alongX ? head.a.x <= tail.b.x : head.a.y <= tail.b.y;
-    auto position = [&](uint32_t k) { return rising ? c.begin + k : c.end - 1 - k; };
-    uint32_t first = 0, count = n;
-    while (count > 0) {
-      uint32_t half = count / 2;
-      if (spanAt(position(first + half), alongX).hi < lo) {
-        first += half + 1;
-        count -= half + 1;
-      } else {
-        count = half;
+  // A chain's edges in rising order along one axis (a monotone chain runs one way or the
+  // other along it), with their ranges along that axis and the other.
+  class Run {
+   public:
+    Run(const Intersector& in, const Chain& c, bool alongX)
+        : ends_(in.chainEnds_.data() + c.begin),
+          n_(c.end - c.begin),
+          alongX_(alongX),
+          rising_(alongX ? ends_[0].a.x <= ends_[n_ - 1].b.x : ends_[0].a.y <= ends_[n_ - 1].b.y),
+          begin_(c.begin) {}
+    uint32_t size() const { return n_; }
+    uint32_t position(uint32_t k) const { return begin_ + (rising_ ? k : n_ - 1 - k); }
+    Span along(uint32_t k) const { return span(k, alongX_); }
+    Span across(uint32_t k) const { return span(k, !alongX_); }
+    // The first edge whose range reaches lo.
+    uint32_t firstReaching(int32_t lo) const {
+      uint32_t first = 0, count = n_;
+      while (count > 0) {
+        const uint32_t half = count / 2;
+        if (along(first + half).hi < lo) {
+          first += half + 1;
+          count -= half + 1;
+        } else {
+          count = half;
+        }
       }
+      return first;
     }
-    for (uint32_t k = first; k < n; ++k) {
-      Span span = spanAt(position(k), alongX);
-      if (span.lo > hi) break;
-      Span other = spanAt(position(k), !alongX);
-      if (other.hi < otherLo || other.lo > otherHi) {
-        if (out.empty()) continue;  // not yet in the run
-        break;                      // past it
-      }
-      out.push_back(span);
-    }
-    w_.spend(out.size() + 1);
-  }
 
-  // Edge pairs whose ranges along the axis overlap, found by walking both windows at once.
+   private:
+    Span span(uint32_t k, bool x) const {
+      const EdgeEnds& e = ends_[rising_ ? k : n_ - 1 - k];
+      const int32_t u = x ? e.a.x : e.a.y, v = x ? e.b.x : e.b.y;
+      return {std::min(u, v), std::max(u, v)};
+    }
+    const EdgeEnds* ends_;
+    uint32_t n_;
+    bool alongX_, rising_;
+    uint32_t begin_;
+  };
+
+  // Edge pairs whose ranges along the axis overlap inside the box, found by walking both
+  // chains at once. A pair needs a test only when one of its edges is fresh, and two edges
+  // meet only inside both their boxes: the walk covers the fresh edges' part of the box
+  // that the chains share.
   void testChains(const Chain& a, const Chain& b) {
-    int32_t xMin = std::max(a.xMin, b.xMin), xMax = std::min(a.xMax, b.xMax);
-    int32_t yMin = std::max(a.yMin, b.yMin), yMax = std::min(a.yMax, b.yMax);
-    const bool alongX = xMax - xMin >= yMax - yMin;
-    window(a, xMin, yMin, xMax, yMax, alongX, windowA_);
-    window(b, xMin, yMin, xMax, yMax, alongX, windowB_);
-    std::size_t first = 0;
-    for (const Span& ea : windowA_) {
-      while (first < windowB_.size() && windowB_[first].hi < ea.lo) ++first;
-      for (std::size_t j = first; j < windowB_.size() && windowB_[j].lo <= ea.hi; ++j) {
-        w_.spend(1);
-        testEdges(ea.edge, windowB_[j].edge);
+    const Box box = (a.box & b.box) & (a.fresh | b.fresh);
+    if (box.empty()) return;
+    const bool alongX = box.xMax - box.xMin >= box.yMax - box.yMin;
+    const int32_t lo = alongX ? box.xMin : box.yMin, hi = alongX ? box.xMax : box.yMax;
+    const int32_t acrossLo = alongX ? box.yMin : box.xMin;
+    const int32_t acrossHi = alongX ? box.yMax : box.xMax;
+    const Run ra(*this, a, alongX), rb(*this, b, alongX);
+    auto outside = [&](const Run& r, uint32_t k) {
+      const Span s = r.across(k);
+      return s.hi < acrossLo || s.lo > acrossHi;
+    };
+    uint32_t first = rb.firstReaching(lo);
+    uint64_t steps = 0;
+    for (uint32_t i = ra.firstReaching(lo); i < ra.size(); ++i) {
+      const Span ea = ra.along(i);
+      if (ea.lo > hi) break;
+      ++steps;
+      if (outside(ra, i)) continue;
+      while (first < rb.size() && rb.along(first).hi < ea.lo) ++first;
+      for (uint32_t j = first; j < rb.size(); ++j) {
+        const Span eb = rb.along(j);
+        if (eb.lo > ea.hi || eb.lo > hi) break;
+        ++steps;
+        if (!outside(rb, j)) testEdges(chainEdges_[ra.position(i)], chainEdges_[rb.position(j)]);
       }
     }
+    w_.spend(steps + 1);
   }
 
   void addCut(uint32_t edge, EdgePoint at) {
@@ -311,22 +364,33 @@ class Intersector {
     }
   }
 
+  // A piece between points on the edge's line lies on the edge, so it meets nothing that
+  // the edge did not; only pieces with an end moved off the line are tested again.
   void cutEdge(std::size_t from, std::size_t to) {
     const uint32_t index = cuts_[from].edge;
     const OverlapEdge original = w_.edges[index];
+    const int64_t dx = original.b.x - original.a.x, dy = original.b.y - original.a.y;
+    auto moved = [&](EdgePoint p) {
+      return cross(dx, dy, p.x - original.a.x, p.y - original.a.y) != 0;
+    };
+    auto stamp = [&](OverlapEdge& piece, bool fresh) {
+      if (fresh) piece.stamp = pass_ + 1;
+    };
     uint32_t previous = index;
     EdgePoint last = original.a;
     double lastT = original.t0;
+    bool lastMoved = false;
     bool first = true;
     for (std::size_t k = from; k < to; ++k) {
-      EdgePoint at = cuts_[k].at;
+      const EdgePoint at = cuts_[k].at;
       if (at == last) continue;
-      double t = original.t0 + (original.t1 - original.t0) * cuts_[k].along;
+      const double t = original.t0 + (original.t1 - original.t0) * cuts_[k].along;
+      const bool atMoved = moved(at);
       if (first) {
         OverlapEdge& e = w_.edges[index];
         e.b = at;
         e.t1 = t;
-        e.stamp = pass_ + 1;
+        stamp(e, atMoved);
         first = false;
       } else {
         OverlapEdge piece = original;
@@ -334,20 +398,21 @@ class Intersector {
         piece.b = at;
         piece.t0 = lastT;
         piece.t1 = t;
-        piece.stamp = pass_ + 1;
-        uint32_t added = w_.addEdge(piece);
+        stamp(piece, lastMoved || atMoved);
+        const uint32_t added = w_.addEdge(piece);
         w_.edges[previous].next = added;
         previous = added;
       }
       last = at;
       lastT = t;
+      lastMoved = atMoved;
     }
     if (first) return;
     OverlapEdge piece = original;
     piece.a = last;
     piece.t0 = lastT;
-    piece.stamp = pass_ + 1;
-    uint32_t added = w_.addEdge(piece);
+    stamp(piece, lastMoved);
+    const uint32_t added = w_.addEdge(piece);
     w_.edges[previous].next = added;
     w_.edges[added].next = original.next;
   }
@@ -355,10 +420,10 @@ class Intersector {
   OverlapWork& w_;
   uint32_t pass_ = 0;
   std::vector<uint32_t> chainEdges_;
+  std::vector<EdgeEnds> chainEnds_;  // the end points of the chainEdges_, side by side
   std::vector<Chain> chains_;
   std::vector<uint32_t> order_;
   std::vector<uint32_t> active_;
-  std::vector<Span> windowA_, windowB_;
   std::vector<Cut> cuts_;
 };
 
