@@ -48,7 +48,7 @@ void addOverlapCommands(CLI::App& app, std::vector<Subcommand>& commands) {
              << '\n';
          for (const auto& [code, glyphs] : summary.failed)
            out << formatText(overlap_text::kGlyphsFailed, code, glyphs) << '\n';
-         bool saved = summary.changed == 0 || session.save();
+         const bool saved = summary.changed == 0 || session.commit(out) == 0;
          return saved && summary.messages.empty() && summary.failed.empty() ? 0 : 1;
        }});
 }

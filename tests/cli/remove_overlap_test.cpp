@@ -46,7 +46,7 @@ class RemoveOverlapCommandTest : public ::testing::Test {
 TEST_F(RemoveOverlapCommandTest, RewritesChangedGlyphsAndTheirThumbnails) {
   test::CliResult r = runCli("remove-overlap " + q(index_) + " all --mode 3");
   ASSERT_EQ(r.status, 0) << r.output;
-  EXPECT_EQ(r.output, "1 glyphs changed, 0 failed.\n");
+  EXPECT_TRUE(r.output.starts_with("1 glyphs changed, 0 failed.\nSaved ")) << r.output;
   std::unique_ptr<SubsetFont> font = ReadNativeFont(folder_ / "MINCHO" / "MINC0000.vtb");
   ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->glyph(0)->contourCount(), 2);
