@@ -106,36 +106,25 @@ TEST_F(PfmOfSampleFont, PairsWithAGlyphWithoutCodeAreLeftOut) {
   EXPECT_EQ(etm(24), 1);
 }
 
-TEST_F(PfmOfSampleFont, LongNoticeIsCutAtItsLastSpaceWithinSixtyBytes) {
-  // 65 bytes; the last space within the first 60 is at 55.
+// A long notice is cut at its last space within sixty bytes; the internal leading is the box
+// height beyond one thousand; unknown weights give 400; the face name falls back to the family
+// name and "Untitled".
+TEST_F(PfmOfSampleFont, ValuesThatFollowTheFont) {
   font_.info().setText(FontText::kNotice,
                        "Copyright 2024 Sample Type Foundry, all rights reserved worldwide");
-  build();
-  EXPECT_EQ(zeroEnded(at::kCopyright), "Copyright 2024 Sample Type Foundry, all rights reserved");
-}
-
-TEST_F(PfmOfSampleFont, InternalLeadingIsTheBoxHeightBeyondOneThousand) {
   font_.appendSlot(test::glyphOf(
       "tall", 300, {Node::move({0, -250}), Node::line({100, 1100}), Node::line({200, -250})}));
-  build();
-  EXPECT_EQ(u16(at::kInternalLeading), 350);
-}
-
-TEST_F(PfmOfSampleFont, UnknownWeightGivesFourHundred) {
   font_.info().setText(FontText::kWeight, "Wobbly");
-  build();
-  EXPECT_EQ(u16(at::kWeight), 400);
-  font_.info().setText(FontText::kWeight, "Black");
-  build();
-  EXPECT_EQ(u16(at::kWeight), 900);
-}
-
-TEST_F(PfmOfSampleFont, FaceNameFallsBackToFamilyNameAndUntitled) {
   font_.info().setText(FontText::kFontName, "");
   build();
+  EXPECT_EQ(zeroEnded(at::kCopyright), "Copyright 2024 Sample Type Foundry, all rights reserved");
+  EXPECT_EQ(u16(at::kInternalLeading), 350);
+  EXPECT_EQ(u16(at::kWeight), 400);
   EXPECT_EQ(zeroEnded(u32(at::kFace)), "Sample");
+  font_.info().setText(FontText::kWeight, "Black");
   font_.info().setText(FontText::kFamilyName, "");
   build();
+  EXPECT_EQ(u16(at::kWeight), 900);
   EXPECT_EQ(zeroEnded(u32(at::kFace)), "Untitled");
 }
 
