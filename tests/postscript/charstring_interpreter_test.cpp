@@ -34,7 +34,7 @@ class Charstrings : public ::testing::Test {
   }
   std::map<int32_t, std::vector<uint8_t>> subrs_;
   CharstringGlyphRecord record_;
-  int status_ = -1;
+  CharstringStatus status_ = CharstringStatus::kOk;
 };
 
 TEST_F(Charstrings, MovesInARowStartOneContourAndATrailingMoveIsDropped) {
@@ -88,7 +88,7 @@ TEST_F(Charstrings, FlexGivesTwoCurvesAndNoMove) {
                 50,  -10,      kRmoveto, 0, 2, kCallothersubr,  // (200, 0)
                 50,  200,      0,        3, 0, kCallothersubr, kPop, kPop, kSetcurrentpoint,
                 10,  kHlineto, kEndchar});
-  ASSERT_TRUE(g) << status_;
+  ASSERT_TRUE(g) << static_cast<int>(status_);
   ASSERT_EQ(g->nodeCount(), 4);
   EXPECT_EQ(g->node(0), Node::move({0, 0}));
   EXPECT_EQ(g->node(1), Node::curve({100, 20}, {50, 10}, {70, 20}));
@@ -105,19 +105,19 @@ TEST_F(Charstrings, DivMakesFractionsThatRoundAtTheEnd) {
 
 TEST_F(Charstrings, FaultsSetTheirStatusAndGiveNoGlyph) {
   EXPECT_FALSE(run({0, 500, kHsbw, 7, kCallsubr}));
-  EXPECT_EQ(status_, kCharstringUndefinedSubroutine);
+  EXPECT_EQ(status_, CharstringStatus::kUndefinedSubroutine);
   EXPECT_FALSE(run({1, 0, kDiv}));
-  EXPECT_EQ(status_, kCharstringDivisionByZero);
+  EXPECT_EQ(status_, CharstringStatus::kDivisionByZero);
   EXPECT_FALSE(run({1, kRlineto}));
-  EXPECT_EQ(status_, kCharstringTooFewOperands);
+  EXPECT_EQ(status_, CharstringStatus::kTooFewOperands);
   EXPECT_FALSE(run(
       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}));
-  EXPECT_EQ(status_, kCharstringStackOverflow);
+  EXPECT_EQ(status_, CharstringStatus::kStackOverflow);
   subrs_[0] = assemble({0, kCallsubr, kReturn});
   EXPECT_FALSE(run({0, kCallsubr}));  // calls itself forever
-  EXPECT_EQ(status_, kCharstringTooComplex);
+  EXPECT_EQ(status_, CharstringStatus::kTooComplex);
   EXPECT_FALSE(run({0, 500, 20, 3, 14, kCallothersubr, kHsbw}, 2));  // three values, two masters
-  EXPECT_EQ(status_, kCharstringBadBlend);
+  EXPECT_EQ(status_, CharstringStatus::kBadBlend);
 }
 
 TEST_F(Charstrings, ReadingStopsAtTheEndOfTruncatedData) {

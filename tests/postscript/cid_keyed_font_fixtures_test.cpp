@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,11 +43,11 @@ class CidFixture : public ::testing::Test {
     reader_ = std::make_unique<CidKeyedFontReader>();
     ASSERT_TRUE(reader_->open(path_));
     font_ = reader_->parseHeader([this](std::unique_ptr<SubsetFont> font) { collect(*font); });
-    ASSERT_NE(font_, nullptr) << "status " << reader_->status();
+    ASSERT_TRUE(font_) << "status " << statusNumber(reader_->status());
     reader_->setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
     reader_->selectAllFontDicts();
-    ASSERT_TRUE(reader_->splitIntoSubsetFonts()) << "status " << reader_->status();
-    EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+    ASSERT_TRUE(reader_->splitIntoSubsetFonts()) << "status " << statusNumber(reader_->status());
+    EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
   }
 
   void collect(const SubsetFont& font) {
@@ -97,7 +98,7 @@ class CidFixture : public ::testing::Test {
 
   std::filesystem::path path_;
   std::unique_ptr<CidKeyedFontReader> reader_;
-  std::unique_ptr<CCidFont> font_;
+  std::optional<CidFontInfo> font_;
   std::vector<ImportedFont> fonts_;
   std::map<int, ImportedGlyph> glyphs_;
 };
@@ -105,7 +106,7 @@ class CidFixture : public ::testing::Test {
 // Every glyph of IPA Mincho at the CID of its glyph index (Adobe-Identity-0).
 TEST_F(CidFixture, IpaMinchoGivesFontsOfAtMost512GlyphsThatMatchTx) {
   ASSERT_NO_FATAL_FAILURE(importFixture("ipamincho.cid"));
-  EXPECT_EQ(font_->info().ordering(), "Identity");
+  EXPECT_EQ(font_->ordering(), "Identity");
   expectEveryGlyphAsTxReports();
   const int glyphs = static_cast<int>(glyphs_.size());
   const int full = glyphs / 512;

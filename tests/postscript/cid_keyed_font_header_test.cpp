@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "postscript/cid_keyed_font_reader.h"
@@ -23,11 +24,12 @@ constexpr uint16_t kEexecKey = 55665;
 
 class CidHeader : public ::testing::Test {
  protected:
-  std::unique_ptr<CCidFont> parse(const std::vector<uint8_t>& bytes) {
+  std::unique_ptr<CidFontInfo> parse(const std::vector<uint8_t>& bytes) {
     reader_ = std::make_unique<CidKeyedFontReader>(bytes);
-    return reader_->parseHeader({});
+    std::optional<CidFontInfo> info = reader_->parseHeader({});
+    return info ? std::make_unique<CidFontInfo>(std::move(*info)) : nullptr;
   }
-  std::unique_ptr<CCidFont> parse(const std::string& text) { return parse(bytesOf(text)); }
+  std::unique_ptr<CidFontInfo> parse(const std::string& text) { return parse(bytesOf(text)); }
   const SubsetFont& dict(int fd) const {
     const SubsetFont* info = reader_->fontDictInfo(fd);
     EXPECT_NE(info, nullptr) << "no information for font dictionary " << fd;
@@ -118,9 +120,9 @@ def
 (Binary) 12000 StartData )";
 
 TEST_F(CidHeader, KeysGoIntoTheCidFontTheReaderAndEachDictionary) {
-  std::unique_ptr<CCidFont> font = parse(kFullHeader + "\x01\x02");
-  ASSERT_NE(font, nullptr) << "status " << reader_->status();
-  const CidFontInfo& info = font->info();
+  std::unique_ptr<CidFontInfo> font = parse(kFullHeader + "\x01\x02");
+  ASSERT_NE(font, nullptr) << "status " << statusNumber(reader_->status());
+  const CidFontInfo& info = *font;
   EXPECT_EQ(info.fontName(), "Sample-Light");
   EXPECT_EQ(info.registry(), "Adobe");
   EXPECT_EQ(info.ordering(), "Japan1");
@@ -132,7 +134,7 @@ TEST_F(CidHeader, KeysGoIntoTheCidFontTheReaderAndEachDictionary) {
   EXPECT_EQ(info.fullName(), "Sample Light");
   // StartData leaves the reader at the first data byte. The data section's keys are checked by
   // splitting hand-made fonts.
-  EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
   EXPECT_EQ(reader_->source().position(), kFullHeader.size());
   EXPECT_EQ(reader_->fdCount(), 2);
   // The top level's /lenIV 1 and /SubrCount 9 are ignored. AFDKO's mergefonts writes no
@@ -186,37 +188,38 @@ TEST_F(CidHeader, EditsOfTheHeader) {
   const struct {
     std::string text;
     bool parsed;
-    int status;  // when not parsed; 0: any
+    PSFontStatus status;  // when not parsed; kFine: any
   } cases[] = {
-      {replacedOnce(kFullHeader, "/UIDBase", "{\n%%EOF\n} pop\n/UIDBase"), true, 0},
+      {replacedOnce(kFullHeader, "/UIDBase", "{\n%%EOF\n} pop\n/UIDBase"), true,
+       PSFontStatus::kFine},
       {replacedOnce(kFullHeader, "/UIDBase",
                     "/Proc { /CIDCount 3 def /UIDBase 7 def } def\n/UIDBase"),
-       true, 0},
-      {cut + "%%EOF\n(Binary) 12000 StartData ", false, 0},
-      {kFullHeader.substr(0, 40), false, 0},
-      {kFullHeader.substr(0, kFullHeader.size() / 2), false, 0},
-      {kFullHeader.substr(0, kFullHeader.size() - 12), false, 0},
+       true, PSFontStatus::kFine},
+      {cut + "%%EOF\n(Binary) 12000 StartData ", false, PSFontStatus::kFine},
+      {kFullHeader.substr(0, 40), false, PSFontStatus::kFine},
+      {kFullHeader.substr(0, kFullHeader.size() / 2), false, PSFontStatus::kFine},
+      {kFullHeader.substr(0, kFullHeader.size() - 12), false, PSFontStatus::kFine},
       {replacedOnce(kFullHeader, "/FDArray 2 array", "/FDArray 1 array"), false,
-       CidKeyedFontReader::kTooManyFontDicts},
+       PSFontStatus::kTooManyFontDicts},
       {replacedOnce(kFullHeader, "/FDArray 2 array", "/FDArray 51 array"), false,
-       CidKeyedFontReader::kTooManyFontDicts},
+       PSFontStatus::kTooManyFontDicts},
       {replacedOnce(kFullHeader, "/FDArray 2 array", "/FDArray 2000000000 array"), false,
-       CidKeyedFontReader::kTooManyFontDicts},
+       PSFontStatus::kTooManyFontDicts},
       {replacedOnce(kFullHeader, "/FDArray 2 array", "/FDArray -1 array"), false,
-       CidKeyedFontReader::kTooManyFontDicts},
+       PSFontStatus::kTooManyFontDicts},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.substr(c.text.size() > 60 ? c.text.size() - 60 : 0));
-    std::unique_ptr<CCidFont> font = parse(c.text);
-    ASSERT_EQ(font != nullptr, c.parsed) << "status " << reader_->status();
+    std::unique_ptr<CidFontInfo> font = parse(c.text);
+    ASSERT_EQ(font != nullptr, c.parsed) << "status " << statusNumber(reader_->status());
     if (font) {
-      EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
-      EXPECT_EQ(font->info().uidBase, 4001234);
+      EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
+      EXPECT_EQ(font->uidBase, 4001234);
       EXPECT_EQ(reader_->cidCount(), 8720);
     } else {
-      EXPECT_NE(reader_->status(), PSFontReader::kFinished);
+      EXPECT_NE(reader_->status(), PSFontStatus::kFinished);
       EXPECT_EQ(reader_->fontDictInfo(0), nullptr);
-      if (c.status != 0) {
+      if (c.status != PSFontStatus::kFine) {
         EXPECT_EQ(reader_->status(), c.status);
       }
     }
@@ -251,7 +254,7 @@ class CidHeaderEncrypted : public CidHeader {
   }
 
   void expectBothDictionaries() {
-    EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+    EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
     EXPECT_EQ(dict(0).info().fontName(), "Secret");
     EXPECT_EQ(reader_->fontDictValues(0).lenIV, 1);
     EXPECT_EQ(reader_->fontDictValues(0).subrCount, 2);

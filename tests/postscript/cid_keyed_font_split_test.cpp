@@ -73,7 +73,7 @@ class CidSplit : public ::testing::Test {
   }
 
   std::unique_ptr<CidKeyedFontReader> reader_;
-  std::unique_ptr<CCidFont> font_;
+  std::optional<CidFontInfo> font_;
   std::vector<std::unique_ptr<SubsetFont>> fonts_;
 };
 
@@ -170,7 +170,7 @@ TEST_F(CidSplitSubsetFonts, DictionariesBeyondTheLimitGiveNumberedFonts) {
     fonts_.clear();
     ASSERT_TRUE(import(oneDict(c.glyphs), c.limit));
     EXPECT_EQ(handed(), c.fonts);
-    EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+    EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
   }
   fonts_.clear();
   ASSERT_TRUE(import(oneDict(101), 1));
@@ -234,7 +234,7 @@ TEST_F(CidSplitProgress, ReportsTheRangeAndTheCidReachedWithEachFont) {
 TEST_F(CidSplitProgress, ACancelKeepsTheFontsHandedOverBefore) {
   // The second query is the one before CID 10 of dictionary A.
   EXPECT_TRUE(import(twoDicts().bytes(), 5, canceller(1)));
-  EXPECT_EQ(reader_->status(), PSFontReader::kCancelled);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kCancelled);
   EXPECT_EQ(handed(), (Handed{{"A-01", 5}, {"A-02", 5}}));
   EXPECT_EQ(queries_, 2) << "nothing is asked after the cancel";
 }
@@ -243,7 +243,7 @@ TEST_F(CidSplitProgress, ACancelWhileTheSubrMapsAreReadHandsNothingOver) {
   HandCidFont font = twoDicts();
   font.dicts[1].subroutines = {charstring("return")};
   EXPECT_FALSE(import(font.bytes(), 5, canceller(0)));
-  EXPECT_EQ(reader_->status(), PSFontReader::kCancelled);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kCancelled);
   EXPECT_TRUE(fonts_.empty());
 }
 
@@ -265,10 +265,10 @@ class CidSplitFailures : public CidSplit {
 // have and absurd counts fail before anything is handed over. A CID naming a dictionary beyond
 // the count ends the split after the fonts finished before it; an empty CID may name any.
 TEST_F(CidSplitFailures, DamagedMapsAndCountsSetTheirStatus) {
-  constexpr int kMap = CidKeyedFontReader::kCidMapOutOfRange;
-  constexpr int kSubr = CidKeyedFontReader::kSubrMapOutOfRange;
-  constexpr int kDone = PSFontReader::kFinished;
-  constexpr int kAny = -1;
+  constexpr PSFontStatus kMap = PSFontStatus::kCidMapOutOfRange;
+  constexpr PSFontStatus kSubr = PSFontStatus::kSubrMapOutOfRange;
+  constexpr PSFontStatus kDone = PSFontStatus::kFinished;
+  constexpr std::nullopt_t kAny = std::nullopt;  // any failure
   const HandCidFont plain = oneDict(3);
   const HandCidFont subrs = withSubroutines();
   const std::size_t size = plain.data().size();  // the last CIDMap entry's offset
@@ -294,7 +294,7 @@ TEST_F(CidSplitFailures, DamagedMapsAndCountsSetTheirStatus) {
   const struct {
     std::vector<uint8_t> bytes;
     bool ok;
-    int status;
+    std::optional<PSFontStatus> status;
     Handed fonts;
     int limit = 512;
   } cases[] = {
@@ -318,7 +318,7 @@ TEST_F(CidSplitFailures, DamagedMapsAndCountsSetTheirStatus) {
       {bad("/CIDCount 2", "/CIDCount 2000000000"), false, kAny, {}},
       {bad("/SubrCount 1", "/SubrCount 2147483647"), false, kAny, {}},
       {joined({bytesOf(farOffset), subrs.data()}), false, kAny, {}},
-      {badFd.bytes(), true, CidKeyedFontReader::kFontDictOutOfRange, {{"Hand0-01", 2}}, 2},
+      {badFd.bytes(), true, PSFontStatus::kFontDictOutOfRange, {{"Hand0-01", 2}}, 2},
       {emptyAnywhere.bytes(), true, kDone, {{"Hand0", 3}}},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -326,10 +326,10 @@ TEST_F(CidSplitFailures, DamagedMapsAndCountsSetTheirStatus) {
     const auto& c = cases[i];
     fonts_.clear();
     EXPECT_EQ(import(c.bytes, c.limit), c.ok);
-    if (c.status == kAny) {
+    if (!c.status) {
       EXPECT_TRUE(reader_->failed());
     } else {
-      EXPECT_EQ(reader_->status(), c.status);
+      EXPECT_EQ(reader_->status(), *c.status);
     }
     EXPECT_EQ(handed(), c.fonts);
   }
@@ -360,7 +360,7 @@ TEST_F(CidSplitFailures, EveryTruncationFailsWithoutAHalfBuiltFont) {
 
 TEST_F(CidSplitFailures, SplittingAfterAFailedHeaderFails) {
   reader_ = std::make_unique<CidKeyedFontReader>(bytesOf("/CIDCount 3 def\n"));
-  EXPECT_EQ(reader_->parseHeader({}), nullptr);
+  EXPECT_FALSE(reader_->parseHeader({}));
   EXPECT_FALSE(reader_->splitIntoSubsetFonts());
 }
 

@@ -129,15 +129,15 @@ TEST(HexadecimalInput, OneCipherByteFromTwoDigitsOrAStatus) {
   const struct {
     const char* text;
     uint8_t byte;
-    int status;
+    PSFontStatus status;
     bool failed;
   } cases[] = {
-      {"8 F", 0x8F ^ (kEexecKey >> 8), 0, false},  // space between the digits
-      {"8G", 0, PSFontReader::kBadHexDigit, false},
+      {"8 F", 0x8F ^ (kEexecKey >> 8), PSFontStatus::kFine, false},  // space between the digits
+      {"8G", 0, PSFontStatus::kBadHexDigit, false},
       {"\xA9"
        "41",
-       0, PSFontReader::kBadHexDigit, false},  // high bytes are not skipped
-      {"4", 0, 0, true},
+       0, PSFontStatus::kBadHexDigit, false},  // high bytes are not skipped
+      {"4", 0, PSFontStatus::kFine, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -184,7 +184,7 @@ TEST(FailedReader, EveryOperationGivesNothing) {
   EXPECT_FALSE(reader.seek(0));
   EXPECT_EQ(reader.peekRawByte(), -1);
   EXPECT_EQ(reader.position(), position);
-  EXPECT_EQ(reader.status(), PSFontReader::kBooleanExpected);
+  EXPECT_EQ(reader.status(), PSFontStatus::kBooleanExpected);
   // A seek past the end makes the next read fail.
   PSFontReader past(bytesOf("abc"));
   EXPECT_TRUE(past.seek(1000000));

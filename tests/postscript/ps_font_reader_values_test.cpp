@@ -80,9 +80,9 @@ TEST_F(ValuesTest, ReadBooleanTakesTrueAndFalseInAnyCaseAndFailsOnAnythingElse) 
   EXPECT_TRUE(reader.readBoolean());
   EXPECT_FALSE(reader.readBoolean());
   EXPECT_FALSE(reader.readBoolean());
-  EXPECT_EQ(reader.status(), PSFontReader::kFine);
+  EXPECT_EQ(reader.status(), PSFontStatus::kFine);
   EXPECT_FALSE(reader.readBoolean());
-  EXPECT_EQ(reader.status(), PSFontReader::kBooleanExpected);
+  EXPECT_EQ(reader.status(), PSFontStatus::kBooleanExpected);
   EXPECT_TRUE(reader.failed());
   EXPECT_EQ(nextToken(reader), "");
 }

@@ -40,28 +40,28 @@ TEST_F(Type1Encodings, NamedEncodingsAndArrays) {
   const std::string array = "256 array\n0 1 255 {1 index exch /.notdef put} for\n";
   const struct {
     std::string definition;
-    int status;
+    PSFontStatus status;
     int number;
     std::vector<std::pair<int, std::string>> names;
   } cases[] = {
-      {"StandardEncoding def", PSFontReader::kFinished, 1, {{65, "A"}, {39, "quoteright"}}},
-      {"SymbolEncoding def", PSFontReader::kFinished, 7, {{97, "alpha"}}},
-      {"ISOLatin1Encoding def", PSFontReader::kFinished, 3, {{233, "eacute"}}},
-      {"ExpertEncoding def", PSFontReader::kFinished, 1, {}},
+      {"StandardEncoding def", PSFontStatus::kFinished, 1, {{65, "A"}, {39, "quoteright"}}},
+      {"SymbolEncoding def", PSFontStatus::kFinished, 7, {{97, "alpha"}}},
+      {"ISOLatin1Encoding def", PSFontStatus::kFinished, 3, {{233, "eacute"}}},
+      {"ExpertEncoding def", PSFontStatus::kFinished, 1, {}},
       {array + "dup 65 /A put\ndup 193 /A put\ndup 66 /B put\nreadonly def",
-       PSFontReader::kFinished,
+       PSFontStatus::kFinished,
        0,
        {{65, "A"}, {66, "B"}, {193, ".0193"}, {0, ".0000"}, {255, ".0255"}}},
       {"256 array\ndup 65 /A put\ndup 65 /Aring put\ndup 66 /A put\nreadonly def",
-       PSFontReader::kFinished,
+       PSFontStatus::kFinished,
        0,
        {{65, "Aring"}, {66, "A"}}},
       {"256 array\ndup 65 /A put\ndup 300 /A put\nreadonly def",
-       PSFontReader::kFinished,
+       PSFontStatus::kFinished,
        0,
        {{65, "A"}}},
       {"256 array\ndup 65 /A put\ndup 300 /B put\nreadonly def",
-       PSFontReader::kEncodingCodeTooLarge,
+       PSFontStatus::kEncodingCodeTooLarge,
        -1,
        {}},
   };

@@ -34,7 +34,7 @@ class Type1ReadFailures : public ::testing::Test {
 TEST_F(Type1ReadFailures, WordThatIsNoBooleanFailsWithStatus3) {
   source_.clearText = "%!FontType1-1.0: Bad\n/FontName /Bad def\n/isFixedPitch maybe def\n";
   const auto result = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented));
-  EXPECT_EQ(result.status, PSFontReader::kBooleanExpected);
+  EXPECT_EQ(result.status, PSFontStatus::kBooleanExpected);
   EXPECT_FALSE(result.font);
 }
 

@@ -72,7 +72,7 @@ TEST(Type1Charstrings, WhichEntriesBecomeGlyphs) {
     source.announcedCharstrings = c.announced;
     const auto result = readType1Bytes(buildType1Font(source, Type1Form::kSegmented));
     ASSERT_TRUE(result.succeeded);
-    EXPECT_EQ(result.status, PSFontReader::kFinished);
+    EXPECT_EQ(result.status, PSFontStatus::kFinished);
     ASSERT_TRUE(result.font);
     EXPECT_EQ(glyphNames(*result.font), c.names);
   }
@@ -93,7 +93,7 @@ TEST(Type1Charstrings, EveryFileFormAndLenIVGivesTheSameGlyphs) {
       source.hexLowerCase = lenIV < 0;
       const auto result = readType1Bytes(buildType1Font(source, form));
       ASSERT_TRUE(result.font);
-      EXPECT_EQ(result.status, PSFontReader::kFinished);
+      EXPECT_EQ(result.status, PSFontStatus::kFinished);
       EXPECT_EQ(result.font->info().fontName(), "Handmade-Regular");
       EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "acute"));
       const Glyph& a = *result.font->glyph(0);
@@ -119,7 +119,7 @@ TEST(Type1Charstrings, NonHexadecimalCharacterInTheHexPartFails) {
   bytes[eexec + 200] = 'G';
   const auto result = readType1Bytes(bytes);
   EXPECT_FALSE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontReader::kBadHexDigit);
+  EXPECT_EQ(result.status, PSFontStatus::kBadHexDigit);
   EXPECT_FALSE(result.font);
 }
 

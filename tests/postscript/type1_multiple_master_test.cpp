@@ -107,14 +107,14 @@ TEST_F(Type1MultipleMaster, MalformedDesignDataFailsWithItsStatus) {
       "/Blend 3 dict dup begin\n/BlueValues [[-10 0 700 710] [-20 0 720 740]] def\nend def\n";
   const struct {
     std::string fontInfo, privateKeys;
-    int status;
+    PSFontStatus status;
   } cases[] = {
-      {positions + "/BlendAxisTypes /Weight def\n", "", PSFontReader::kBracketExpected},
-      {positions + "/BlendDesignMap 5 def\n", "", PSFontReader::kBracketExpected},
-      {"/BlendDesignMap [[[0 0] [1000 1]]] def\n" + positions, "", PSFontReader::kAxesUnknown},
-      {positions + "/BlendDesignMap [[0 0 1000 1]] def\n", "", PSFontReader::kDesignMapNotPairs},
+      {positions + "/BlendAxisTypes /Weight def\n", "", PSFontStatus::kBracketExpected},
+      {positions + "/BlendDesignMap 5 def\n", "", PSFontStatus::kBracketExpected},
+      {"/BlendDesignMap [[[0 0] [1000 1]]] def\n" + positions, "", PSFontStatus::kAxesUnknown},
+      {positions + "/BlendDesignMap [[0 0 1000 1]] def\n", "", PSFontStatus::kDesignMapNotPairs},
       // A blended value without one element per master.
-      {fontInfo_, blueValues, PSFontReader::kWrongMasterCount},
+      {fontInfo_, blueValues, PSFontStatus::kWrongMasterCount},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fontInfo + c.privateKeys);

@@ -43,7 +43,7 @@ std::vector<uint8_t> fileBytes(const fs::path& path) {
 class UrwFonts : public ::testing::Test {
  protected:
   struct Read {
-    int status = -1;
+    PSFontStatus status = PSFontStatus::kFine;
     std::unique_ptr<SubsetFont> font;
   };
 
@@ -79,7 +79,7 @@ TEST_F(UrwFonts, EveryFontReadsAsFontToolsReadsIt) {
   for (const fs::path& path : fonts_) {
     SCOPED_TRACE(path);
     const Read& read = reads_.at(path.string());
-    EXPECT_EQ(read.status, PSFontReader::kFinished);
+    EXPECT_EQ(read.status, PSFontStatus::kFinished);
     ASSERT_TRUE(read.font);
     const SubsetFontInfo& info = read.font->info();
     const test::PeerType1Font& peer = peers_.at(path.string());
@@ -110,7 +110,7 @@ class UrwGlyphMetrics : public ::testing::Test {
     ASSERT_TRUE(fs::exists(test::kTx)) << test::kTx << " (afdko) is missing";
     const auto peer = test::txMetrics(path);
     ASSERT_GT(peer.size(), 180u) << "tx -mtx gave no metrics for " << path;
-    int status = -1;
+    PSFontStatus status = PSFontStatus::kFine;
     const auto font = readType1Font(path, test::shippedEncodings(), {}, &status);
     ASSERT_TRUE(font);
     ASSERT_EQ(static_cast<std::size_t>(font->slotCount()), peer.size());
@@ -149,7 +149,7 @@ TEST(UrwCancel, ThroughTheProgressCallbackEndsWithStatus100) {
   EXPECT_EQ(range, static_cast<int64_t>(fs::file_size(path)));
   EXPECT_EQ(positions, 20);
   EXPECT_FALSE(read.succeeded);
-  EXPECT_EQ(read.status, PSFontReader::kCancelled);
+  EXPECT_EQ(read.status, PSFontStatus::kCancelled);
   EXPECT_FALSE(read.font);
 }
 
