@@ -1,5 +1,5 @@
-// The subset font object: owned texts, masters, glyph slots, the glyph mapping, the per-master
-// block layout and the default extra-metrics block.
+// The subset font object: owned texts, masters, glyph slots, the glyph mapping and the
+// per-master block layout. The default blocks are checked in the bytes of an empty font file.
 #include "glyph/subset_font.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,6 @@
 #include <bit>
 
 #include "base/byte_stream.h"
-#include "glyph/extra_metrics.h"
 #include "glyph/per_master_block.h"
 #include "support/bytes.h"
 
@@ -87,22 +86,6 @@ class PerMasterBlockLayout : public ::testing::Test {
   }
 };
 
-TEST_F(PerMasterBlockLayout, DefaultBlockIsFourHundredBytesAtTheStatedOffsets) {
-  std::vector<uint8_t> b = bytesOf(PerMasterBlock{});
-  ASSERT_EQ(b.size(), 400u);
-  std::vector<uint8_t> expected(400, 0);
-  auto put = [&](std::size_t at, const char* hex) {
-    std::vector<uint8_t> v = fromHex(hex);
-    std::copy(v.begin(), v.end(), expected.begin() + static_cast<std::ptrdiff_t>(at));
-  };
-  put(0, "fc a9 f1 d2 4d 62 50 3f");    // 0.001
-  put(24, "fc a9 f1 d2 4d 62 50 3f");   // 0.001
-  put(244, "7d 3f 35 5e ba 49 a4 3f");  // 0.039625
-  put(252, "07 00 00 00");
-  put(256, "01 00 00 00");
-  EXPECT_EQ(test::toHex(b), test::toHex(expected));
-}
-
 TEST_F(PerMasterBlockLayout, EveryFieldStartsAtItsOffset) {
   PerMasterBlock block;
   block.forceBold = 1;
@@ -146,20 +129,6 @@ TEST_F(PerMasterBlockLayout, ShortDataReadsAsZerosAndExtraBytesAreIgnored) {
   std::vector<uint8_t> longData = bytesOf(PerMasterBlock{});
   longData.resize(450, 0xEE);
   EXPECT_EQ(readPerMasterBlock(longData), PerMasterBlock{});
-}
-
-class ExtraMetricsDefault : public ::testing::Test {};
-
-TEST_F(ExtraMetricsDefault, ListsEveryMarkerWithZeroValues) {
-  // 0 packs as 139 (0x8B); markers 51..75, 76 with ten bytes, 77..82, 83 with n = 0, 50.
-  std::string hex;
-  for (int m = 51; m <= 75; ++m) hex += test::toHex({static_cast<uint8_t>(m), 0x8B}) + " ";
-  hex += "4C 00 00 00 00 00 00 00 00 00 00 ";
-  for (int m = 77; m <= 82; ++m) hex += test::toHex({static_cast<uint8_t>(m), 0x8B}) + " ";
-  hex += "53 8B 32";
-  std::vector<uint8_t> block = defaultExtraMetricsBlock();
-  EXPECT_EQ(block.size(), 76u);
-  EXPECT_EQ(test::toHex(block), test::toHex(fromHex(hex)));
 }
 
 }  // namespace
