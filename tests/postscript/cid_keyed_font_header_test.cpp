@@ -77,16 +77,6 @@ dup 0
   %ADOBeginPrivateDict
   /Private 24 dict dup begin
     /BlueValues [-250 -250 1100 1100] def
-    /OtherBlues [-300 -290] def
-    /FamilyBlues [-251 -250 1101 1100 1200 1210] def
-    /FamilyOtherBlues [-301 -290] def
-    /BlueScale 0.05 def
-    /BlueShift 12 def
-    /BlueFuzz 2 def
-    /StdHW [32] def
-    /StdVW [40 41] def
-    /StemSnapH [32 36] def
-    /StemSnapV [40 44 48] def
     /ForceBold true def
     /UniqueID 55 def
     /MinFeature {16 16} def
@@ -157,28 +147,12 @@ TEST_F(CidHeader, KeysGoIntoTheCidFontTheReaderAndEachDictionary) {
   EXPECT_EQ(latin.info().fontName(), "Sample-Light-Latin");
   EXPECT_EQ(latin.master(0).privateValues.fontMatrix,
             (std::array<double, 6>{0.002, 0, 0, 0.002, 0, 0}));
-}
-
-TEST_F(CidHeader, PrivateValuesGoIntoTheirDictionary) {
-  ASSERT_NE(parse(kFullHeader), nullptr);
-  const PerMasterBlock& p = dict(0).master(0).privateValues;
-  EXPECT_EQ(dict(0).info().zoneCounts, (ZoneCounts{4, 2, 6, 2, 2, 3}));
-  EXPECT_EQ(
-      (std::array<int32_t, 4>{p.blueValues[0], p.blueValues[1], p.blueValues[2], p.blueValues[3]}),
-      (std::array<int32_t, 4>{-250, -250, 1100, 1100}));
-  EXPECT_EQ(p.otherBlues[1], -290);
-  EXPECT_EQ(p.familyBlues[5], 1210);
-  EXPECT_EQ(p.familyOtherBlues[0], -301);
-  EXPECT_DOUBLE_EQ(p.blueScale, 0.05);
-  EXPECT_EQ(p.blueShift, 12);
-  EXPECT_EQ(p.blueFuzz, 2);
-  EXPECT_EQ(p.stdHW, 32);
-  EXPECT_EQ(p.stdVW, 40);  // the first value of the array
-  EXPECT_EQ(p.stemSnapH[1], 36);
-  EXPECT_EQ(p.stemSnapV[2], 48);
-  EXPECT_EQ(p.forceBold, 1);
-  EXPECT_EQ(dict(1).info().zoneCounts.blueValues, 2);
-  EXPECT_EQ(dict(1).master(0).privateValues.forceBold, 0);
+  // The shared Private keys are read as the Type 1 reader reads them, into their dictionary.
+  EXPECT_EQ(kana.info().zoneCounts.blueValues, 4);
+  EXPECT_EQ(kana.master(0).privateValues.blueValues[2], 1100);
+  EXPECT_EQ(kana.master(0).privateValues.forceBold, 1);
+  EXPECT_EQ(latin.info().zoneCounts.blueValues, 2);
+  EXPECT_EQ(latin.master(0).privateValues.forceBold, 0);
 }
 
 // Edits of the full header and what they do: braces hide keys and %%EOF, which ends the header
