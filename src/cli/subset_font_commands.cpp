@@ -2,9 +2,11 @@
 #include <cctype>
 #include <memory>
 #include <ostream>
+#include <system_error>
 #include <vector>
 
 #include "base/text_format.h"
+#include "cidfont/font_folder.h"
 #include "cli/document_session.h"
 #include "cli/dump_command.h"
 #include "cli/subcommand.h"
@@ -29,13 +31,17 @@ void addAdd(CLI::App& app, std::vector<Subcommand>& commands) {
   CLI::App* command = app.add_subcommand("add", "Add base fonts (.vtb, .pfb) as subset fonts");
   addOpenOptions(*command, args->index, args->open);
   command->add_option("FILE", args->files, "The font files, added in this order")->required();
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
-                        // The fonts that were read are kept even when others were skipped.
-                        int added = session.document().addBaseFontFiles(args->files);
-                        bool saved = added == 0 || session.save();
-                        return saved && added == static_cast<int>(args->files.size()) ? 0 : 1;
+                        // The fonts that were read are kept even when others were skipped;
+                        // a font that could not be written fails the whole command.
+                        const CommandOutcome added =
+                            session.document().addBaseFonts(args->files, nullptr);
+                        session.report(added);
+                        if (added.count == 0) return 1;
+                        const int status = session.commit(out);
+                        return added.ok ? status : 1;
                       }});
 }
 
@@ -44,11 +50,11 @@ void addNewFont(CLI::App& app, std::vector<Subcommand>& commands) {
   CLI::App* command = app.add_subcommand("new-font", "Add a new, empty subset font");
   addOpenOptions(*command, args->index, args->open);
   command->add_option("NAME", args->name, "The new font's name")->required();
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
-                        session.inputs().answerText(args->name);
-                        return session.document().NewSubsetFont() && session.save() ? 0 : 1;
+                        return session.commit(
+                            out, session.report(session.document().newSubsetFont(args->name)));
                       }});
 }
 
@@ -58,18 +64,15 @@ void addRemove(CLI::App& app, std::vector<Subcommand>& commands) {
   addOpenOptions(*command, args->index, args->open);
   command->add_option("N", args->font, "The subset font's number, from 1")->required();
   command->add_flag("--delete-file", args->deleteFile, "Also delete the font's file");
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
                         std::optional<int32_t> font = session.fontNumber(args->font, false);
                         if (!font) return 1;
-                        if (session.font().subsetFont(*font).locked) {
-                          err << formatText(kLockedSubsetFont, *font + 1) << '\n';
+                        // The file goes only once the index file no longer names it.
+                        if (!session.report(session.document().removeFont(*font, args->deleteFile)))
                           return 1;
-                        }
-                        session.inputs().answerCheckBox(document_text::kRemoveButton,
-                                                        args->deleteFile);
-                        return session.document().Remove(*font) && session.save() ? 0 : 1;
+                        return session.commit(out);
                       }});
 }
 
@@ -79,7 +82,7 @@ void addLock(CLI::App& app, std::vector<Subcommand>& commands, const char* name,
       name, locked ? "Lock a subset font, or all of them" : "Unlock a subset font, or all");
   addOpenOptions(*command, args->index, args->open);
   command->add_option("N", args->font, "The subset font's number, from 1, or all")->required();
-  commands.push_back({command, [args, locked](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args, locked](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
                         std::optional<int32_t> font = session.fontNumber(args->font, true);
@@ -88,7 +91,7 @@ void addLock(CLI::App& app, std::vector<Subcommand>& commands, const char* name,
                           session.document().setAllLocked(locked);
                         else
                           session.document().setLocked(*font, locked);
-                        return session.save() ? 0 : 1;
+                        return session.commit(out);
                       }});
 }
 
@@ -99,7 +102,7 @@ void addExportFont(CLI::App& app, std::vector<Subcommand>& commands) {
   addOpenOptions(*command, args->index, args->open);
   command->add_option("N", args->font, "The subset font's number, from 1")->required();
   command->add_option("OUT", args->name, "The file to write (.pfb or .vtb)")->required();
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args](std::ostream& stdOut, std::ostream& err) {
                         fs::path out = args->name;
                         std::string ext = out.extension().string();
                         for (char& c : ext) c = static_cast<char>(std::tolower(c));
@@ -111,8 +114,12 @@ void addExportFont(CLI::App& app, std::vector<Subcommand>& commands) {
                         if (!session.open(args->index, args->open)) return 1;
                         std::optional<int32_t> font = session.fontNumber(args->font, false);
                         if (!font) return 1;
-                        session.files().answer(out);
-                        return session.document().ExportSubsetFont(*font) ? 0 : 1;
+                        if (!session.report(session.document().exportSubsetFontTo(*font, out)))
+                          return 1;
+                        stdOut << formatText(kWroteSubsetFont, out.string().c_str(),
+                                             session.font().subsetFont(*font).characterCount)
+                               << '\n';
+                        return 0;
                       }});
 }
 

@@ -97,6 +97,7 @@ TEST_F(CMapCommandsTest, OpenReportsWhatWentWrong) {
       {"/CMapName /A def\n", kInvalidCMapMessage, false},
       {"%!PS-Adobe-3.0 Resource-Font\n/R 12 dict beginrearrangedfont\n", kRearrangedFontMessage,
        false},
+      {"%!PS-Adobe-3.0 Resource-CMap\n30#12 begincidchar <20> 1\n", kBadNumberMessage, false},
       {test::cmapText("/Lost-H usecmap 1 begincidchar <41> 900 endcidchar"),
        formatText(kMissingBaseMessage, "Lost-H"), true},
   };

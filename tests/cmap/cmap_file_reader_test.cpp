@@ -109,6 +109,12 @@ TEST_F(CMapReading, DamagedInputFailsWithItsStatus) {
       {cmapText("1 begincidchar <41> 1.0 endcidchar"), kCMapWrongToken},
       {cmapText("1 begincidrange <41> 42 1 endcidrange"), kCMapWrongToken},
       {cmapText("1 beginnotdefrange <41> <42> /a endnotdefrange"), kCMapWrongToken},
+      // A number that cannot be converted ends the scan as the end of the file would; what
+      // follows would be lost on Save.
+      {cmapText("30#12 1 begincidchar <20> 5 endcidchar"), kCMapBadNumber},
+      {cmapText("1 begincidchar <20> 5 endcidchar 1#0 1 begincidchar <21> 6 endcidchar"),
+       kCMapBadNumber},
+      {cmapText("/CMapVersion 30#12 def"), kCMapBadNumber},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

@@ -185,6 +185,21 @@ class CMapSaving : public CMapWriting {
   test::TempFolder folder_;
 };
 
+TEST_F(CMapSaving, TextsThatWouldNotReadBackAreRefusedWithStatus10) {
+  cmap_.ordering = "Ja(p)an";  // balanced: kept as it is
+  ASSERT_TRUE(cmap_.Save(folder_ / "A.cmp"));
+  for (auto [field, text] : {std::pair{&CCodeMap::cmapName, "Has Space"},
+                             {&CCodeMap::registry, "Two\nLines"},
+                             {&CCodeMap::ordering, "Open("},
+                             {&CCodeMap::baseName, "Base<"}}) {
+    CCodeMap cmap = cmap_;
+    cmap.*field = text;
+    EXPECT_FALSE(cmap.Save(folder_ / "B.cmp")) << text;
+    EXPECT_EQ(cmap.status, kCMapUnwritable) << text;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "B.cmp"));
+}
+
 // Refused without an Ordering, failed where nothing can be written, each time leaving what
 // was there; otherwise the file holds the text and the CMap keeps the path it came from.
 TEST_F(CMapSaving, WritesTheTextOrFailsLeavingWhatWasThere) {

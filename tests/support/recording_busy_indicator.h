@@ -1,5 +1,5 @@
 // A wait cursor and progress boxes that only record what they were asked to show, for tests
-// and runs without a display.
+// and runs without a display; an optional cancel answer lets tests stop long operations.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +20,7 @@ class RecordingBusyIndicator : public BusyIndicator {
 
   int waits() const { return waits_; }
   const std::vector<Box>& boxes() const { return boxes_; }
+  void cancelAfter(int queries) { cancelAfter_ = queries; }
 
   void beginWait() override { ++waits_; }
   void endWait() override {}
@@ -28,6 +29,7 @@ class RecordingBusyIndicator : public BusyIndicator {
     std::size_t index = boxes_.size() - 1;
     return [this, index](int kind, int64_t a, int64_t b) {
       boxes_[index].calls.insert(boxes_[index].calls.end(), {kind, a, b});
+      if (kind == kProgressCancelQuery && cancelAfter_ >= 0 && queries_++ >= cancelAfter_) return 1;
       return 0;
     };
   }
@@ -35,6 +37,8 @@ class RecordingBusyIndicator : public BusyIndicator {
 
  private:
   int waits_ = 0;
+  int cancelAfter_ = -1;
+  int queries_ = 0;
   std::vector<Box> boxes_;
 };
 
