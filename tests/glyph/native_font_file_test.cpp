@@ -43,17 +43,14 @@ std::string glyphRecordText(const Glyph& g) {
   return test::textOf(glyphRecordBytes(g));
 }
 
-// ---------------------------------------------------------------------------------------
-
 class EmptyFontFile : public ::testing::Test {};
 
+// Header, begin records, info and axis groups and end records; without full info only the font
+// name, zone counts and extra metrics.
 TEST_F(EmptyFontFile, IsHeaderBeginRecordsInfoAndAxisGroupsAndEndRecords) {
   std::string expected =
       test::nativeStart() + test::emptyInfoGroup() + test::emptyAxisGroup() + test::nativeEnd();
   EXPECT_EQ(written(SubsetFont(), kFull), expected);
-}
-
-TEST_F(EmptyFontFile, WithoutFullInfoKeepsFontNameZoneCountsAndExtraMetricsOnly) {
   std::string info = rec(257) + rec(1026);
   for (uint16_t t = 1530; t <= 1535; ++t) info += rec(t, zeros(2));
   info += rec(1264, test::defaultExtraMetrics()) + rec(513);
@@ -71,55 +68,34 @@ TEST_F(EmptyFontFile, ReadsBackAsAFontWithoutSlots) {
   EXPECT_EQ(font->master(0).privateValues, PerMasterBlock{});
   ASSERT_TRUE(font->extraMetrics().has_value());
   EXPECT_EQ(test::textOf(*font->extraMetrics()), test::defaultExtraMetrics());
-}
-
-TEST_F(EmptyFontFile, HeaderAndBeginRecordsAloneReadAsANewFont) {
-  auto font = readText(test::nativeStart());
+  // Header and begin records alone read as a new font.
+  font = readText(test::nativeStart());
   ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->slotCount(), 0);
   EXPECT_FALSE(font->extraMetrics().has_value());
 }
 
-// ---------------------------------------------------------------------------------------
-
-class RecordFraming : public ::testing::Test {
- protected:
-  // The record of raw block 1 in a font written with one of `size` bytes.
-  static std::string fontWithBlock(std::size_t size) {
+// Records of up to 65535 bytes have a 16-bit length; longer ones set the tag's high bit and
+// give a 32-bit length, its low half first. Either form reads, for short data too.
+TEST(RecordFraming, ShortAndLongFormsWriteAndReadBack) {
+  const struct {
+    std::size_t size;
+    std::string header;
+  } cases[] = {
+      {65535, "\xED\x04\xFF\xFF"},
+      {65536, std::string("\xED\x84\x00\x00\x01\x00", 6)},
+      {70000, std::string("\xED\x84\x70\x11\x01\x00", 6)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size);
     SubsetFont font;
-    font.rawBlocks()[0].assign(size, 0x5A);
-    return written(font, kFull);
+    font.rawBlocks()[0].assign(c.size, 0x5A);
+    const std::string file = written(font, kFull);
+    EXPECT_NE(file.find(c.header + std::string(c.size, 'Z')), std::string::npos);
+    auto back = readText(file);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->rawBlocks()[0], std::vector<uint8_t>(c.size, 0x5A));
   }
-};
-
-TEST_F(RecordFraming, Of65535BytesIsShort) {
-  std::string file = fontWithBlock(65535);
-  std::string framed = "\xED\x04\xFF\xFF" + std::string(65535, 'Z');
-  EXPECT_NE(file.find(framed), std::string::npos);
-  EXPECT_EQ(file.find(std::string("\xED\x84", 2)), std::string::npos);
-}
-
-TEST_F(RecordFraming, Of65536BytesIsLongWithTheHighBitSet) {
-  std::string file = fontWithBlock(65536);
-  std::string framed = std::string("\xED\x84\x00\x00\x01\x00", 6) + std::string(65536, 'Z');
-  EXPECT_NE(file.find(framed), std::string::npos);
-}
-
-TEST_F(RecordFraming, Of70000BytesGivesTheLowHalfOfTheLengthFirst) {
-  std::string file = fontWithBlock(70000);
-  std::string framed = std::string("\xED\x84\x70\x11\x01\x00", 6) + std::string(70000, 'Z');
-  EXPECT_NE(file.find(framed), std::string::npos);
-}
-
-TEST_F(RecordFraming, BothFormsReadBackToTheSameBlock) {
-  for (std::size_t size : {65535u, 65536u, 70000u}) {
-    auto font = readText(fontWithBlock(size));
-    ASSERT_NE(font, nullptr) << size;
-    EXPECT_EQ(font->rawBlocks()[0], std::vector<uint8_t>(size, 0x5A)) << size;
-  }
-}
-
-TEST_F(RecordFraming, LongFormIsReadForShortDataToo) {
   std::string file = test::nativeStart() + rec(257) + test::longRec(1026, "Mincho") +
                      test::longRec(1530, le16(3)) + rec(513) + test::nativeEnd();
   auto font = readText(file);
@@ -127,8 +103,6 @@ TEST_F(RecordFraming, LongFormIsReadForShortDataToo) {
   EXPECT_EQ(font->info().fontName(), "Mincho");
   EXPECT_EQ(font->info().zoneCounts.blueValues, 3);
 }
-
-// ---------------------------------------------------------------------------------------
 
 class GlyphSlots : public ::testing::Test {
  protected:
@@ -140,37 +114,29 @@ class GlyphSlots : public ::testing::Test {
   SubsetFont font_;
 };
 
+// Slots are written in order, empty ones as record 2006, and keep their positions when read, as
+// do expanded glyphs, which are skipped.
 TEST_F(GlyphSlots, AreWrittenInOrderWithEmptySlotsAsRecord2006) {
   std::string slots = rec(2001, glyphRecordText(*font_.glyph(0))) + rec(2006) +
                       rec(2001, glyphRecordText(*font_.glyph(2)));
   EXPECT_EQ(written(font_, kFull), test::nativeStart() + test::emptyInfoGroup() +
                                        test::emptyAxisGroup() + slots + test::nativeEnd());
-}
-
-TEST_F(GlyphSlots, EmptySlotsKeepTheirPositionsWhenRead) {
   auto font = readText(written(font_, kFull));
   ASSERT_NE(font, nullptr);
   ASSERT_EQ(font->slotCount(), 3);
-  ASSERT_NE(font->glyph(0), nullptr);
-  EXPECT_EQ(font->glyph(1), nullptr);
-  ASSERT_NE(font->glyph(2), nullptr);
   EXPECT_TRUE(font->glyph(0)->sameContent(*font_.glyph(0)));
+  EXPECT_EQ(font->glyph(1), nullptr);
   EXPECT_TRUE(font->glyph(2)->sameContent(*font_.glyph(2)));
-}
-
-TEST_F(GlyphSlots, ExpandedGlyphsAreSkippedButKeepTheirSlot) {
   std::string a = glyphRecordText(*font_.glyph(0));
   std::string file = test::nativeStart() + rec(2001, a) + rec(1236, "\x01\x02\x03\x04") +
                      rec(1239, "\x09\x09") + rec(2001, a) + test::nativeEnd();
-  auto font = readText(file);
+  font = readText(file);
   ASSERT_NE(font, nullptr);
   ASSERT_EQ(font->slotCount(), 3);
   EXPECT_NE(font->glyph(0), nullptr);
   EXPECT_EQ(font->glyph(1), nullptr);
   EXPECT_NE(font->glyph(2), nullptr);
 }
-
-// ---------------------------------------------------------------------------------------
 
 class SkippedRecords : public ::testing::Test {
  protected:
@@ -201,7 +167,8 @@ TEST_F(SkippedRecords, UnknownTagsBetweenKnownOnesChangeNothing) {
   EXPECT_EQ(written(*noisy, kFull), written(*plain, kFull));
 }
 
-TEST_F(SkippedRecords, EverythingBeforeTheBeginRecordsIsSkipped) {
+// What comes before the begin records, or after record 5 or 2, is not read.
+TEST_F(SkippedRecords, ReadingRunsFromTheBeginRecordsToRecord5Or2) {
   std::string early = rec(257) + rec(1026, "Early") + rec(513) + rec(2006);
   std::string file =
       test::nativeHeader() + early + rec(1) + early + rec(4) + body("", "", "") + test::nativeEnd();
@@ -209,38 +176,29 @@ TEST_F(SkippedRecords, EverythingBeforeTheBeginRecordsIsSkipped) {
   ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->info().fontName(), "Mincho");
   EXPECT_EQ(font->slotCount(), 2);
-}
-
-TEST_F(SkippedRecords, ReadingStopsAfterRecord5Or2) {
   std::string tail = rec(2006) + "\xFF\xFF\xFF";  // neither read nor a complete record
   for (uint16_t end : {5, 2}) {
-    auto font = readText(test::nativeStart() + body("", "", "") + rec(end) + tail);
+    font = readText(test::nativeStart() + body("", "", "") + rec(end) + tail);
     ASSERT_NE(font, nullptr) << end;
     EXPECT_EQ(font->slotCount(), 2) << end;
   }
 }
 
-TEST_F(SkippedRecords, DataBeyondAFieldIsSkippedAndMissingBytesReadAsZero) {
+// Data beyond a field is skipped, missing bytes read as zero and texts are trimmed.
+TEST_F(SkippedRecords, FieldsTakeWhatFitsThem) {
   std::string info = rec(257) + rec(1030, le32(0x1234FF9C)) + rec(1044, "\x07") +
-                     rec(1029, zeros(4)) + rec(1118, le16(5)) + rec(513);
+                     rec(1029, zeros(4)) + rec(1118, le16(5)) +
+                     rec(1025, std::string("Full Name\0\0", 11)) + rec(1037, "Notice\x1F\xFF") +
+                     rec(513);
   auto font = readText(test::nativeStart() + info + test::nativeEnd());
   ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->info().underlinePosition, -100);
   EXPECT_EQ(font->info().uniqueId, 7);
   EXPECT_EQ(font->info().italicAngle, 0.0);
   EXPECT_EQ(font->info().panose, (std::array<uint16_t, 10>{5, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-}
-
-TEST_F(SkippedRecords, TextsAreTrimmedWhenRead) {
-  std::string info = rec(257) + rec(1025, std::string("Full Name\0\0", 11)) +
-                     rec(1037, "Notice\x1F\xFF") + rec(513);
-  auto font = readText(test::nativeStart() + info + test::nativeEnd());
-  ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->info().fullName(), "Full Name");
   EXPECT_EQ(font->info().notice(), "Notice");
 }
-
-// ---------------------------------------------------------------------------------------
 
 class EncodingGroup : public ::testing::Test {
  protected:
@@ -256,6 +214,7 @@ class EncodingGroup : public ::testing::Test {
   SubsetFont font_;
 };
 
+// Written with flag 1 before the info group, and read back.
 TEST_F(EncodingGroup, IsWrittenWithFlag1BeforeTheInfoGroup) {
   std::string group = rec(262) + rec(1501, le16(3) + "Custom") + rec(1500, le16(65) + "A") +
                       rec(1500, le16(67) + ".0068") + rec(1500, le16(200) + "Eacute") +
@@ -263,13 +222,7 @@ TEST_F(EncodingGroup, IsWrittenWithFlag1BeforeTheInfoGroup) {
   EXPECT_EQ(written(font_, kFull | native_font_flag::kEncoding),
             test::nativeStart() + group + test::emptyInfoGroup() + test::emptyAxisGroup() +
                 test::nativeEnd());
-}
-
-TEST_F(EncodingGroup, IsNotWrittenWithoutFlag1) {
   EXPECT_EQ(written(font_, kFull), written(SubsetFont(), kFull));
-}
-
-TEST_F(EncodingGroup, ReadsBackItsNamesAndNumber) {
   auto font = readText(written(font_, kFull | native_font_flag::kEncoding));
   ASSERT_NE(font, nullptr);
   const SubsetFontEncoding& e = font->encoding();
@@ -282,7 +235,9 @@ TEST_F(EncodingGroup, ReadsBackItsNamesAndNumber) {
   EXPECT_FALSE(e.hasGlyphName(0));
 }
 
-TEST_F(EncodingGroup, OfASecondMasterIsReadButLeavesTheFontsEncodingAlone) {
+// A second master's group is read but leaves the font's encoding alone; codes outside the
+// table are ignored.
+TEST_F(EncodingGroup, OnlyTheFirstMastersCodesInTheTableCount) {
   for (uint16_t end : {518, 524}) {
     std::string second = rec(268) + rec(1500, le16(65) + "Second") + rec(1502, le16(9)) + rec(end);
     auto font = readText(test::nativeStart() + second + rec(2006) + test::nativeEnd());
@@ -291,9 +246,6 @@ TEST_F(EncodingGroup, OfASecondMasterIsReadButLeavesTheFontsEncodingAlone) {
     EXPECT_EQ(font->encoding().number, 1) << end;
     EXPECT_EQ(font->slotCount(), 1) << end;
   }
-}
-
-TEST_F(EncodingGroup, CodesOutsideTheTableAreIgnored) {
   std::string group = rec(262) + rec(1500, le16(256) + "Out") + rec(1501, le16(65535) + "Far") +
                       rec(1500, le16(32) + "space") + rec(518);
   auto font = readText(test::nativeStart() + group + test::nativeEnd());
@@ -301,8 +253,6 @@ TEST_F(EncodingGroup, CodesOutsideTheTableAreIgnored) {
   EXPECT_EQ(font->encoding().glyphNames[32], "space");
   EXPECT_EQ(font->encoding().glyphNames[0], "");
 }
-
-// ---------------------------------------------------------------------------------------
 
 class HintReplacementGroup : public ::testing::Test {
  protected:
@@ -317,6 +267,8 @@ class HintReplacementGroup : public ::testing::Test {
   SubsetFont font_;
 };
 
+// Each entry is listed after the glyphs with flag 2; reading steps over the group with the bytes
+// that follow each record, and a cut before them fails.
 TEST_F(HintReplacementGroup, ListsEachEntryAfterTheGlyphsWithFlag2) {
   std::string slots =
       rec(2001, glyphRecordText(*font_.glyph(0))) + rec(2001, glyphRecordText(*font_.glyph(1)));
@@ -325,65 +277,46 @@ TEST_F(HintReplacementGroup, ListsEachEntryAfterTheGlyphsWithFlag2) {
   EXPECT_EQ(written(font_, kFull | native_font_flag::kHintReplacement),
             test::nativeStart() + test::emptyInfoGroup() + test::emptyAxisGroup() + slots + group +
                 test::nativeEnd());
-}
-
-TEST_F(HintReplacementGroup, IsSteppedOverWithTheBytesThatFollowEachRecord) {
   auto font = readText(written(font_, kFull | native_font_flag::kHintReplacement));
   ASSERT_NE(font, nullptr);
   ASSERT_EQ(font->slotCount(), 2);
   EXPECT_TRUE(font->glyph(1)->sameContent(*font_.glyph(1)));
-}
-
-TEST_F(HintReplacementGroup, CutBeforeTheFollowingBytesFails) {
   std::string file = test::nativeStart() + rec(272) + rec(1410, le32(1)) + le32(0) + "\x01";
   NativeFontStatus status;
   EXPECT_EQ(readText(file, &status), nullptr);
   EXPECT_EQ(status, NativeFontStatus::kTruncated);
 }
 
-// ---------------------------------------------------------------------------------------
-
 class NativeFontOnDisk : public ::testing::Test {
  protected:
   test::TempFolder folder_;
 };
 
-TEST_F(NativeFontOnDisk, WritingSetsTheFileNameAndReadingGivesItBack) {
+// Writing sets the file name and replaces the whole file; a failed write keeps the old file and
+// the file name.
+TEST_F(NativeFontOnDisk, WritingAndReadingFiles) {
   SubsetFont font;
   font.info().setText(FontText::kFontName, "Disk");
-  font.appendSlot(glyphNamed("a", 500));
+  for (int k = 0; k < 5; ++k) font.appendSlot(glyphNamed("a", 500));
   auto path = folder_ / "MINC0001.vtb";
   ASSERT_TRUE(WriteNativeFont(path, font, kFull));
   EXPECT_EQ(font.fileName(), path);
   EXPECT_EQ(test::readFile(path), written(font, kFull));
-
   auto back = ReadNativeFont(path);
   ASSERT_NE(back, nullptr);
   EXPECT_EQ(back->fileName(), path);
   EXPECT_EQ(back->info().fontName(), "Disk");
-  EXPECT_EQ(back->slotCount(), 1);
-}
-
-TEST_F(NativeFontOnDisk, AFailedWriteKeepsTheOldFileAndTheFileName) {
-  SubsetFont font;
-  auto blocker = folder_ / "blocker";
-  test::writeFile(blocker, "not a folder");
-  EXPECT_FALSE(WriteNativeFont(blocker / "font.vtb", font, kFull));
-  EXPECT_TRUE(font.fileName().empty());
-  EXPECT_EQ(test::readFile(blocker), "not a folder");
-}
-
-TEST_F(NativeFontOnDisk, RewritingReplacesTheWholeFile) {
-  SubsetFont font;
-  for (int k = 0; k < 5; ++k) font.appendSlot(glyphNamed("a", 500));
-  auto path = folder_ / "f.vtb";
-  ASSERT_TRUE(WriteNativeFont(path, font, kFull));
+  EXPECT_EQ(back->slotCount(), 5);
   font.clearSlots();
   ASSERT_TRUE(WriteNativeFont(path, font, kFull));
-  EXPECT_EQ(test::readFile(path), written(SubsetFont(), kFull));
-}
+  EXPECT_EQ(test::readFile(path), written(font, kFull));
 
-TEST_F(NativeFontOnDisk, AMissingFileCannotBeOpened) {
+  SubsetFont other;
+  auto blocker = folder_ / "blocker";
+  test::writeFile(blocker, "not a folder");
+  EXPECT_FALSE(WriteNativeFont(blocker / "font.vtb", other, kFull));
+  EXPECT_TRUE(other.fileName().empty());
+  EXPECT_EQ(test::readFile(blocker), "not a folder");
   NativeFontStatus status;
   EXPECT_EQ(ReadNativeFont(folder_ / "none.vtb", &status), nullptr);
   EXPECT_EQ(status, NativeFontStatus::kCannotOpen);

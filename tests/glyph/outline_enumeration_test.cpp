@@ -1,5 +1,5 @@
-// Walking outlines through a pen: cubic and quadratic segments, implied midpoints, the order of
-// begin/moveTo/closePath/end, and rebuilding an outline with OutlineBuilder.
+// Walking outlines through a pen: cubic and quadratic segments, implied midpoints, and the order
+// of begin/moveTo/closePath/end.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -39,132 +39,45 @@ class RecordingPen : public OutlinePen {
 
 using Calls = std::vector<std::string>;
 
-class CubicEnumerationTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    o.appendNode(Node::move({0, 0}));
-    o.appendNode(Node::curve({100, 0}, {10, 50}, {90, 50}));
-    o.appendNode(Node::line({100, -100}));
-    o.appendNode(Node::move({300, 300}));
-    o.appendNode(Node::line({400, 300}));
+Outline outlineOf(std::initializer_list<Node> nodes) {
+  Outline o;
+  for (const Node& n : nodes) o.appendNode(n);
+  return o;
+}
+
+TEST(OutlineEnumeration, CallsForEachOutline) {
+  const struct {
+    Outline outline;
+    Calls calls;
+  } cases[] = {
+      // A curve starts at the previous end point, its controls in order.
+      {outlineOf({Node::move({0, 0}), Node::curve({100, 0}, {10, 50}, {90, 50}),
+                  Node::line({100, -100}), Node::move({300, 300}), Node::line({400, 300})}),
+       {"begin", "move 0,0", "curve 0,0 10,50 90,50 100,0", "line 100,-100", "close",
+        "move 300,300", "line 400,300", "close", "end"}},
+      {Outline(), {"begin", "end"}},
+      // Quadratic coordinates are doubled, so that the midpoint of consecutive off-curve
+      // points, (50.5, 101) here, is exact.
+      {outlineOf({Node::move({0, 0}), Node::offCurve({50, 100}), Node::line({100, 0})}),
+       {"begin", "move 0,0", "quad 0,0 100,200 200,0 on", "close", "end"}},
+      {outlineOf({Node::move({0, 0}), Node::offCurve({0, 101}), Node::offCurve({101, 101}),
+                  Node::line({101, 0})}),
+       {"begin", "move 0,0", "quad 0,0 0,202 101,202 mid", "quad 101,202 202,202 202,0 on", "close",
+        "end"}},
+      // Trailing off-curve points close towards the move point, before the next contour.
+      {outlineOf({Node::move({0, 0}), Node::offCurve({100, 0}), Node::offCurve({100, 100})}),
+       {"begin", "move 0,0", "quad 0,0 200,0 200,100 mid", "quad 200,100 200,200 0,0 on", "close",
+        "end"}},
+      {outlineOf({Node::move({10, 10}), Node::line({60, 10}), Node::offCurve({60, 60}),
+                  Node::move({-5, -5}), Node::line({-5, 5})}),
+       {"begin", "move 10,10", "line 60,10", "quad 120,20 120,120 20,20 on", "close", "move -5,-5",
+        "line -5,5", "close", "end"}},
+  };
+  for (const auto& c : cases) {
+    RecordingPen pen;
+    c.outline.enumerate(pen);
+    EXPECT_EQ(pen.calls, c.calls);
   }
-  Outline o;
-  RecordingPen pen;
-};
-
-TEST_F(CubicEnumerationTest, CurveStartsAtThePreviousEndPointWithControlsInOrder) {
-  o.enumerate(pen);
-  EXPECT_EQ(pen.calls, (Calls{"begin", "move 0,0", "curve 0,0 10,50 90,50 100,0", "line 100,-100",
-                              "close", "move 300,300", "line 400,300", "close", "end"}));
-}
-
-TEST_F(CubicEnumerationTest, EachMasterIsWalkedOnItsOwn) {
-  Outline two(2);
-  two.appendNode(Node::move({0, 0}, 2));
-  two.appendNode(Node::line({10, 10}, 2));
-  two.setPoint(1, 0, 1, {20, 30});
-  two.enumerate(pen, 1);
-  EXPECT_EQ(pen.calls, (Calls{"begin", "move 0,0", "line 20,30", "close", "end"}));
-}
-
-TEST_F(CubicEnumerationTest, StartingPastNodeZeroNeitherBeginsNorEnds) {
-  o.enumerate(pen, 0, 3);
-  EXPECT_EQ(pen.calls, (Calls{"move 300,300", "line 400,300"}));
-}
-
-TEST_F(CubicEnumerationTest, EmptyOutlineOnlyBeginsAndEnds) {
-  Outline empty;
-  empty.enumerate(pen);
-  EXPECT_EQ(pen.calls, (Calls{"begin", "end"}));
-}
-
-class QuadraticEnumerationTest : public ::testing::Test {
- protected:
-  RecordingPen pen;
-};
-
-TEST_F(QuadraticEnumerationTest, OffCurveThenLineIsOneQuadraticSegment) {
-  Outline o;
-  o.appendNode(Node::move({0, 0}));
-  o.appendNode(Node::offCurve({50, 100}));
-  o.appendNode(Node::line({100, 0}));
-  o.enumerate(pen);
-  EXPECT_EQ(pen.calls, (Calls{"begin", "move 0,0", "quad 0,0 100,200 200,0 on", "close", "end"}));
-}
-
-TEST_F(QuadraticEnumerationTest, ConsecutiveOffCurvesMeetAtTheirExactMidpoint) {
-  Outline o;
-  o.appendNode(Node::move({0, 0}));
-  o.appendNode(Node::offCurve({0, 101}));
-  o.appendNode(Node::offCurve({101, 101}));
-  o.appendNode(Node::line({101, 0}));
-  o.enumerate(pen);
-  // The midpoint (50.5, 101) is exact in doubled units: (101, 202).
-  EXPECT_EQ(pen.calls, (Calls{"begin", "move 0,0", "quad 0,0 0,202 101,202 mid",
-                              "quad 101,202 202,202 202,0 on", "close", "end"}));
-}
-
-TEST_F(QuadraticEnumerationTest, TrailingOffCurvesCloseTowardsTheMovePoint) {
-  Outline o;
-  o.appendNode(Node::move({0, 0}));
-  o.appendNode(Node::offCurve({100, 0}));
-  o.appendNode(Node::offCurve({100, 100}));
-  o.enumerate(pen);
-  EXPECT_EQ(pen.calls, (Calls{"begin", "move 0,0", "quad 0,0 200,0 200,100 mid",
-                              "quad 200,100 200,200 0,0 on", "close", "end"}));
-}
-
-TEST_F(QuadraticEnumerationTest, PendingControlClosesBeforeTheNextContourBegins) {
-  Outline o;
-  o.appendNode(Node::move({10, 10}));
-  o.appendNode(Node::line({60, 10}));
-  o.appendNode(Node::offCurve({60, 60}));
-  o.appendNode(Node::move({-5, -5}));
-  o.appendNode(Node::line({-5, 5}));
-  o.enumerate(pen);
-  EXPECT_EQ(pen.calls, (Calls{"begin", "move 10,10", "line 60,10", "quad 120,20 120,120 20,20 on",
-                              "close", "move -5,-5", "line -5,5", "close", "end"}));
-}
-
-class OutlineBuilderTest : public ::testing::Test {
- protected:
-  Outline built;
-};
-
-TEST_F(OutlineBuilderTest, ReservesRoomFirstAndShrinksAtTheEnd) {
-  OutlineBuilder builder(built);
-  EXPECT_GE(built.capacity(), OutlineBuilder::kReserveBytes);
-  builder.moveTo({1, 2});
-  builder.lineTo({3, 4});
-  builder.end();
-  EXPECT_EQ(built.capacity(), built.usedSize());
-  EXPECT_EQ(built.usedSize(), 12u);
-}
-
-TEST_F(OutlineBuilderTest, CubicOutlineRebuildsNodeForNode) {
-  Outline source;
-  source.appendNode(Node::move({0, 0}));
-  source.appendNode(Node::curve({100, 0}, {10, 50}, {90, 50}));
-  source.appendNode(Node::line({100, -100}));
-  source.appendNode(Node::move({300, 300}));
-  source.appendNode(Node::line({400, 300}));
-  OutlineBuilder builder(built);
-  source.enumerate(builder);
-  EXPECT_TRUE(built.sameNodes(source));
-}
-
-TEST_F(OutlineBuilderTest, QuadraticOutlineGetsItsImpliedClosingPointAsALine) {
-  Outline source;
-  source.appendNode(Node::move({0, 0}));
-  source.appendNode(Node::offCurve({0, 101}));
-  source.appendNode(Node::offCurve({101, 101}));
-  OutlineBuilder builder(built);
-  source.enumerate(builder);
-  ASSERT_EQ(built.nodeCount(), 4);
-  EXPECT_EQ(built.node(0), Node::move({0, 0}));
-  EXPECT_EQ(built.node(1), Node::offCurve({0, 101}));
-  EXPECT_EQ(built.node(2), Node::offCurve({101, 101}));
-  EXPECT_EQ(built.node(3), Node::line({0, 0}));
 }
 
 }  // namespace

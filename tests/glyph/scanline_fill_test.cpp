@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -95,29 +94,6 @@ TEST_F(NonZeroWinding, PathWoundTwiceStaysInk) {
     fill.lineTo(1, 1);
   }
   EXPECT_EQ(art(), expected({{1, 4, 1, 4}}));
-}
-
-TEST_F(NonZeroWinding, PentagramCentreIsInk) {
-  // The inner pentagon winds twice; even-odd would leave it white.
-  fill.reset(32, 32);
-  const double r = 15;
-  for (int k = 0; k < 5; ++k) {
-    double a = -std::numbers::pi / 2 + k * 4 * std::numbers::pi / 5;
-    double x = 16 + r * std::cos(a), y = 16 + r * std::sin(a);
-    if (k == 0)
-      fill.moveTo(x, y);
-    else
-      fill.lineTo(x, y);
-  }
-  fill.closePath();
-  std::vector<uint8_t> bits(4 * 32);
-  ASSERT_TRUE(fill.packRows(bits, 4));
-  auto ink = [&](int c, int row) { return (bits[row * 4 + c / 8] >> (7 - c % 8)) & 1; };
-  EXPECT_TRUE(ink(15, 15));
-  EXPECT_TRUE(ink(16, 16));
-  EXPECT_TRUE(ink(15, 4));  // the top point's arm
-  EXPECT_TRUE(ink(16, 4));
-  EXPECT_FALSE(ink(15, 24));  // in the notch between the two lower arms
 }
 
 using Clipping = ScanlineFillTest;

@@ -85,13 +85,10 @@ TEST_F(IniFileProfileIntegers, LeadingSignedDecimalIsRead) {
   EXPECT_EQ(read("-2147483648"), INT_MIN);
   for (const char* text : {"abc", "", "-", "+ 5", "--5"}) EXPECT_EQ(read(text), 0) << text;
   EXPECT_EQ(profileOver("[N]\n").getInt("N", "k", 42), 42);
-}
-
-TEST_F(IniFileProfileIntegers, NumbersBeyondAnIntGiveTheFallback) {
+  // Numbers beyond an int give the fallback.
   for (const std::string& text :
-       {std::string("2147483648"), std::string("-2147483649"), std::string(5000, '9')}) {
+       {std::string("2147483648"), std::string("-2147483649"), std::string(5000, '9')})
     EXPECT_EQ(read(text), -7) << text;
-  }
 }
 
 class IniFileProfileWriting : public IniFileProfileTest {};
@@ -100,6 +97,7 @@ TEST_F(IniFileProfileWriting, FirstWriteCreatesTheFileAndItsFolders) {
   fs::path nested = folder_ / "config" / "sorvella" / "sorvella.ini";
   ASSERT_TRUE(IniFileProfile(nested).writeString("General", "ActionBarShown", "1"));
   EXPECT_EQ(test::readFile(nested), "[General]\r\nActionBarShown=1\r\n");
+  EXPECT_EQ(IniFileProfile(nested).getInt("General", "ActionBarShown", 0), 1);
 }
 
 TEST_F(IniFileProfileWriting, ExistingKeyIsReplacedWhereItStandsAndAllLinesEndWithCrLf) {
@@ -119,18 +117,6 @@ TEST_F(IniFileProfileWriting, NewSectionIsAppendedAfterABlankLine) {
             "[B]\r\nk=1\r\n\r\n[A]\r\nj=2\r\ni=3\r\n");
   EXPECT_EQ(afterWrite("\xEF\xBB\xBF[B]\n\n", {{"j", "2"}}),
             "\xEF\xBB\xBF[B]\r\n\r\n[A]\r\nj=2\r\n");
-}
-
-TEST_F(IniFileProfileWriting, AnotherProfileOnTheFileReadsWhatWasWritten) {
-  IniFileProfile profile(file_);
-  ASSERT_TRUE(profile.writeString("Directories", "Open", "/fonts/"));
-  ASSERT_TRUE(profile.writeString("Options", "EditGridX", "50"));
-  ASSERT_TRUE(profile.writeString("Options", "EditGridX", "60"));
-  EXPECT_EQ(profile.getInt("Options", "EditGridX", 0), 60);
-  IniFileProfile reopened(file_);
-  EXPECT_EQ(reopened.getString("Directories", "Open"), "/fonts/");
-  EXPECT_EQ(reopened.getInt("Options", "EditGridX", 0), 60);
-  EXPECT_EQ(folderContent(), std::vector<fs::path>{file_});  // no temporary file left
 }
 
 TEST_F(IniFileProfileWriting, ReplacementKeepsPermissionsAndSymbolicLinks) {
@@ -162,12 +148,18 @@ TEST_F(IniFileProfileFailures, NamesAndValuesThatWouldNotReadBackAreRefusedWhole
   EXPECT_EQ(test::readFile(file_), original);
 }
 
-TEST_F(IniFileProfileFailures, FolderThatCannotBeCreatedFailsTheWrite) {
+// A folder that cannot be created or an unreadable file fails the write and replaces nothing.
+TEST_F(IniFileProfileFailures, FolderThatCannotBeCreatedOrUnreadableFileFailsTheWrite) {
   test::writeFile(folder_ / "plain-file", "not a folder");
   IniFileProfile profile(folder_ / "plain-file" / "sorvella" / "sorvella.ini");
   EXPECT_FALSE(profile.writeString("A", "k", "1"));
   EXPECT_EQ(profile.lookup("A", "k"), std::nullopt);  // memory follows the file
   EXPECT_FALSE(IniFileProfile(fs::path()).writeString("A", "k", "1"));
+  fs::create_directories(file_);
+  IniFileProfile unreadable(file_);
+  EXPECT_FALSE(unreadable.readable());
+  EXPECT_FALSE(unreadable.writeString("A", "k", "1"));
+  EXPECT_TRUE(fs::is_directory(file_));
 }
 
 TEST_F(IniFileProfileFailures, FailedReplacementKeepsMemoryAndLeavesNoTemporaryFile) {
@@ -178,14 +170,6 @@ TEST_F(IniFileProfileFailures, FailedReplacementKeepsMemoryAndLeavesNoTemporaryF
   EXPECT_FALSE(profile.writeString("A", "k", "2"));
   EXPECT_EQ(profile.getInt("A", "k", 0), 1);
   EXPECT_EQ(folderContent(), std::vector<fs::path>{file_});
-}
-
-TEST_F(IniFileProfileFailures, UnreadableFileIsNeverReplaced) {
-  fs::create_directories(file_);
-  IniFileProfile profile(file_);
-  EXPECT_FALSE(profile.readable());
-  EXPECT_FALSE(profile.writeString("A", "k", "1"));
-  EXPECT_TRUE(fs::is_directory(file_));
 }
 
 TEST_F(IniFileProfileFailures, BinaryGarbageReadsAsNoKeysAndIsKept) {

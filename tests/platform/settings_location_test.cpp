@@ -44,25 +44,26 @@ class SettingsLocation : public ::testing::Test {
   }
 };
 
-TEST_F(SettingsLocation, NamedFileWinsWhenNotEmpty) {
-  EXPECT_EQ(locate("/srv/team.ini", "/xdg", "/home/me"), path("/srv/team.ini"));
-  EXPECT_EQ(locate("", "/xdg", "/home/me"), path("/xdg/sorvella/sorvella.ini"));
-}
-
-TEST_F(SettingsLocation, XdgConfigHomeHoldsTheProgramFolder) {
-  EXPECT_EQ(locate(nullptr, "/xdg", "/home/me"), path("/xdg/sorvella/sorvella.ini"));
-}
-
-TEST_F(SettingsLocation, DotConfigUnderHomeStandsInForAMissingXdgConfigHome) {
-  const path expected("/home/me/.config/sorvella/sorvella.ini");
-  EXPECT_EQ(locate(nullptr, nullptr, "/home/me"), expected);
-  EXPECT_EQ(locate(nullptr, "", "/home/me"), expected);
-  EXPECT_EQ(locate(nullptr, "relative/config", "/home/me"), expected);
-}
-
-TEST_F(SettingsLocation, NoPlaceWithoutAnyVariable) {
-  EXPECT_EQ(locate(nullptr, nullptr, nullptr), path());
-  EXPECT_EQ(locate(nullptr, nullptr, ""), path());
+// SORVELLA_INI when not empty, else XDG_CONFIG_HOME when absolute, else ~/.config; nothing
+// without any of them.
+TEST_F(SettingsLocation, FollowsTheVariablesInTurn) {
+  const struct {
+    const char *named, *xdg, *home;
+    path expected;
+  } cases[] = {
+      {"/srv/team.ini", "/xdg", "/home/me", "/srv/team.ini"},
+      {"", "/xdg", "/home/me", "/xdg/sorvella/sorvella.ini"},
+      {nullptr, "/xdg", "/home/me", "/xdg/sorvella/sorvella.ini"},
+      {nullptr, nullptr, "/home/me", "/home/me/.config/sorvella/sorvella.ini"},
+      {nullptr, "", "/home/me", "/home/me/.config/sorvella/sorvella.ini"},
+      {nullptr, "relative/config", "/home/me", "/home/me/.config/sorvella/sorvella.ini"},
+      {nullptr, nullptr, nullptr, ""},
+      {nullptr, nullptr, "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    EXPECT_EQ(locate(c.named, c.xdg, c.home), c.expected);
+  }
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ class CidExportTest : public ::testing::Test {
         "dot", 320, {Node::move({100, 0}), Node::line({220, 0}), Node::line({160, 120})}));
     fonts_.push_back(std::move(second));
 
-    add({placedAt(0, 1), placedAt(2, -1), placedAt(3, 5), placedAt(4, 2)});
+    // Slot 1 of the sample font is empty.
+    add({placedAt(0, 1), placedAt(1, 4), placedAt(2, -1), placedAt(3, 5), placedAt(4, 2)});
     add({placedAt(0, 3), placedAt(1, 10)});
     add({placedAt(0, 7), placedAt(1, 8)});  // its file cannot be read
   }
@@ -100,8 +101,13 @@ class CidExportTest : public ::testing::Test {
   test::TempFolder folder_;
 };
 
+// Each subset font is asked for once, in order; tx reads every placed character with its advance
+// and box; the characters of the unreadable font and of an empty glyph slot are left out and
+// counted.
 TEST_F(CidExportTest, TxReadsEveryPlacedCharacterWithItsAdvanceAndBox) {
-  const auto metrics = test::checkedTxMetrics(write());
+  const fs::path path = write("one.cid");
+  EXPECT_EQ(asked_, (std::vector<int32_t>{0, 1, 2}));
+  const auto metrics = test::checkedTxMetrics(path);
   expectGlyph(metrics, 1, *fonts_[0].glyph(0));
   expectGlyph(metrics, 2, *fonts_[0].glyph(4));
   expectGlyph(metrics, 5, *fonts_[0].glyph(3));
@@ -110,35 +116,21 @@ TEST_F(CidExportTest, TxReadsEveryPlacedCharacterWithItsAdvanceAndBox) {
   // CIDs 0 (the added .notdef), 1, 2, 3, 5 and 10; nothing at 4, 6 to 9.
   EXPECT_EQ(metrics.size(), 6u);
   EXPECT_EQ(metrics.at("0").width, 0);
-}
-
-TEST_F(CidExportTest, CharactersOfAnUnreadableFontAreLeftOutAndCounted) {
-  const auto metrics = test::checkedTxMetrics(write());
-  EXPECT_EQ(metrics.count("7"), 0u);
-  EXPECT_EQ(metrics.count("8"), 0u);
-  EXPECT_EQ(result_.charactersLeftOut, 2);
-  EXPECT_EQ(result_.unreadableFonts, std::vector<int32_t>{2});
-  EXPECT_EQ(cidExportWarning(result_.charactersLeftOut),
-            "2 characters were left out of the exported font because their glyphs could not be "
-            "read from the subset font files.");
-}
-
-TEST_F(CidExportTest, AnEmptyGlyphSlotIsLeftOutToo) {
-  CharacterRecord r = CharacterRecord::make(0, 1);  // slot 1 of the sample font is empty
-  r.cid = 4;
-  add({r});
-  const auto metrics = test::checkedTxMetrics(write());
-  EXPECT_EQ(metrics.count("4"), 0u);
   EXPECT_EQ(result_.charactersLeftOut, 2 + 1);
-}
-
-TEST_F(CidExportTest, EachSubsetFontIsAskedForOnceInOrder) {
-  write();
-  EXPECT_EQ(asked_, (std::vector<int32_t>{0, 1, 2}));
-}
-
-TEST_F(CidExportTest, NothingLeftOutGivesNoWarning) {
-  EXPECT_EQ(cidExportWarning(0), "");
+  EXPECT_EQ(result_.unreadableFonts, std::vector<int32_t>{2});
+  // The same bytes every time; the CID count runs to the range top; the declared binary
+  // length is the data's.
+  const std::string bytes = test::readFile(path);
+  EXPECT_EQ(bytes, test::readFile(write("two.cid")));
+  EXPECT_NE(bytes.find("/CIDCount 11 def"), std::string::npos);
+  EXPECT_NE(bytes.find("/FDArray 2 array"), std::string::npos);  // the unreadable font has none
+  const std::size_t start = bytes.find("(Binary) ");
+  ASSERT_NE(start, std::string::npos);
+  const std::size_t count = std::stoul(bytes.substr(start + 9));
+  const std::size_t data = bytes.find("StartData ", start) + 10;
+  EXPECT_EQ(bytes.substr(data + count), "\r\n%%EndData\r\n%%EndResource\r\n%%EOF\r\n");
+  const std::size_t begin = bytes.find("%%BeginData: ");
+  EXPECT_EQ(std::stoul(bytes.substr(begin + 13)), data + count - start);
 }
 
 TEST_F(CidExportTest, TxDumpShowsTheCharacterCollectionAndNames) {
@@ -154,24 +146,6 @@ TEST_F(CidExportTest, TxDumpShowsTheCharacterCollectionAndNames) {
     EXPECT_NE(dump.find(expected), std::string::npos) << expected << "\n" << dump;
 }
 
-TEST_F(CidExportTest, CidCountRunsToTheRangeTop) {
-  const std::string bytes = test::readFile(write());
-  EXPECT_NE(bytes.find("/CIDCount 11 def"), std::string::npos);
-  EXPECT_NE(bytes.find("/FDBytes 1 def"), std::string::npos);
-  EXPECT_NE(bytes.find("/FDArray 2 array"), std::string::npos);  // the unreadable font has none
-}
-
-TEST_F(CidExportTest, BinarySectionLengthMatchesTheDeclaredCount) {
-  const std::string bytes = test::readFile(write());
-  const std::size_t start = bytes.find("(Binary) ");
-  ASSERT_NE(start, std::string::npos);
-  const std::size_t count = std::stoul(bytes.substr(start + 9));
-  const std::size_t data = bytes.find("StartData ", start) + 10;
-  EXPECT_EQ(bytes.substr(data + count), "\r\n%%EndData\r\n%%EndResource\r\n%%EOF\r\n");
-  const std::size_t begin = bytes.find("%%BeginData: ");
-  EXPECT_EQ(std::stoul(bytes.substr(begin + 13)), data + count - start);
-}
-
 TEST_F(CidExportTest, HintReplacementUsesTheSubroutinesOfItsFontDictionary) {
   fonts_[0].glyph(4)->hints()->replacement = {{hint_kind::kHorizontal, 0},
                                               {hint_kind::kVertical, 0},
@@ -185,16 +159,6 @@ TEST_F(CidExportTest, HintReplacementUsesTheSubroutinesOfItsFontDictionary) {
   EXPECT_NE(bytes.find("/SubrCount 4 def"), std::string::npos);
 }
 
-TEST_F(CidExportTest, FontWithoutCharactersStillWritesANotdef) {
-  CCidFont empty;
-  const fs::path path = folder_ / "empty.cid";
-  const CidExportResult result = writeCidFont(empty, path, source());
-  ASSERT_TRUE(result.written);
-  const auto metrics = test::checkedTxMetrics(path);
-  ASSERT_EQ(metrics.size(), 1u);
-  EXPECT_EQ(metrics.begin()->first, "0");
-}
-
 TEST_F(CidExportTest, AbsentCharacterCollectionIsAdobeIdentity) {
   cid_.info().setRegistry("");
   cid_.info().setOrdering("");
@@ -205,23 +169,26 @@ TEST_F(CidExportTest, AbsentCharacterCollectionIsAdobeIdentity) {
   EXPECT_NE(dump.find("cid.Ordering \"Identity\""), std::string::npos) << dump;
 }
 
-TEST_F(CidExportTest, SameFontGivesTheSameBytes) {
-  EXPECT_EQ(test::readFile(write("one.cid")), test::readFile(write("two.cid")));
-}
-
 TEST_F(CidExportTest, RangeBeyondTheHighestCidIsRefusedBeforeAnythingIsMade) {
   cid_.Place(2000000000, 0);
   const CidExportResult result = writeCidFont(cid_, folder_ / "far.cid", source());
   EXPECT_TRUE(result.rangeBeyondLimit && !result.written);
 }
 
-TEST_F(CidExportTest, CancelWritesNothing) {
-  const fs::path path = folder_ / "cancelled.cid";
-  const CidExportResult result = writeCidFont(cid_, path, source(), [](int kind, int64_t, int64_t) {
-    return kind == kProgressCancelQuery ? 1 : 0;
-  });
+// A font without characters still writes a .notdef; a cancel writes nothing.
+TEST_F(CidExportTest, EmptyOrCancelled) {
+  CCidFont empty;
+  const fs::path path = folder_ / "empty.cid";
+  ASSERT_TRUE(writeCidFont(empty, path, source()).written);
+  const auto metrics = test::checkedTxMetrics(path);
+  ASSERT_EQ(metrics.size(), 1u);
+  EXPECT_EQ(metrics.begin()->first, "0");
+  const fs::path cancelled = folder_ / "cancelled.cid";
+  const CidExportResult result =
+      writeCidFont(cid_, cancelled, source(),
+                   [](int kind, int64_t, int64_t) { return kind == kProgressCancelQuery ? 1 : 0; });
   EXPECT_FALSE(result.written);
-  EXPECT_FALSE(fs::exists(path));
+  EXPECT_FALSE(fs::exists(cancelled));
 }
 
 }  // namespace

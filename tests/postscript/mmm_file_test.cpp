@@ -58,9 +58,6 @@ TEST_F(MmmOfTwoMasters, HeaderHoldsTheStatedValues) {
   EXPECT_EQ(u16(8), 1 | 4);  // weight and italic, no serif
   EXPECT_EQ(text(10, kMmmNoticeBytes), std::string(72, 'n'));
   EXPECT_EQ(text(82, 8), std::string("001.002\0", 8));
-}
-
-TEST_F(MmmOfTwoMasters, WithoutVersionTheVersionIsUntitled) {
   font_.info().setText(FontText::kVersion, "");
   bytes_ = mmmBytes(font_);
   EXPECT_EQ(text(82, 9), std::string("Untitled\0", 9));

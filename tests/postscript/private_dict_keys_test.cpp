@@ -47,12 +47,5 @@ TEST(SharedPrivateKeys, TheType1AndCidReadersTakeTheSameValues) {
   EXPECT_EQ(type1.font->info().zoneCounts.otherBlues, 2);
 }
 
-TEST(SharedPrivateKeys, OnlyThePrivateValuesAreInTheTable) {
-  for (int keyword : {kPSBlueValues, kPSStemSnapV, kPSStdHW, kPSBlueScale, kPSForceBold})
-    EXPECT_NE(findPrivateDictKey(keyword), nullptr) << keyword;
-  for (int keyword : {kPSLenIV, kPSSubrs, kPSFontMatrix, kPSUniqueID, kPSFontName})
-    EXPECT_EQ(findPrivateDictKey(keyword), nullptr) << keyword;
-}
-
 }  // namespace
 }  // namespace sorvella

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "postscript/ps_font_reader.h"
 #include "support/charstring_bytes.h"
@@ -31,66 +33,48 @@ class Type1Encodings : public ::testing::Test {
   test::Type1FontSource source_;
 };
 
-TEST_F(Type1Encodings, StandardEncodingIsNumberOne) {
-  const auto result = readWithEncoding("StandardEncoding def");
-  ASSERT_TRUE(result.font);
-  EXPECT_EQ(result.font->encoding().number, 1);
-  EXPECT_EQ(result.font->encoding().glyphNames[65], "A");
-  EXPECT_EQ(result.font->encoding().glyphNames[39], "quoteright");
-}
-
-TEST_F(Type1Encodings, SymbolAndIsoLatin1EncodingsAreNumbersSevenAndThree) {
-  const auto symbol = readWithEncoding("SymbolEncoding def");
-  ASSERT_TRUE(symbol.font);
-  EXPECT_EQ(symbol.font->encoding().number, 7);
-  EXPECT_EQ(symbol.font->encoding().glyphNames[97], "alpha");
-  const auto latin1 = readWithEncoding("ISOLatin1Encoding def");
-  ASSERT_TRUE(latin1.font);
-  EXPECT_EQ(latin1.font->encoding().number, 3);
-  EXPECT_EQ(latin1.font->encoding().glyphNames[233], "eacute");
-}
-
-TEST_F(Type1Encodings, OtherNameLeavesNumberOne) {
-  const auto result = readWithEncoding("ExpertEncoding def");
-  ASSERT_TRUE(result.font);
-  EXPECT_EQ(result.font->encoding().number, 1);
-}
-
-TEST_F(Type1Encodings, ArrayKeepsTheFirstCodeOfANameAndFillsPlaceholders) {
-  const auto result = readWithEncoding(
-      "256 array\n0 1 255 {1 index exch /.notdef put} for\n"
-      "dup 65 /A put\ndup 193 /A put\ndup 66 /B put\nreadonly def");
-  ASSERT_TRUE(result.succeeded);
-  ASSERT_TRUE(result.font);
-  const SubsetFontEncoding& encoding = result.font->encoding();
-  EXPECT_EQ(encoding.number, 0);
-  EXPECT_EQ(encoding.glyphNames[65], "A");
-  EXPECT_EQ(encoding.glyphNames[66], "B");
-  EXPECT_EQ(encoding.glyphNames[193], ".0193");
-  EXPECT_EQ(encoding.glyphNames[0], ".0000");
-  EXPECT_EQ(encoding.glyphNames[255], ".0255");
-}
-
-TEST_F(Type1Encodings, LaterNameAtTheSameCodeReplacesTheEarlier) {
-  const auto result =
-      readWithEncoding("256 array\ndup 65 /A put\ndup 65 /Aring put\ndup 66 /A put\nreadonly def");
-  ASSERT_TRUE(result.font);
-  EXPECT_EQ(result.font->encoding().glyphNames[65], "Aring");
-  EXPECT_EQ(result.font->encoding().glyphNames[66], "A");
-}
-
-TEST_F(Type1Encodings, NewNameAtCode300Fails) {
-  const auto result = readWithEncoding("256 array\ndup 65 /A put\ndup 300 /B put\nreadonly def");
-  EXPECT_FALSE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontStatus::kEncodingCodeTooLarge);
-  EXPECT_FALSE(result.font);
-}
-
-TEST_F(Type1Encodings, KnownNameAtCode300IsIgnored) {
-  const auto result = readWithEncoding("256 array\ndup 65 /A put\ndup 300 /A put\nreadonly def");
-  ASSERT_TRUE(result.font);
-  EXPECT_EQ(result.status, PSFontStatus::kFinished);
-  EXPECT_EQ(result.font->encoding().glyphNames[65], "A");
+// Named encodings take their number (another name leaves number 1); an array becomes the font's
+// own table, keeping the first code of a name, a later name at a code replacing the earlier,
+// placeholders elsewhere. A known name beyond code 255 is ignored, a new one fails.
+TEST_F(Type1Encodings, NamedEncodingsAndArrays) {
+  const std::string array = "256 array\n0 1 255 {1 index exch /.notdef put} for\n";
+  const struct {
+    std::string definition;
+    PSFontStatus status;
+    int number;
+    std::vector<std::pair<int, std::string>> names;
+  } cases[] = {
+      {"StandardEncoding def", PSFontStatus::kFinished, 1, {{65, "A"}, {39, "quoteright"}}},
+      {"SymbolEncoding def", PSFontStatus::kFinished, 7, {{97, "alpha"}}},
+      {"ISOLatin1Encoding def", PSFontStatus::kFinished, 3, {{233, "eacute"}}},
+      {"ExpertEncoding def", PSFontStatus::kFinished, 1, {}},
+      {array + "dup 65 /A put\ndup 193 /A put\ndup 66 /B put\nreadonly def",
+       PSFontStatus::kFinished,
+       0,
+       {{65, "A"}, {66, "B"}, {193, ".0193"}, {0, ".0000"}, {255, ".0255"}}},
+      {"256 array\ndup 65 /A put\ndup 65 /Aring put\ndup 66 /A put\nreadonly def",
+       PSFontStatus::kFinished,
+       0,
+       {{65, "Aring"}, {66, "A"}}},
+      {"256 array\ndup 65 /A put\ndup 300 /A put\nreadonly def",
+       PSFontStatus::kFinished,
+       0,
+       {{65, "A"}}},
+      {"256 array\ndup 65 /A put\ndup 300 /B put\nreadonly def",
+       PSFontStatus::kEncodingCodeTooLarge,
+       -1,
+       {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.definition);
+    const auto result = readWithEncoding(c.definition);
+    EXPECT_EQ(result.status, c.status);
+    ASSERT_EQ(result.font != nullptr, c.number >= 0);
+    if (!result.font) continue;
+    EXPECT_EQ(result.font->encoding().number, c.number);
+    for (const auto& [code, name] : c.names)
+      EXPECT_EQ(result.font->encoding().glyphNames[static_cast<std::size_t>(code)], name) << code;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Type 1 fonts that cannot be read: cancelled, cut short, damaged, or with absurd counts. The
-// read ends, reports its status and hands back no font.
+// Type 1 fonts that cannot be read: cut short, damaged, or with absurd counts. The read ends,
+// reports its status and hands back no font.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -30,19 +30,6 @@ class Type1ReadFailures : public ::testing::Test {
 
   test::Type1FontSource source_;
 };
-
-TEST_F(Type1ReadFailures, CancelEndsWithStatus100AndNoFont) {
-  int asked = 0;
-  const auto result = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented),
-                                     [&](int kind, int64_t, int64_t) {
-                                       if (kind == kProgressPosition) ++asked;
-                                       return kind == kProgressPosition ? 1 : 0;
-                                     });
-  EXPECT_GT(asked, 0);
-  EXPECT_FALSE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontStatus::kCancelled);
-  EXPECT_FALSE(result.font);
-}
 
 TEST_F(Type1ReadFailures, WordThatIsNoBooleanFailsWithStatus3) {
   source_.clearText = "%!FontType1-1.0: Bad\n/FontName /Bad def\n/isFixedPitch maybe def\n";

@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "postscript/ps_font_reader.h"
-#include "postscript/type1_font_parser.h"
 #include "support/charstring_bytes.h"
 #include "support/peer_tools.h"
 #include "support/temp_folder.h"
@@ -36,151 +35,84 @@ std::vector<uint8_t> acuteGlyph() {
       {50, 300, kHsbw, 30, 600, kRmoveto, 100, 100, kRlineto, -40, kHlineto, kClosepath, kEndchar});
 }
 
-class Type1Charstrings : public ::testing::Test {
- protected:
-  test::Type1ReadResult read(Type1Form form = Type1Form::kSegmented) {
-    return readType1Bytes(buildType1Font(source_, form));
-  }
-
-  test::Type1FontSource source_;
-};
-
-TEST_F(Type1Charstrings, GlyphsFollowTheDictionaryNamedWithoutTheSlash) {
-  source_.charstrings = {{"A", squareGlyph()},
-                         {"acute", acuteGlyph()},
-                         {"space", assembleCharstring({0, 250, kHsbw, kEndchar})}};
-  const auto result = read();
-  ASSERT_TRUE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontStatus::kFinished);
-  ASSERT_TRUE(result.font);
-  EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "acute", "space"));
+std::vector<uint8_t> throughSubroutine() {
+  return assembleCharstring(
+      {20, 600, kHsbw, 0, 0, kRmoveto, 0, kCallsubr, 700, kVlineto, kClosepath, kEndchar});
 }
 
-TEST_F(Type1Charstrings, GlyphCarriesOutlineAdvanceAndBox) {
-  source_.charstrings = {{"A", squareGlyph()}, {"acute", acuteGlyph()}};
-  const auto result = read();
-  ASSERT_TRUE(result.font);
-  const Glyph& a = *result.font->glyph(0);
-  EXPECT_EQ(a.advance(0), (Point{600, 0}));
-  ASSERT_EQ(a.nodeCount(), 4);
-  EXPECT_EQ(a.node(0), Node::move({20, 0}));
-  EXPECT_EQ(a.node(2), Node::line({520, 700}));
-  EXPECT_EQ(a.boundingBox(), (Box{20, 0, 520, 700}));
-  EXPECT_EQ(result.font->glyph(1)->boundingBox(), (Box{80, 600, 180, 700}));
-}
-
-TEST_F(Type1Charstrings, FewerEntriesThanAnnouncedEndAtEnd) {
-  source_.charstrings = {{"A", squareGlyph()}, {"acute", acuteGlyph()}};
-  source_.announcedCharstrings = 5;
-  const auto result = read();
-  ASSERT_TRUE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontStatus::kFinished);
-  ASSERT_TRUE(result.font);
-  EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "acute"));
-}
-
-TEST_F(Type1Charstrings, CharstringOfAtMostLenIVPlusOneBytesIsSkipped) {
-  source_.charstrings = {{"A", squareGlyph()},
-                         {"one", assembleCharstring({kEndchar})},      // 5 bytes
-                         {"two", assembleCharstring({0, kEndchar})}};  // 6 bytes
-  const auto result = read();
-  ASSERT_TRUE(result.font);
-  EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "two"));
-}
-
-TEST_F(Type1Charstrings, SubroutinesAreCalledFromCharstrings) {
-  source_.subroutines = {assembleCharstring({500, kHlineto, kReturn})};
-  source_.charstrings = {{"A", assembleCharstring({20, 600, kHsbw, 0, 0, kRmoveto, 0, kCallsubr,
-                                                   700, kVlineto, kClosepath, kEndchar})}};
-  const auto result = read();
-  ASSERT_TRUE(result.font);
-  const Glyph& a = *result.font->glyph(0);
-  ASSERT_EQ(a.nodeCount(), 3);
-  EXPECT_EQ(a.node(1), Node::line({520, 0}));
-  EXPECT_EQ(a.node(2), Node::line({520, 700}));
-}
-
-TEST_F(Type1Charstrings, UndefinedSubroutineGivesNoGlyphAndReadingGoesOn) {
-  source_.subroutines = {assembleCharstring({kReturn})};
-  source_.charstrings = {{"A", squareGlyph()},
-                         {"bad", assembleCharstring({20, 600, kHsbw, 7, kCallsubr, kEndchar})},
-                         {"acute", acuteGlyph()}};
-  const auto result = read();
-  ASSERT_TRUE(result.succeeded);
-  ASSERT_TRUE(result.font);
-  EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "acute"));
-}
-
-TEST_F(Type1Charstrings, StackOverflowGivesNoGlyph) {
-  source_.charstrings = {
-      {"A", squareGlyph()},
-      {"full", assembleCharstring({1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                                   14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, kEndchar})}};
-  const auto result = read();
-  ASSERT_TRUE(result.font);
-  EXPECT_THAT(glyphNames(*result.font), ElementsAre("A"));
-}
-
-TEST_F(Type1Charstrings, LenIVMinusOneMeansCharstringsInTheClear) {
-  source_.lenIV = -1;
-  source_.subroutines = {assembleCharstring({500, kHlineto, kReturn})};
-  source_.charstrings = {{"A", assembleCharstring({20, 600, kHsbw, 0, 0, kRmoveto, 0, kCallsubr,
-                                                   700, kVlineto, kClosepath, kEndchar})},
-                         {"acute", acuteGlyph()}};
-  const auto result = read();
-  ASSERT_TRUE(result.font);
-  EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "acute"));
-  EXPECT_EQ(result.font->glyph(0)->boundingBox(), (Box{20, 0, 520, 700}));
-  EXPECT_EQ(result.font->glyph(1)->boundingBox(), (Box{80, 600, 180, 700}));
-}
-
-TEST_F(Type1Charstrings, CharstringsReplaceTheGlyphsOfAGivenFont) {
-  source_.charstrings = {{"A", squareGlyph()}};
-  SubsetFont font;
-  font.appendSlot(std::make_unique<Glyph>());
-  font.appendSlot(nullptr);
-  PSFontReader reader(buildType1Font(source_, Type1Form::kSegmented));
-  Type1FontParser parser(reader);
-  ASSERT_TRUE(parser.readType1Font(&font, test::shippedEncodings()));
-  EXPECT_THAT(glyphNames(font), ElementsAre("A"));
-  EXPECT_EQ(font.info().fontName(), "Handmade-Regular");
-  EXPECT_FALSE(parser.takeType1Font());
-}
-
-class Type1FileForms : public ::testing::Test {
- protected:
-  void SetUp() override {
-    source_.subroutines = {assembleCharstring({500, kHlineto, kReturn})};
-    source_.charstrings = {{"A", assembleCharstring({20, 600, kHsbw, 0, 0, kRmoveto, 0, kCallsubr,
-                                                     700, kVlineto, kClosepath, kEndchar})},
-                           {"acute", acuteGlyph()}};
-  }
-
-  static void expectSameGlyphs(const SubsetFont& a, const SubsetFont& b) {
-    ASSERT_EQ(a.slotCount(), b.slotCount());
-    for (int32_t slot = 0; slot < a.slotCount(); ++slot)
-      EXPECT_TRUE(a.glyph(slot)->sameContent(*b.glyph(slot))) << slot;
-  }
-
-  test::Type1FontSource source_;
-};
-
-TEST_F(Type1FileForms, PlainBinaryAndHexadecimalFilesReadLikeTheSegmentedOne) {
-  const auto segmented = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented));
-  ASSERT_TRUE(segmented.font);
-  for (Type1Form form : {Type1Form::kPlainBinary, Type1Form::kPlainHex}) {
-    SCOPED_TRACE(static_cast<int>(form));
-    const auto other = readType1Bytes(buildType1Font(source_, form));
-    ASSERT_TRUE(other.font);
-    EXPECT_EQ(other.status, PSFontStatus::kFinished);
-    EXPECT_THAT(glyphNames(*other.font), ElementsAre("A", "acute"));
-    expectSameGlyphs(*other.font, *segmented.font);
-    EXPECT_EQ(other.font->info().fontName(), "Handmade-Regular");
+// Glyphs follow the dictionary, named without the slash; fewer entries than announced end at
+// `end`; charstrings of at most lenIV + 1 bytes, and those that fail, give no glyph and reading
+// goes on.
+TEST(Type1Charstrings, WhichEntriesBecomeGlyphs) {
+  const std::vector<uint8_t> space = assembleCharstring({0, 250, kHsbw, kEndchar});
+  const struct {
+    int announced;
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> charstrings;
+    std::vector<std::string> names;
+  } cases[] = {
+      {-1,
+       {{"A", squareGlyph()}, {"acute", acuteGlyph()}, {"space", space}},
+       {"A", "acute", "space"}},
+      {5, {{"A", squareGlyph()}, {"acute", acuteGlyph()}}, {"A", "acute"}},
+      {-1,
+       {{"A", squareGlyph()},
+        {"one", assembleCharstring({kEndchar})},      // 5 bytes
+        {"two", assembleCharstring({0, kEndchar})}},  // 6 bytes
+       {"A", "two"}},
+      {-1,
+       {{"A", squareGlyph()},
+        {"bad", assembleCharstring({20, 600, kHsbw, 7, kCallsubr, kEndchar})},
+        {"acute", acuteGlyph()}},
+       {"A", "acute"}},
+  };
+  for (const auto& c : cases) {
+    test::Type1FontSource source;
+    source.subroutines = {assembleCharstring({kReturn})};
+    source.charstrings = c.charstrings;
+    source.announcedCharstrings = c.announced;
+    const auto result = readType1Bytes(buildType1Font(source, Type1Form::kSegmented));
+    ASSERT_TRUE(result.succeeded);
+    EXPECT_EQ(result.status, PSFontStatus::kFinished);
+    ASSERT_TRUE(result.font);
+    EXPECT_EQ(glyphNames(*result.font), c.names);
   }
 }
 
-TEST_F(Type1FileForms, NonHexadecimalCharacterInTheHexPartFails) {
-  std::vector<uint8_t> bytes = buildType1Font(source_, Type1Form::kPlainHex);
+// The same glyphs from each file form (hexadecimal digits in either case), and with lenIV -1
+// (charstrings in the clear): outlines from the side bearing point through subroutines,
+// advances and boxes.
+TEST(Type1Charstrings, EveryFileFormAndLenIVGivesTheSameGlyphs) {
+  test::Type1FontSource source;
+  source.subroutines = {assembleCharstring({500, kHlineto, kReturn})};
+  source.charstrings = {{"A", throughSubroutine()}, {"acute", acuteGlyph()}};
+  for (Type1Form form : {Type1Form::kSegmented, Type1Form::kPlainBinary, Type1Form::kPlainHex}) {
+    for (int lenIV : {4, -1}) {
+      SCOPED_TRACE("form " + std::to_string(static_cast<int>(form)) + " lenIV " +
+                   std::to_string(lenIV));
+      source.lenIV = lenIV;
+      source.hexLowerCase = lenIV < 0;
+      const auto result = readType1Bytes(buildType1Font(source, form));
+      ASSERT_TRUE(result.font);
+      EXPECT_EQ(result.status, PSFontStatus::kFinished);
+      EXPECT_EQ(result.font->info().fontName(), "Handmade-Regular");
+      EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "acute"));
+      const Glyph& a = *result.font->glyph(0);
+      EXPECT_EQ(a.advance(0), (Point{600, 0}));
+      ASSERT_EQ(a.nodeCount(), 3);
+      EXPECT_EQ(a.node(0), Node::move({20, 0}));
+      EXPECT_EQ(a.node(1), Node::line({520, 0}));
+      EXPECT_EQ(a.node(2), Node::line({520, 700}));
+      EXPECT_EQ(a.boundingBox(), (Box{20, 0, 520, 700}));
+      EXPECT_EQ(result.font->glyph(1)->boundingBox(), (Box{80, 600, 180, 700}));
+    }
+  }
+}
+
+TEST(Type1Charstrings, NonHexadecimalCharacterInTheHexPartFails) {
+  test::Type1FontSource source;
+  source.subroutines = {assembleCharstring({500, kHlineto, kReturn})};
+  source.charstrings = {{"A", throughSubroutine()}, {"acute", acuteGlyph()}};
+  std::vector<uint8_t> bytes = buildType1Font(source, Type1Form::kPlainHex);
   const std::string text(bytes.begin(), bytes.end());
   const std::size_t eexec = text.find("eexec");
   ASSERT_NE(eexec, std::string::npos);

@@ -1,6 +1,6 @@
 // The 35 Type 1 fonts of Debian's fonts-urw-base35 read into subset fonts and compared with
-// fontTools (font dictionaries) and AFDKO's tx (advance widths and bounding boxes); their
-// plain and hexadecimal forms, cancelling, and cut-off copies.
+// fontTools (font dictionaries) and AFDKO's tx (advance widths and bounding boxes), and
+// cancelled.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -73,52 +73,31 @@ class UrwFonts : public ::testing::Test {
   static inline std::map<std::string, test::PeerType1Font> peers_;
 };
 
-TEST_F(UrwFonts, EveryFontReadsWithStatus10) {
+// Every font reads with status 10; its glyphs are the CharStrings dictionary in order; names,
+// metrics keys and BlueValues are the font's.
+TEST_F(UrwFonts, EveryFontReadsAsFontToolsReadsIt) {
   for (const fs::path& path : fonts_) {
+    SCOPED_TRACE(path);
     const Read& read = reads_.at(path.string());
-    EXPECT_EQ(read.status, PSFontStatus::kFinished) << path;
-    EXPECT_TRUE(read.font) << path;
-  }
-}
-
-TEST_F(UrwFonts, GlyphsAreTheCharStringsDictionaryInOrder) {
-  for (const fs::path& path : fonts_) {
-    const Read& read = reads_.at(path.string());
-    ASSERT_TRUE(read.font) << path;
-    const test::PeerType1Font& peer = peers_.at(path.string());
-    EXPECT_GT(peer.glyphNames.size(), 180u) << path;
-    EXPECT_EQ(test::glyphNames(*read.font), peer.glyphNames) << path;
-  }
-}
-
-TEST_F(UrwFonts, NamesAndMetricsKeysAreTheFonts) {
-  for (const fs::path& path : fonts_) {
-    const Read& read = reads_.at(path.string());
-    ASSERT_TRUE(read.font) << path;
+    EXPECT_EQ(read.status, PSFontStatus::kFinished);
+    ASSERT_TRUE(read.font);
     const SubsetFontInfo& info = read.font->info();
     const test::PeerType1Font& peer = peers_.at(path.string());
-    EXPECT_EQ(info.fontName(), peer.fontName) << path;
-    EXPECT_EQ(info.fullName(), peer.fullName) << path;
-    EXPECT_EQ(info.familyName(), peer.familyName) << path;
-    EXPECT_EQ(info.weight(), peer.weight) << path;
-    EXPECT_DOUBLE_EQ(info.italicAngle, peer.italicAngle) << path;
-    EXPECT_EQ(info.isFixedPitch, peer.isFixedPitch) << path;
-    EXPECT_EQ(info.underlinePosition, peer.underlinePosition) << path;
-    EXPECT_EQ(info.underlineThickness, peer.underlineThickness) << path;
+    EXPECT_GT(peer.glyphNames.size(), 180u);
+    EXPECT_EQ(test::glyphNames(*read.font), peer.glyphNames);
+    EXPECT_EQ(info.fontName(), peer.fontName);
+    EXPECT_EQ(info.fullName(), peer.fullName);
+    EXPECT_EQ(info.familyName(), peer.familyName);
+    EXPECT_EQ(info.weight(), peer.weight);
+    EXPECT_DOUBLE_EQ(info.italicAngle, peer.italicAngle);
+    EXPECT_EQ(info.isFixedPitch, peer.isFixedPitch);
+    EXPECT_EQ(info.underlinePosition, peer.underlinePosition);
+    EXPECT_EQ(info.underlineThickness, peer.underlineThickness);
     EXPECT_EQ(read.font->fileName(), path);
-  }
-}
-
-TEST_F(UrwFonts, BlueValuesAreTheFonts) {
-  for (const fs::path& path : fonts_) {
-    const Read& read = reads_.at(path.string());
-    ASSERT_TRUE(read.font) << path;
-    const test::PeerType1Font& peer = peers_.at(path.string());
-    ASSERT_FALSE(peer.blueValues.empty()) << path;
-    const uint16_t count = read.font->info().zoneCounts.blueValues;
-    ASSERT_EQ(count, peer.blueValues.size()) << path;
+    ASSERT_FALSE(peer.blueValues.empty());
+    ASSERT_EQ(info.zoneCounts.blueValues, peer.blueValues.size());
     const auto& values = read.font->master(0).privateValues.blueValues;
-    EXPECT_TRUE(std::equal(peer.blueValues.begin(), peer.blueValues.end(), values.begin())) << path;
+    EXPECT_TRUE(std::equal(peer.blueValues.begin(), peer.blueValues.end(), values.begin()));
   }
 }
 
@@ -150,109 +129,28 @@ class UrwGlyphMetrics : public ::testing::Test {
   }
 };
 
-TEST_F(UrwGlyphMetrics, NimbusSansRegularMatchesTx) {
-  expectTxMetrics("NimbusSans-Regular");
-}
-
-TEST_F(UrwGlyphMetrics, NimbusRomanItalicMatchesTx) {
-  expectTxMetrics("NimbusRoman-Italic");
-}
-
-TEST_F(UrwGlyphMetrics, StandardSymbolsMatchesTx) {
-  expectTxMetrics("StandardSymbolsPS");
-}
-
-// NimbusSans-Regular in the other file forms, made here from the .pfb.
-class UrwFileForms : public ::testing::Test {
- protected:
-  struct Segment {
-    uint8_t type;
-    std::vector<uint8_t> data;
-  };
-
-  void SetUp() override {
-    path_ = fs::path(kFontFolder) / "NimbusSans-Regular.pfb";
-    ASSERT_TRUE(fs::exists(path_)) << path_ << " (fonts-urw-base35) is missing";
-    const std::vector<uint8_t> pfb = fileBytes(path_);
-    for (std::size_t at = 0; at + 6 <= pfb.size() && pfb[at] == 0x80 && pfb[at + 1] != 3;) {
-      const std::size_t length = pfb[at + 2] | pfb[at + 3] << 8 | pfb[at + 4] << 16 |
-                                 static_cast<std::size_t>(pfb[at + 5]) << 24;
-      const auto begin = pfb.begin() + static_cast<std::ptrdiff_t>(at + 6);
-      segments_.push_back(
-          {pfb[at + 1], std::vector<uint8_t>(begin, begin + static_cast<std::ptrdiff_t>(length))});
-      at += 6 + length;
-    }
-    ASSERT_EQ(segments_.size(), 3u);
-    segmented_ = test::readType1Bytes(pfb);
-    ASSERT_TRUE(segmented_.font);
+TEST_F(UrwGlyphMetrics, ThreeFontsMatchTx) {
+  for (const char* name : {"NimbusSans-Regular", "NimbusRoman-Italic", "StandardSymbolsPS"}) {
+    SCOPED_TRACE(name);
+    expectTxMetrics(name);
   }
-
-  void expectSameFont(const test::Type1ReadResult& other) {
-    ASSERT_TRUE(other.font);
-    EXPECT_EQ(other.status, PSFontStatus::kFinished);
-    const SubsetFont& a = *other.font;
-    const SubsetFont& b = *segmented_.font;
-    EXPECT_EQ(a.info(), b.info());
-    EXPECT_EQ(a.master(0), b.master(0));
-    EXPECT_EQ(test::glyphNames(a), test::glyphNames(b));
-    ASSERT_EQ(a.slotCount(), b.slotCount());
-    for (int32_t slot = 0; slot < a.slotCount(); ++slot)
-      EXPECT_TRUE(a.glyph(slot)->sameContent(*b.glyph(slot))) << a.glyph(slot)->name();
-  }
-
-  fs::path path_;
-  std::vector<Segment> segments_;
-  test::Type1ReadResult segmented_;
-};
-
-TEST_F(UrwFileForms, SegmentsJoinedWithoutHeadersReadTheSame) {
-  const auto plain =
-      test::readType1Bytes(test::joined({segments_[0].data, segments_[1].data, segments_[2].data}));
-  expectSameFont(plain);
 }
 
-TEST_F(UrwFileForms, HexadecimalEexecPartReadsTheSame) {
-  const std::string hex = test::hexLines(segments_[1].data, 64);
-  const auto read = test::readType1Bytes(
-      test::joined({segments_[0].data, test::bytesOf(hex + "\n"), segments_[2].data}));
-  expectSameFont(read);
-}
-
-TEST_F(UrwFileForms, CancelThroughTheProgressCallbackEndsWithStatus100) {
+TEST(UrwCancel, ThroughTheProgressCallbackEndsWithStatus100) {
+  const fs::path path = fs::path(kFontFolder) / "NimbusSans-Regular.pfb";
+  ASSERT_TRUE(fs::exists(path)) << path << " (fonts-urw-base35) is missing";
   int64_t range = -1;
   int positions = 0;
-  const auto read = test::readType1Bytes(fileBytes(path_), [&](int kind, int64_t, int64_t b) {
+  const auto read = test::readType1Bytes(fileBytes(path), [&](int kind, int64_t, int64_t b) {
     if (kind == kProgressRange) range = b;
     if (kind != kProgressPosition) return 0;
     return ++positions >= 20 ? 1 : 0;
   });
-  EXPECT_EQ(range, static_cast<int64_t>(fs::file_size(path_)));
+  EXPECT_EQ(range, static_cast<int64_t>(fs::file_size(path)));
   EXPECT_EQ(positions, 20);
   EXPECT_FALSE(read.succeeded);
   EXPECT_EQ(read.status, PSFontStatus::kCancelled);
   EXPECT_FALSE(read.font);
-}
-
-TEST(UrwTruncatedFonts, CopiesCutEveryThousandBytesReadAllGlyphsOrNone) {
-  const fs::path path = fs::path(kFontFolder) / "StandardSymbolsPS.pfb";
-  ASSERT_TRUE(fs::exists(path)) << path << " (fonts-urw-base35) is missing";
-  const std::vector<uint8_t> whole = fileBytes(path);
-  const auto full = test::readType1Bytes(whole);
-  ASSERT_TRUE(full.font);
-  const std::vector<std::string> names = test::glyphNames(*full.font);
-  // The last segment header, the 532 bytes of clear text after the program and the end
-  // marker: cuts there lose nothing that is read.
-  const std::size_t programEnd = whole.size() - 540;
-  for (std::size_t size = 1000; size < whole.size(); size += 1000) {
-    const auto cut = test::readType1Bytes(
-        std::vector<uint8_t>(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)));
-    ASSERT_EQ(cut.succeeded, cut.font != nullptr) << size;
-    if (size < programEnd) {
-      EXPECT_FALSE(cut.font) << size;
-    } else if (cut.font) {
-      EXPECT_EQ(test::glyphNames(*cut.font), names) << size;
-    }
-  }
 }
 
 }  // namespace

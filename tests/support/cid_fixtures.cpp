@@ -1,7 +1,6 @@
 #include "support/cid_fixtures.h"
 
-#include <array>
-#include <cstdio>
+#include "support/tx_metrics.h"
 
 namespace sorvella::test {
 
@@ -11,19 +10,13 @@ std::filesystem::path cidFixture(std::string_view name) {
 
 std::map<int, TxCidGlyph> txCidMetrics(const std::filesystem::path& file) {
   std::map<int, TxCidGlyph> glyphs;
-  const std::string command = std::string(kTx) + " -mtx '" + file.string() + "' 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return glyphs;
-  std::array<char, 512> line;
-  while (std::fgets(line.data(), static_cast<int>(line.size()), pipe)) {
-    // glyph[tag] {cid,fd,width,{left,bottom,right,top}}
-    int tag = 0;
-    TxCidGlyph g;
-    if (std::sscanf(line.data(), "glyph[%d] {%d,%d,%d,{%d,%d,%d,%d}}", &tag, &g.cid, &g.fd,
-                    &g.width, &g.left, &g.bottom, &g.right, &g.top) == 8)
-      glyphs[g.cid] = g;
+  const PeerRun run = runPeer(kTx, {"-mtx", file.string()});
+  if (run.status != 0) return glyphs;
+  // tx names each glyph by its CID and gives its font dictionary where a name font has a code.
+  for (const auto& [name, g] : parseTxMetrics(run.out)) {
+    const int cid = std::stoi(name);
+    glyphs[cid] = {cid, std::stoi(g.encoding), g.width, g.left, g.bottom, g.right, g.top};
   }
-  if (pclose(pipe) != 0) glyphs.clear();
   return glyphs;
 }
 

@@ -23,7 +23,7 @@ std::string quoted(const std::string& word) {
 
 }  // namespace
 
-PeerRun runPeer(const std::string& tool, std::initializer_list<std::string> arguments) {
+PeerRun runPeer(const std::string& tool, const std::vector<std::string>& arguments) {
   std::string command = quoted(tool);
   for (const std::string& a : arguments) command += " " + quoted(a);
   command += " 2>&1";

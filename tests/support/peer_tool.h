@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace sorvella::test {
 
@@ -17,7 +18,7 @@ struct PeerRun {
 };
 
 // Runs `tool` with the arguments, each quoted for the shell.
-PeerRun runPeer(const std::string& tool, std::initializer_list<std::string> arguments);
+PeerRun runPeer(const std::string& tool, const std::vector<std::string>& arguments);
 
 // True when the tool file exists and is executable.
 bool peerAvailable(const std::filesystem::path& tool);

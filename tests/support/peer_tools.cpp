@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "support/temp_folder.h"
+#include "support/tx_metrics.h"
 
 namespace sorvella::test {
 namespace {
@@ -29,12 +30,6 @@ for path in sys.argv[1:]:
     print("glyphs", *d["CharStrings"].keys())
 )";
 
-std::string quoted(const std::string& text) {
-  std::string out = "'";
-  for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
-
 }  // namespace
 
 std::string commandOutput(const std::string& command) {
@@ -50,25 +45,9 @@ std::string commandOutput(const std::string& command) {
 
 std::map<std::string, PeerGlyphMetrics> txMetrics(const std::filesystem::path& font) {
   std::map<std::string, PeerGlyphMetrics> metrics;
-  std::istringstream lines(
-      commandOutput(std::string(kTx) + " -mtx " + quoted(font) + " 2>/dev/null"));
-  std::string line;
-  while (std::getline(lines, line)) {
-    // glyph[0] {A,0x41,667,{17,0,653,729}}
-    const std::size_t open = line.find('{');
-    if (line.rfind("glyph[", 0) != 0 || open == std::string::npos) continue;
-    std::string fields = line.substr(open + 1);
-    for (char& c : fields)
-      if (c == ',' || c == '{' || c == '}') c = ' ';
-    std::istringstream in(fields);
-    std::string name, code;
-    PeerGlyphMetrics m;
-    int left, bottom, right, top;
-    if (!(in >> name >> code >> m.width >> left >> bottom >> right >> top)) continue;
-    m.box = {static_cast<int16_t>(left), static_cast<int16_t>(bottom), static_cast<int16_t>(right),
-             static_cast<int16_t>(top)};
-    metrics[name] = m;
-  }
+  for (const auto& [name, g] : parseTxMetrics(runPeer(kTx, {"-mtx", font.string()}).out))
+    metrics[name] = {g.width, Box{static_cast<int16_t>(g.left), static_cast<int16_t>(g.bottom),
+                                  static_cast<int16_t>(g.right), static_cast<int16_t>(g.top)}};
   return metrics;
 }
 
@@ -76,9 +55,9 @@ std::map<std::string, PeerType1Font> fontToolsType1Fonts(
     const std::vector<std::filesystem::path>& fonts) {
   TempFolder folder;
   writeFile(folder / "dump.py", kDumpScript);
-  std::string command = std::string(kSystemPython) + " " + quoted(folder / "dump.py");
-  for (const auto& font : fonts) command += " " + quoted(font);
-  std::istringstream lines(commandOutput(command + " 2>/dev/null"));
+  std::vector<std::string> arguments{(folder / "dump.py").string()};
+  for (const auto& font : fonts) arguments.push_back(font.string());
+  std::istringstream lines(runPeer(kSystemPython, arguments).out);
 
   std::map<std::string, PeerType1Font> all;
   PeerType1Font* current = nullptr;

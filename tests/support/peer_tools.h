@@ -12,7 +12,6 @@
 
 namespace sorvella::test {
 
-
 // Standard output of a shell command; "" when it cannot be started.
 std::string commandOutput(const std::string& command);
 

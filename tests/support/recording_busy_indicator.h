@@ -19,19 +19,13 @@ class RecordingBusyIndicator : public BusyIndicator {
   };
 
   int waits() const { return waits_; }
-  int waitDepth() const { return depth_; }
   const std::vector<Box>& boxes() const { return boxes_; }
-  bool progressOpen() const { return open_; }
   void cancelAfter(int queries) { cancelAfter_ = queries; }
 
-  void beginWait() override {
-    ++waits_;
-    ++depth_;
-  }
-  void endWait() override { --depth_; }
+  void beginWait() override { ++waits_; }
+  void endWait() override {}
   ProgressCallback openProgress(std::string_view title, std::string_view caption) override {
     boxes_.push_back({std::string(title), std::string(caption), {}});
-    open_ = true;
     std::size_t index = boxes_.size() - 1;
     return [this, index](int kind, int64_t a, int64_t b) {
       boxes_[index].calls.insert(boxes_[index].calls.end(), {kind, a, b});
@@ -39,12 +33,10 @@ class RecordingBusyIndicator : public BusyIndicator {
       return 0;
     };
   }
-  void closeProgress() override { open_ = false; }
+  void closeProgress() override {}
 
  private:
   int waits_ = 0;
-  int depth_ = 0;
-  bool open_ = false;
   int cancelAfter_ = -1;
   int queries_ = 0;
   std::vector<Box> boxes_;

@@ -25,7 +25,6 @@ class ScriptedPrompts : public Prompts {
   void script(std::string button) { answers_.push_back(std::move(button)); }
 
   const std::vector<Shown>& shown() const { return shown_; }
-  std::size_t unanswered() const { return answers_.size(); }
 
   using Prompts::ask;
   int ask(std::string_view text, std::string_view title,
