@@ -73,6 +73,19 @@ TEST(RemoveOverlapTest, FillModesNestingDuplicatesAndOrientation) {
   for (const auto& c : cases) EXPECT_EQ(removed(c.shape, c.mode), c.expected) << c.what;
 }
 
+TEST(RemoveOverlapTest, SharpTipBetweenTwoCurvesLeavesNoSliver) {
+  // Flattened to integer points, the two curves cross a few units before the tip; the loop
+  // of less than a square unit beyond the crossing goes, the shape keeps its extent.
+  Glyph g = pathGlyph("M 561 774 L 576 691 C 591 677 603 666 611 657 C 590 691 573 730 561 774");
+  const Box before = g.boundingBox();
+  ASSERT_EQ(removeOverlap(g, 0, kCorrect), OverlapStatus::kOk);
+  EXPECT_EQ(g.contourCount(), 1);
+  const Box after = g.boundingBox();
+  EXPECT_LE(std::abs(after.xMax - before.xMax) + std::abs(after.yMin - before.yMin), 6);
+  EXPECT_EQ(after.xMin, before.xMin);
+  EXPECT_EQ(after.yMax, before.yMax);
+}
+
 Point pointAt(const std::array<Point, 4>& p, double t) {
   double u = 1 - t;
   return {static_cast<int16_t>(std::lround(u * u * u * p[0].x + 3 * u * u * t * p[1].x +
