@@ -187,6 +187,9 @@ TEST(CombineOutlinesTest, UnionAndSubtraction) {
   EXPECT_EQ(combined(stem, square(10, 10, 30, 30, false), false), contourSummary(pathGlyph(stem)));
   EXPECT_EQ(combined(stem, square(20, 290, 60, 320), false),
             "+(0,0)(40,0)(40,290)(60,290)(60,320)(20,320)(20,300)(0,300) ");
+  // Where the operands coincide, the pieces of their equal segments join up again.
+  const std::string bowl = "M 640 -51 C 657 -51 666 -40 666 -18 C 666 -3 657 14 638 32 L 600 0";
+  EXPECT_EQ(combined(bowl, bowl, false), contourSummary(pathGlyph(bowl)));
   // Each operand is cleaned first: the clockwise square counts as filled.
   EXPECT_EQ(combined(square(0, 0, 10, 10, false), square(20, 0, 30, 10), false),
             "+(0,0)(10,0)(10,10)(0,10) +(20,0)(30,0)(30,10)(20,10) ");
