@@ -52,6 +52,8 @@ void recomputeConnections(Outline& outline, int master) {
           in = between(curveIn ? outline.point(e, 2, master) : outline.point(e - 1, 0, master), p);
           curveIn = curveIn || outline.type(e - 1) == node_type::kOffCurve;
         } else {
+          // A trailing off-curve node closes with a quadratic piece.
+          curveIn = outline.type(e) == node_type::kOffCurve;
           in = between(last, p);
         }
       } else {

@@ -14,6 +14,7 @@ namespace {
 // Packs a vertex key, an edge and whether the edge arrives at (0) or leaves (1) the vertex.
 constexpr int kEdgeBits = 23;
 constexpr uint32_t kNoVertex = UINT32_MAX;
+constexpr int64_t kSliverArea = 2;  // doubled
 static_assert(OverlapLimits::kMaxEdges < (1u << (kEdgeBits - 1)));
 
 uint64_t endEntry(EdgePoint p, uint32_t edge, bool leaves) {
@@ -181,15 +182,21 @@ class LoopTracer {
   void closeLoop(std::size_t from) {
     if (from >= stack_.size()) return;
     std::size_t first = w_.loopEdges.size();
+    bool throughJunction = false;
     for (std::size_t k = from; k < stack_.size(); ++k) {
       w_.loopEdges.push_back(stack_[k]);
-      if (startVertex_[stack_[k]] != kNoVertex) stackAt_[startVertex_[stack_[k]]] = -1;
+      if (startVertex_[stack_[k]] != kNoVertex) {
+        stackAt_[startVertex_[stack_[k]]] = -1;
+        throughJunction = true;
+      }
     }
     stack_.resize(from);
-    addContour(first);
+    addContour(first, throughJunction);
   }
 
-  void addContour(std::size_t first) {
+  // A loop of a square unit or less that passes a junction is a sliver that rounding the
+  // cut points made (where two curves nearly meet); it counts as having no area.
+  void addContour(std::size_t first, bool throughJunction = false) {
     if (w_.contours.size() >= w_.limits.maxContours)
       throw OverlapFailure{OverlapStatus::kTableLimit};
     OverlapContour c;
@@ -214,7 +221,8 @@ class LoopTracer {
       }
     }
     if (area < 0) c.flags |= contour_flag::kNegative;
-    if (area == 0) c.flags |= contour_flag::kZeroArea;
+    if (area == 0 || (throughJunction && area >= -kSliverArea && area <= kSliverArea))
+      c.flags |= contour_flag::kZeroArea;
     c.area = area < 0 ? -area : area;
     w_.contours.push_back(c);
   }

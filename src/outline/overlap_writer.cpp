@@ -26,8 +26,20 @@ struct Piece {
   uint32_t segment;
 };
 
-bool continues(const Piece& p, const Piece& q) {
-  return p.segment == q.segment && p.t1 == q.t0 && (p.t1 > p.t0) == (q.t1 > q.t0);
+bool sameSegment(const OverlapWork& w, uint32_t a, uint32_t b) {
+  if (a == b) return true;
+  const SourceSegment& sa = w.segments[a];
+  const SourceSegment& sb = w.segments[b];
+  if (sa.curve != sb.curve) return false;
+  for (int i = 0; i < 4; ++i)
+    if (sa.p[i].x != sb.p[i].x || sa.p[i].y != sb.p[i].y) return false;
+  return true;
+}
+
+// Pieces of one source segment, or of two equal ones (the operands of a union may share
+// some), that meet at one parameter and run the same way.
+bool continues(const OverlapWork& w, const Piece& p, const Piece& q) {
+  return p.t1 == q.t0 && (p.t1 > p.t0) == (q.t1 > q.t0) && sameSegment(w, p.segment, q.segment);
 }
 
 struct Vec {
@@ -100,12 +112,12 @@ class ContourWriter {
     }
     const std::size_t n = edges_.size();
     std::size_t breakAt = 0;
-    while (breakAt < n && continues(edges_[(breakAt + n - 1) % n], edges_[breakAt])) ++breakAt;
+    while (breakAt < n && continues(w_, edges_[(breakAt + n - 1) % n], edges_[breakAt])) ++breakAt;
     if (breakAt == n) breakAt = 0;  // one segment all round; cannot happen with real loops
     merged_.clear();
     for (std::size_t i = 0; i < n; ++i) {
       const Piece& e = edges_[(breakAt + i) % n];
-      if (!merged_.empty() && continues(merged_.back(), e)) {
+      if (!merged_.empty() && continues(w_, merged_.back(), e)) {
         merged_.back().b = e.b;
         merged_.back().t1 = e.t1;
       } else {

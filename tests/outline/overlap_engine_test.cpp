@@ -73,6 +73,19 @@ TEST(RemoveOverlapTest, FillModesNestingDuplicatesAndOrientation) {
   for (const auto& c : cases) EXPECT_EQ(removed(c.shape, c.mode), c.expected) << c.what;
 }
 
+TEST(RemoveOverlapTest, SharpTipBetweenTwoCurvesLeavesNoSliver) {
+  // Flattened to integer points, the two curves cross a few units before the tip; the loop
+  // of less than a square unit beyond the crossing goes, the shape keeps its extent.
+  Glyph g = pathGlyph("M 561 774 L 576 691 C 591 677 603 666 611 657 C 590 691 573 730 561 774");
+  const Box before = g.boundingBox();
+  ASSERT_EQ(removeOverlap(g, 0, kCorrect), OverlapStatus::kOk);
+  EXPECT_EQ(g.contourCount(), 1);
+  const Box after = g.boundingBox();
+  EXPECT_LE(std::abs(after.xMax - before.xMax) + std::abs(after.yMin - before.yMin), 6);
+  EXPECT_EQ(after.xMin, before.xMin);
+  EXPECT_EQ(after.yMax, before.yMax);
+}
+
 Point pointAt(const std::array<Point, 4>& p, double t) {
   double u = 1 - t;
   return {static_cast<int16_t>(std::lround(u * u * u * p[0].x + 3 * u * u * t * p[1].x +
@@ -174,6 +187,9 @@ TEST(CombineOutlinesTest, UnionAndSubtraction) {
   EXPECT_EQ(combined(stem, square(10, 10, 30, 30, false), false), contourSummary(pathGlyph(stem)));
   EXPECT_EQ(combined(stem, square(20, 290, 60, 320), false),
             "+(0,0)(40,0)(40,290)(60,290)(60,320)(20,320)(20,300)(0,300) ");
+  // Where the operands coincide, the pieces of their equal segments join up again.
+  const std::string bowl = "M 640 -51 C 657 -51 666 -40 666 -18 C 666 -3 657 14 638 32 L 600 0";
+  EXPECT_EQ(combined(bowl, bowl, false), contourSummary(pathGlyph(bowl)));
   // Each operand is cleaned first: the clockwise square counts as filled.
   EXPECT_EQ(combined(square(0, 0, 10, 10, false), square(20, 0, 30, 10), false),
             "+(0,0)(10,0)(10,10)(0,10) +(20,0)(30,0)(30,10)(20,10) ");

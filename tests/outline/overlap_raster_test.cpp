@@ -45,6 +45,7 @@ int sampleEvery(const Fixture&) {
 }
 #endif
 constexpr uint16_t kMode = overlap_mode::kCorrectOrientation;  // PostScript fill mode
+constexpr double kSliverArea = 2;                              // square units
 
 Outline shifted(const Outline& o, int dx, int dy) {
   Outline copy(o);
@@ -126,16 +127,20 @@ class OverlapRasterTest : public ::testing::TestWithParam<Fixture> {
     if (fill.difference > allowed)
       problems += " " + std::to_string(fill.difference) + " square units filled differently, of " +
                   std::to_string(fill.areaA);
-    if (const int c = test::findContacts(out).crossings; c > 0)
+    // Cut ends lie on the flattened curves, within a unit of the exact ones that are
+    // written: where two curves nearly meet, such an end may lie a little past the other
+    // curve, making a sliver where they cross or a loop of a square unit or two.
+    if (const int c = test::findContacts(out).deepCrossings; c > 0)
       problems += " " + std::to_string(c) + " crossing pieces";
     const std::vector<double> areas = test::contourAreas(out);
     const std::vector<int> depths = test::contourDepths(out);
     for (std::size_t c = 0; c < areas.size(); ++c)
-      if ((areas[c] > 0) != (depths[c] % 2 == 0))
+      if (std::abs(areas[c]) > 2 * kSliverArea && (areas[c] > 0) != (depths[c] % 2 == 0))
         problems += " contour " + std::to_string(c) + " at depth " + std::to_string(depths[c]) +
                     " runs the wrong way";
-    // Without overlaps, and with a unit between contours, nothing is cut or dropped.
-    if (inputs.size() == 1 && crossings == 0 && test::findContacts(all, 1.0).touches == 0) {
+    // Without overlaps, and with two units between segments (flattening takes each up to
+    // a unit off its curve), nothing is cut or dropped.
+    if (inputs.size() == 1 && crossings == 0 && test::findContacts(all, 2.0).touches == 0) {
       std::vector<const std::vector<FlatPiece>*> single{&all};
       test::FillComparison self = test::compareFills(single, all, kScanlineSpacing);
       if (std::max(-self.minWindingB, self.maxWindingB) <= 1 &&

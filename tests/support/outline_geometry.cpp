@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "glyph/outline_pen.h"
@@ -142,6 +143,43 @@ double distance(const FlatPiece& p, double x, double y) {
   return std::hypot(p.x0 + t * dx - x, p.y0 + t * dy - y);
 }
 
+// From a point to the nearest piece of a segment, whose pieces run from `first` on.
+double distanceToSegment(const std::vector<FlatPiece>& pieces, std::size_t first, double x,
+                         double y) {
+  double best = std::numeric_limits<double>::max();
+  for (std::size_t k = first; k < pieces.size() && pieces[k].segment == pieces[first].segment; ++k)
+    best = std::min(best, distance(pieces[k], x, y));
+  return best;
+}
+
+bool properlyCross(const FlatPiece& p, const FlatPiece& q) {
+  return side(p, q.x0, q.y0) * side(p, q.x1, q.y1) < 0 &&
+         side(q, p.x0, p.y0) * side(q, p.x1, p.y1) < 0;
+}
+
+// How far the segment of piece i, crossing the segment of piece j there, gets past it before
+// it crosses back or ends, towards whichever end it gets less far.
+double reachPast(const std::vector<FlatPiece>& pieces, std::size_t i, std::size_t j) {
+  const int segment = pieces[i].segment;
+  std::size_t other = j;
+  while (other > 0 && pieces[other - 1].segment == pieces[j].segment) --other;
+  auto crossesBack = [&](const FlatPiece& p) {
+    for (std::size_t k = other; k < pieces.size() && pieces[k].segment == pieces[j].segment; ++k)
+      if (properlyCross(p, pieces[k])) return true;
+    return false;
+  };
+  double forward = 0, backward = 0;
+  for (std::size_t k = i; k < pieces.size() && pieces[k].segment == segment; ++k) {
+    if (k > i && crossesBack(pieces[k])) break;
+    forward = std::max(forward, distanceToSegment(pieces, other, pieces[k].x1, pieces[k].y1));
+  }
+  for (std::size_t k = i + 1; k-- > 0 && pieces[k].segment == segment;) {
+    if (k < i && crossesBack(pieces[k])) break;
+    backward = std::max(backward, distanceToSegment(pieces, other, pieces[k].x0, pieces[k].y0));
+  }
+  return std::min(forward, backward);
+}
+
 }  // namespace
 
 std::vector<FlatPiece> flattenOutline(const Outline& outline, int curveSteps, int firstSegment,
@@ -212,6 +250,8 @@ Contacts findContacts(const std::vector<FlatPiece>& pieces, double clearance) {
       int s3 = side(q, p.x0, p.y0), s4 = side(q, p.x1, p.y1);
       if (s1 * s2 < 0 && s3 * s4 < 0) {
         ++contacts.crossings;
+        if (std::min(reachPast(pieces, i, j), reachPast(pieces, j, i)) > 1)
+          ++contacts.deepCrossings;
       } else if (!neighbours(p, q) &&
                  ((s1 * s2 <= 0 && s3 * s4 <= 0) ||
                   std::min({distance(p, q.x0, q.y0), distance(p, q.x1, q.y1),

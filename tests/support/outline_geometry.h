@@ -33,6 +33,10 @@ FillComparison compareFills(const std::vector<const std::vector<FlatPiece>*>& a,
 struct Contacts {
   int crossings = 0;  // proper crossings of pieces of different segments
   int touches = 0;    // other contacts, except where one segment continues into the next
+  // Crossings where each segment gets more than a unit past the other, both ways from the
+  // crossing, before it crosses back or ends: more than a sliver where two curves touch or
+  // where a point lies within a unit of a curve on its other side.
+  int deepCrossings = 0;
 };
 
 // Pieces closer than `clearance` count as touching.
