@@ -30,16 +30,29 @@ test: release sanitize
 bench: release
 	@$(RELEASE)/bench/sorvella_bench
 
-# libFuzzer targets need clang; `make fuzz SECONDS=60` runs each for that long.
+# libFuzzer targets need clang; `make fuzz SECONDS=60` runs each for that long. Every target
+# runs, even after one has found something; what a target finds (crash, leak, timeout, memory
+# beyond FUZZ_RSS_MB) goes to build/fuzz/artifacts/<target>/, and the run fails at the end
+# naming those targets.
 SECONDS ?= 30
+FUZZ_RSS_MB ?= 1024
 fuzz: deps
 	@CXX=clang++ cmake -S . -B $(FUZZ) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DSORVELLA_GUI=OFF -DSORVELLA_CORE_TESTS=OFF -DSORVELLA_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS)
-	@for f in $(FUZZ)/fuzz/*_fuzz; do \
-	  name=$$(basename $$f _fuzz); mkdir -p $(FUZZ)/corpus/$$name; \
-	  $$f -max_total_time=$(SECONDS) $(FUZZ)/corpus/$$name fuzz/corpus/$$name || exit 1; done
+	@found=""; \
+	for f in $(FUZZ)/fuzz/*_fuzz; do \
+	  name=$$(basename $$f _fuzz); \
+	  mkdir -p $(FUZZ)/corpus/$$name $(FUZZ)/artifacts/$$name; \
+	  echo "== $$name"; \
+	  $$f -max_total_time=$(SECONDS) -timeout=25 -rss_limit_mb=$(FUZZ_RSS_MB) \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ)/artifacts/$$name/ \
+	    $(FUZZ)/corpus/$$name fuzz/corpus/$$name || found="$$found $$name"; \
+	done; \
+	if [ -n "$$found" ]; then \
+	  echo "fuzz: found something in:$$found (inputs in $(FUZZ)/artifacts/)"; exit 1; \
+	fi
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

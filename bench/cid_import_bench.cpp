@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "postscript/cid_keyed_font_reader.h"
+#include "cidfont/cid_font_import.h"
 
 namespace {
 
@@ -84,14 +84,15 @@ void BM_ImportIpaMinchoAgainstTxCff(benchmark::State& state) {
     const double cpu = cpuSeconds(RUSAGE_SELF);
     const Clock::time_point start = Clock::now();
     // Each subset font is dropped as soon as it is counted.
-    std::unique_ptr<sorvella::CCidFont> cidFont =
-        sorvella::importCidKeyedFont(font, [&](std::unique_ptr<sorvella::SubsetFont> subset) {
-          glyphs += subset->slotCount();
+    const sorvella::CidFontImport imported =
+        sorvella::importCidFont(font, [&](sorvella::CCidFont&, sorvella::SubsetFont& subset) {
+          glyphs += subset.slotCount();
           ++subsetFonts;
+          return true;
         });
     const double seconds = secondsSince(start);
     import.add(seconds, cpuSeconds(RUSAGE_SELF) - cpu);
-    if (!cidFont) {
+    if (!imported.font) {
       state.SkipWithError("the import failed");
       return;
     }

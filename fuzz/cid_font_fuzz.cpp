@@ -1,58 +1,44 @@
-// CIDFont resources from anywhere must import to an end: a CID font only with status 10, the
+// CIDFont resources from anywhere must import to an end through the one import sequence: a
+// CID font only after kFinished (or kFontDictOutOfRange, which keeps what came before), the
 // split's statuses only among its own, every subset font handed over complete (at most 512
 // glyphs named after CIDs below the count, in order, with its code mapping), progress in its
 // protocol, and nothing handed over when the maps fail or the first question cancels.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <span>
 
-#include "postscript/cid_keyed_font_reader.h"
+#include "cidfont/cid_font_import.h"
 
 namespace {
 
 using sorvella::CidKeyedFontReader;
-using sorvella::PSFontReader;
+using sorvella::PSFontStatus;
 using sorvella::SubsetFont;
 
 void check(bool condition) {
   if (!condition) std::abort();
 }
 
-struct Run {
-  int handed = 0;
-  bool split = false;
-  uint16_t status = 0;
-};
-
-Run importAll(std::span<const uint8_t> bytes, bool cancelAtOnce) {
-  Run run;
+void importAll(std::span<const uint8_t> bytes, bool cancelAtOnce) {
   CidKeyedFontReader reader(bytes);
-  auto receive = [&run, &reader](std::unique_ptr<SubsetFont> font) {
-    check(font != nullptr);
-    const int32_t glyphs = font->slotCount();
+  int handed = 0;
+  auto receive = [&handed, &reader](sorvella::CCidFont&, SubsetFont& font) {
+    const int32_t glyphs = font.slotCount();
     check(glyphs <= CidKeyedFontReader::kSubsetFontGlyphLimit);
     int previous = -1;
     for (int32_t i = 0; i < glyphs; ++i) {
-      check(font->glyph(i) != nullptr);
+      check(font.glyph(i) != nullptr);
       int cid = -1;
-      check(std::sscanf(font->glyph(i)->name().c_str(), "CID-%d", &cid) == 1);
+      check(std::sscanf(font.glyph(i)->name().c_str(), "CID-%d", &cid) == 1);
       check(cid > previous && cid < reader.cidCount());
       previous = cid;
     }
-    check(font->glyphMapping().lastInUse == glyphs - 1);
-    check(font->encoding().number == 0);
-    ++run.handed;
+    check(font.glyphMapping().lastInUse == glyphs - 1);
+    check(font.encoding().number == 0);
+    ++handed;
+    return true;
   };
-  std::unique_ptr<sorvella::CCidFont> font = reader.parseHeader(receive);
-  if (!font) {
-    check(reader.status() != PSFontReader::kFinished && run.handed == 0);
-    return run;
-  }
-  check(reader.status() == PSFontReader::kFinished);
-  reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
-  reader.selectAllFontDicts();
 
   int calls = 0;
   int64_t position = 0;
@@ -64,23 +50,23 @@ Run importAll(std::span<const uint8_t> bytes, bool cancelAtOnce) {
     }
     return cancelAtOnce && kind == sorvella::kProgressCancelQuery ? 1 : 0;
   };
-  run.split = reader.splitIntoSubsetFonts(progress);
-  run.status = reader.status();
-  switch (run.status) {
-    case PSFontReader::kFinished:
-    case CidKeyedFontReader::kFontDictOutOfRange:
+  const sorvella::CidFontImport result = sorvella::importCidFont(reader, receive, progress);
+  switch (result.status) {
+    case PSFontStatus::kFinished:
+    case PSFontStatus::kFontDictOutOfRange:
+      check(result.font != nullptr);
       break;
-    case PSFontReader::kCancelled:
-      check(cancelAtOnce && run.handed == 0);
+    case PSFontStatus::kCancelled:
+      check(cancelAtOnce && handed == 0 && !result.font);
       break;
-    case CidKeyedFontReader::kCidMapOutOfRange:
-    case CidKeyedFontReader::kSubrMapOutOfRange:
-      check(!run.split && run.handed == 0);
+    case PSFontStatus::kCidMapOutOfRange:
+    case PSFontStatus::kSubrMapOutOfRange:
+      check(handed == 0 && !result.font);
       break;
     default:
-      check(run.status == PSFontReader::kFine && !run.split);  // the stream failed
+      // The header failed (nothing handed over) or the stream failed during the split.
+      check(!result.font && (result.status == PSFontStatus::kFine || handed == 0));
   }
-  return run;
 }
 
 }  // namespace

@@ -14,15 +14,16 @@ namespace {
 
 using sorvella::PSArrayShape;
 using sorvella::PSFontReader;
+using sorvella::PSFontStatus;
 
 void check(bool condition) {
   if (!condition) std::abort();
 }
 
 void checkStatus(const PSFontReader& reader) {
-  const uint16_t status = reader.status();
-  check(status == 0 || status == PSFontReader::kBooleanExpected ||
-        status == PSFontReader::kBadHexDigit || status == PSFontReader::kCancelled);
+  const PSFontStatus status = reader.status();
+  check(status == PSFontStatus::kFine || status == PSFontStatus::kBooleanExpected ||
+        status == PSFontStatus::kBadHexDigit || status == PSFontStatus::kCancelled);
 }
 
 void checkToken(const std::string& token) {
@@ -165,6 +166,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   PSFontReader cancelled(bytes);
   cancelled.setProgressCallback([](int kind, int64_t, int64_t) { return kind == 1 ? 1 : 0; });
   tokenizeToTheEnd(cancelled, size);
-  check(cancelled.status() == PSFontReader::kCancelled);
+  check(cancelled.status() == PSFontStatus::kCancelled);
   return 0;
 }

@@ -1,5 +1,5 @@
-// Text index files are imported into an open font; hostile lines and counts must neither crash
-// nor hang the import.
+// Text index files are imported into an open font; hostile lines, counts and CIDs must neither
+// crash, hang nor exhaust memory in the import.
 #include <cstdint>
 #include <span>
 
@@ -16,6 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (int g = 0; g < 50; ++g) records.push_back(sorvella::CharacterRecord::make(f, g));
     font.addSubsetFont(e, records);
   }
+  // A count no subset font can have (as a damaged binary index file may declare) must not
+  // size the import's tables.
+  font.mutableSubsetFont(2)->characterCount = 2000000000;
   font.RebuildTables();
   sorvella::ImportTextIndex(font, std::span(data, size));
   (void)sorvella::TextIndexEntries(std::span(data, size));

@@ -11,28 +11,30 @@
 #include "postscript/eexec_cipher.h"
 #include "postscript/program_encodings.h"
 #include "postscript/ps_font_reader.h"
+#include "postscript/type1_font_parser.h"
 
 namespace {
 
 using sorvella::PSFontReader;
+using sorvella::PSFontStatus;
 using sorvella::SubsetFont;
 
 void check(bool condition) {
   if (!condition) std::abort();
 }
 
-bool knownStatus(uint16_t status) {
+bool knownStatus(PSFontStatus status) {
   switch (status) {
-    case PSFontReader::kFine:
-    case PSFontReader::kBooleanExpected:
-    case PSFontReader::kFinished:
-    case PSFontReader::kEncodingCodeTooLarge:
-    case PSFontReader::kDesignMapNotPairs:
-    case PSFontReader::kAxesUnknown:
-    case PSFontReader::kWrongMasterCount:
-    case PSFontReader::kBracketExpected:
-    case PSFontReader::kBadHexDigit:
-    case PSFontReader::kCancelled:
+    case PSFontStatus::kFine:
+    case PSFontStatus::kBooleanExpected:
+    case PSFontStatus::kFinished:
+    case PSFontStatus::kEncodingCodeTooLarge:
+    case PSFontStatus::kDesignMapNotPairs:
+    case PSFontStatus::kAxesUnknown:
+    case PSFontStatus::kWrongMasterCount:
+    case PSFontStatus::kBracketExpected:
+    case PSFontStatus::kBadHexDigit:
+    case PSFontStatus::kCancelled:
       return true;
     default:
       return false;
@@ -56,22 +58,24 @@ void checkFont(const SubsetFont& font) {
 
 void readOnce(std::vector<uint8_t> bytes) {
   PSFontReader reader(std::move(bytes));
-  const bool read = reader.readType1Font(nullptr, sorvella::programEncodings());
-  std::unique_ptr<SubsetFont> font = reader.takeType1Font();
+  sorvella::Type1FontParser parser(reader);
+  const bool read = parser.readType1Font(nullptr, sorvella::programEncodings());
+  std::unique_ptr<SubsetFont> font = parser.takeType1Font();
   check(knownStatus(reader.status()));
   check(read == (font != nullptr));
   if (!font) return;
-  check(reader.status() == PSFontReader::kFine || reader.status() == PSFontReader::kFinished);
+  check(reader.status() == PSFontStatus::kFine || reader.status() == PSFontStatus::kFinished);
   checkFont(*font);
 }
 
 void readCancelled(std::vector<uint8_t> bytes) {
   PSFontReader reader(std::move(bytes));
+  sorvella::Type1FontParser parser(reader);
   const bool read =
-      reader.readType1Font(nullptr, sorvella::programEncodings(),
+      parser.readType1Font(nullptr, sorvella::programEncodings(),
                            [](int kind, int64_t, int64_t) { return kind == 1 ? 1 : 0; });
-  check(!read && !reader.takeType1Font());
-  check(reader.status() == PSFontReader::kCancelled);
+  check(!read && !parser.takeType1Font());
+  check(reader.status() == PSFontStatus::kCancelled);
 }
 
 std::vector<uint8_t> encrypted(std::span<const uint8_t> plain) {

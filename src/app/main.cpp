@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "cidfont/ui/main_frame.h"
+#include "app/main_frame.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,5 +1,7 @@
 #include "cidfont/binary_index_file.h"
 
+#include <algorithm>
+
 #include "base/byte_stream.h"
 #include "base/file_bytes.h"
 #include "base/text_format.h"
@@ -41,8 +43,27 @@ bool WriteBinaryIndex(CCidFont& font, const std::filesystem::path& path) {
 
 namespace {
 
-// Raises font counts to the records and drops unplaced records that repeat a glyph.
-void checkRecords(CCidFont& font, std::vector<CharacterRecord>& records) {
+// Tables are sized from the fonts' character counts, so a count beyond what glyph numbers
+// reach is limited to them.
+void limitFontCounts(CCidFont& font, BinaryIndexReadResult& result) {
+  for (int32_t f = 0; f < font.subsetFontCount(); ++f) {
+    SubsetFontEntry& e = *font.mutableSubsetFont(f);
+    if (e.characterCount >= 0 && e.characterCount <= CCidFont::kMaxGlyphsPerFont) continue;
+    e.characterCount = std::clamp(e.characterCount, 0, CCidFont::kMaxGlyphsPerFont);
+    ++result.fontCountsOutOfRange;
+  }
+}
+
+// Unplaces records beyond the highest CID, raises font counts to the records and drops
+// unplaced records that repeat a glyph (those just unplaced too, as a reading of the saved
+// file would).
+void checkRecords(CCidFont& font, std::vector<CharacterRecord>& records,
+                  BinaryIndexReadResult& result) {
+  for (CharacterRecord& r : records) {
+    if (r.cid <= CCidFont::kMaxCid) continue;
+    r.cid = -1;
+    ++result.unplacedBeyondLimit;
+  }
   std::vector<SubsetFontEntry> fonts = font.subsetFonts();
   for (const CharacterRecord& r : records) {
     if (r.font < 0) continue;
@@ -78,22 +99,27 @@ BinaryIndexReadResult ReadBinaryIndex(std::span<const uint8_t> bytes) {
   while (auto word = in.word()) {
     Keyword k = indexKeywordNumber(*word);
     if (k == kKwBeginFontInfo) {
-      if (!ReadFontInfo(font, in, true)) return result;
+      if (!ReadFontInfo(font, in, true)) break;
     } else if (k == kKwBeginCharacterData) {
       result.hadCharacterData = true;
       break;
     }
   }
+  limitFontCounts(font, result);
   if (!result.hadCharacterData) return result;
 
   auto byteCount = parseCInteger(in.restOfLine());
   uint64_t count = byteCount ? static_cast<uint32_t>(*byteCount) / kCharacterRecordBytes : 0;
-  // A count beyond the data would only read zeros: keep what the file holds.
-  count = std::min<uint64_t>(count, in.remaining().size() / kCharacterRecordBytes);
+  // A count beyond the data is a file cut short or damaged: keep what the file holds.
+  uint64_t held = in.remaining().size() / kCharacterRecordBytes;
+  if (count > held) {
+    result.missingRecords = static_cast<uint32_t>(count - held);
+    count = held;
+  }
   std::vector<CharacterRecord> records(static_cast<std::size_t>(count));
   ByteReader data(in.remaining());
   for (CharacterRecord& r : records) r = CharacterRecord::read(data);
-  checkRecords(font, records);
+  checkRecords(font, records, result);
   font.setRecords(std::move(records));
   return result;
 }

@@ -26,6 +26,10 @@ struct BinaryIndexReadResult {
   std::unique_ptr<CCidFont> font;  // always present, possibly empty
   bool opened = false;             // the file could be read
   bool hadCharacterData = false;   // "BeginCharacterData" was found
+  // Damage the reader found and mended; all 0 for a sound file.
+  uint32_t missingRecords = 0;       // announced by the byte count but not in the file
+  int32_t fontCountsOutOfRange = 0;  // BaseFont character counts outside 0..16384, limited
+  int32_t unplacedBeyondLimit = 0;   // records at CIDs beyond CCidFont::kMaxCid, now unplaced
 };
 
 // Fills a new CID font from the bytes of an index file. The caller runs RebuildTables.

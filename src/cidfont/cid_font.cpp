@@ -2,19 +2,7 @@
 
 #include <algorithm>
 
-#include "base/text_trim.h"
-
 namespace sorvella {
-
-void CidFontInfo::setFontName(std::string_view v) { fontName_ = trimOwnedText(v); }
-void CidFontInfo::setFullName(std::string_view v) { fullName_ = trimOwnedText(v); }
-void CidFontInfo::setNotice(std::string_view v) { notice_ = trimOwnedText(v); }
-void CidFontInfo::setRegistry(std::string_view v) { registry_ = trimOwnedText(v); }
-void CidFontInfo::setOrdering(std::string_view v) { ordering_ = trimOwnedText(v); }
-
-void CidFontInfo::setXuid(std::span<const int32_t> numbers) {
-  xuid_.assign(numbers.begin(), numbers.begin() + std::min<std::size_t>(numbers.size(), kMaxXuid));
-}
 
 const CharacterRecord& CCidFont::record(int32_t character) const {
   static const CharacterRecord kEmpty = CharacterRecord::empty();
@@ -46,6 +34,10 @@ SubsetFontEntry* CCidFont::mutableSubsetFont(int32_t font) {
 
 int32_t CCidFont::addSubsetFont(SubsetFontEntry entry, std::vector<CharacterRecord> records) {
   if (subsetFontCount() >= kMaxSubsetFonts) return -1;
+  // Glyph numbers are 16-bit in the records and reach 16383; more would wrap to negatives.
+  if (records.size() > static_cast<std::size_t>(kMaxGlyphsPerFont) ||
+      entry.characterCount > kMaxGlyphsPerFont)
+    return -1;
   int32_t font = subsetFontCount();
   entry.locked = 0;
   fonts_.push_back(std::move(entry));
@@ -169,60 +161,96 @@ template <typename Step>
 void overlapSafe(int32_t first, int32_t last, int32_t target, Step step) {
   int64_t count = int64_t{last} - first;
   if (target > first) {
-    for (int64_t k = count; k >= 0; --k) step(static_cast<int32_t>(k));
+    for (int64_t k = count; k >= 0; --k) step(k);
   } else {
-    for (int64_t k = 0; k <= count; ++k) step(static_cast<int32_t>(k));
+    for (int64_t k = 0; k <= count; ++k) step(k);
   }
+}
+
+// Whether the `count` CIDs from `first` on lie in 0..kMaxCid, computed wide so that no sum
+// can overflow. No CIDs at all are always in reach.
+bool cidsInReach(int32_t first, int64_t count) {
+  return count <= 0 || (first >= 0 && first + count - 1 <= CCidFont::kMaxCid);
+}
+
+// Sources first..last and the targets from `target` on. Sources beyond kMaxCid may still be
+// moved down; the targets keep the count, and with it the time, within reach.
+bool rangeInReach(int32_t first, int32_t last, int32_t target) {
+  int64_t count = int64_t{last} - first + 1;
+  return count <= 0 || (first >= 0 && cidsInReach(target, count));
+}
+
+int32_t cidAt(int32_t start, int64_t k) {
+  return static_cast<int32_t>(start + k);
 }
 
 }  // namespace
 
-void CCidFont::CopyRange(int32_t first, int32_t last, int32_t target) {
-  if (target == first) return;
+bool CCidFont::CopyRange(int32_t first, int32_t last, int32_t target) {
+  if (target == first) return true;
+  if (!rangeInReach(first, last, target)) return false;
   overlapSafe(first, last, target,
-              [&](int32_t k) { CopyCharacter(first + k, target + k); });
+              [&](int64_t k) { CopyCharacter(cidAt(first, k), cidAt(target, k)); });
   modified_ = true;
   Rebuild();
+  return true;
 }
 
-void CCidFont::MoveRange(int32_t first, int32_t last, int32_t target) {
-  if (target == first || last < first) return;
+bool CCidFont::MoveRange(int32_t first, int32_t last, int32_t target) {
+  if (target == first || last < first) return true;
+  if (!rangeInReach(first, last, target)) return false;
   overlapSafe(first, last, target,
-              [&](int32_t k) { MoveCharacter(first + k, target + k); });
+              [&](int64_t k) { MoveCharacter(cidAt(first, k), cidAt(target, k)); });
   modified_ = true;
   RemoveDuplicateUnplaced();
   Rebuild();
+  return true;
 }
 
-void CCidFont::SwapRange(int32_t first, int32_t last, int32_t target) {
-  if (target == first) return;
-  int64_t shift = int64_t{target} - first;
-  for (int64_t cid = first; cid <= last; ++cid) {
-    int64_t partner = cid + shift;
-    if (partner < 0 || partner > INT32_MAX) continue;
-    int32_t a = CharacterAt(static_cast<int32_t>(cid));
-    int32_t b = CharacterAt(static_cast<int32_t>(partner));
+bool CCidFont::SwapRange(int32_t first, int32_t last, int32_t target) {
+  if (target == first) return true;
+  // Both sides are written.
+  int64_t count = int64_t{last} - first + 1;
+  if (!cidsInReach(first, count) || !cidsInReach(target, count)) return false;
+  for (int64_t k = 0; k < count; ++k) {
+    int32_t cid = cidAt(first, k), partner = cidAt(target, k);
+    int32_t a = CharacterAt(cid);
+    int32_t b = CharacterAt(partner);
     if (IsLocked(a) || IsLocked(b)) continue;
-    Place(static_cast<int32_t>(cid), b);
-    Place(static_cast<int32_t>(partner), a);
+    Place(cid, b);
+    Place(partner, a);
   }
   modified_ = true;
   Rebuild();
+  return true;
 }
 
 void CCidFont::ClearRange(int32_t first, int32_t last) {
-  for (int64_t cid = first; cid <= last; ++cid) ClearCid(static_cast<int32_t>(cid));
+  // Only CIDs that hold a character change, so only those are visited, in ascending order:
+  // those of the table, then those of the overflow list, which all lie beyond the table.
+  int64_t tableLast = std::min<int64_t>(last, static_cast<int64_t>(cidTable_.size()) - 1);
+  for (int64_t cid = std::max(first, 0); cid <= tableLast; ++cid)
+    if (cidTable_[static_cast<std::size_t>(cid)] >= 0) ClearCid(static_cast<int32_t>(cid));
+  std::vector<int32_t> beyond;
+  for (const OverflowPair& p : overflow_)
+    if (p.cid >= first && p.cid <= last) beyond.push_back(p.cid);
+  std::sort(beyond.begin(), beyond.end());
+  for (int32_t cid : beyond) ClearCid(cid);
   modified_ = true;
   RemoveDuplicateUnplaced();
   Rebuild();
 }
 
-void CCidFont::PlaceUnplaced(int32_t firstPosition, int32_t lastPosition, int32_t target) {
+bool CCidFont::PlaceUnplaced(int32_t firstPosition, int32_t lastPosition, int32_t target) {
+  // Every step uses up one entry from the first position on, so the end of the list ends it.
+  int32_t last = static_cast<int32_t>(
+      std::min<int64_t>(lastPosition, static_cast<int64_t>(unplaced_.size()) - 1));
+  // No position below 0 holds an entry.
+  int64_t count = firstPosition < 0 ? 0 : int64_t{last} - firstPosition + 1;
+  if (!cidsInReach(target, count)) return false;
   int64_t placed = 0;
-  for (int64_t k = 0; k <= int64_t{lastPosition} - firstPosition; ++k) {
-    int64_t t = target + k;
-    if (t < 0 || t > INT32_MAX) continue;
-    int32_t cid = static_cast<int32_t>(t);
+  for (int64_t k = 0; k < count; ++k) {
+    int32_t cid = cidAt(target, k);
     if (IsLocked(CharacterAt(cid))) continue;
     int64_t position = firstPosition + k - placed;
     if (position < 0 || position >= static_cast<int64_t>(unplaced_.size())) break;
@@ -235,14 +263,15 @@ void CCidFont::PlaceUnplaced(int32_t firstPosition, int32_t lastPosition, int32_
   modified_ = true;
   RemoveDuplicateUnplaced();
   Rebuild();
+  return true;
 }
 
-void CCidFont::PlaceGlyphs(int32_t firstGlyph, int32_t lastGlyph, int32_t target, int32_t font,
+bool CCidFont::PlaceGlyphs(int32_t firstGlyph, int32_t lastGlyph, int32_t target, int32_t font,
                            std::span<const int32_t> chartList) {
-  for (int64_t k = 0; k <= int64_t{lastGlyph} - firstGlyph; ++k) {
-    int64_t t = target + k;
-    if (t < 0 || t > INT32_MAX) continue;
-    int32_t cid = static_cast<int32_t>(t);
+  int64_t count = int64_t{lastGlyph} - firstGlyph + 1;
+  if (!cidsInReach(target, count)) return false;
+  for (int64_t k = 0; k < count; ++k) {
+    int32_t cid = cidAt(target, k);
     if (IsLocked(CharacterAt(cid))) continue;
     int64_t glyph = firstGlyph + k;
     int32_t character =
@@ -266,6 +295,7 @@ void CCidFont::PlaceGlyphs(int32_t firstGlyph, int32_t lastGlyph, int32_t target
   }
   modified_ = true;
   Rebuild();
+  return true;
 }
 
 void CCidFont::RemoveGlyphRange(int32_t font, int32_t firstGlyph, int32_t lastGlyph) {
@@ -296,10 +326,12 @@ void CCidFont::RemoveFont(int32_t font) {
   modified_ = true;
 }
 
-void CCidFont::ExpandRange(int32_t newTop) {
-  if (newTop <= rangeTop_) return;
+bool CCidFont::ExpandRange(int32_t newTop) {
+  if (newTop > kMaxCid) return false;
+  if (newTop <= rangeTop_) return true;
   rangeTop_ = newTop;
   modified_ = true;
+  return true;
 }
 
 void CCidFont::Compact() {

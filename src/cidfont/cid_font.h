@@ -10,39 +10,9 @@
 #include <vector>
 
 #include "cidfont/character_record.h"
+#include "glyph/cid_font_info.h"
 
 namespace sorvella {
-
-class CidFontInfo {
- public:
-  static constexpr int kMaxXuid = 20;
-
-  // Texts are stored trimmed; empty means absent.
-  const std::string& fontName() const { return fontName_; }
-  const std::string& fullName() const { return fullName_; }
-  const std::string& notice() const { return notice_; }
-  const std::string& registry() const { return registry_; }
-  const std::string& ordering() const { return ordering_; }
-  void setFontName(std::string_view v);
-  void setFullName(std::string_view v);
-  void setNotice(std::string_view v);
-  void setRegistry(std::string_view v);
-  void setOrdering(std::string_view v);
-
-  int32_t version = 1;
-  int32_t supplement = 0;
-  int32_t uidBase = 0;
-
-  const std::vector<int32_t>& xuid() const { return xuid_; }
-  // Keeps at most 20 numbers.
-  void setXuid(std::span<const int32_t> numbers);
-
-  friend bool operator==(const CidFontInfo&, const CidFontInfo&) = default;
-
- private:
-  std::string fontName_, fullName_, notice_, registry_, ordering_;
-  std::vector<int32_t> xuid_;
-};
 
 struct OverflowPair {
   int32_t character = -1;
@@ -55,6 +25,7 @@ class CCidFont {
   static constexpr int kMaxSubsetFonts = 32767;
   static constexpr int kMaxGlyphsPerFont = 16384;
   static constexpr int kMinCidTable = 10000;
+  static constexpr int32_t kMaxCid = sorvella::kMaxCid;
 
   CidFontInfo& info() { return info_; }
   const CidFontInfo& info() const { return info_; }
@@ -75,7 +46,8 @@ class CCidFont {
   const std::vector<SubsetFontEntry>& subsetFonts() const { return fonts_; }
   void setSubsetFonts(std::vector<SubsetFontEntry> fonts) { fonts_ = std::move(fonts); }
   // Appends an entry and one record per glyph; records whose cid is 0 or more arrive placed.
-  // Returns the new font number, or -1 when the font list is full.
+  // Returns the new font number, or -1 when the font list is full or the font has more
+  // glyphs than glyph numbers reach.
   int32_t addSubsetFont(SubsetFontEntry entry, std::vector<CharacterRecord> records);
   void setLocked(int32_t font, bool locked);
 
@@ -102,21 +74,25 @@ class CCidFont {
   void CopyCharacter(int32_t source, int32_t target, bool compact = false);
   void MoveCharacter(int32_t source, int32_t target, bool compact = false);
 
-  // Ranges; each sets the modified flag and rebuilds.
-  void CopyRange(int32_t first, int32_t last, int32_t target);
-  void MoveRange(int32_t first, int32_t last, int32_t target);
-  void SwapRange(int32_t first, int32_t last, int32_t target);
+  // Ranges; each sets the modified flag and rebuilds. Those that return false were refused,
+  // with nothing changed, because a CID they would touch lies outside 0..kMaxCid.
+  bool CopyRange(int32_t first, int32_t last, int32_t target);
+  bool MoveRange(int32_t first, int32_t last, int32_t target);
+  bool SwapRange(int32_t first, int32_t last, int32_t target);
+  // Visits only the CIDs that hold characters, so a range of any length is cleared at once.
   void ClearRange(int32_t first, int32_t last);
-  void PlaceUnplaced(int32_t firstPosition, int32_t lastPosition, int32_t target);
+  // The last position stops at the end of the unplaced list.
+  bool PlaceUnplaced(int32_t firstPosition, int32_t lastPosition, int32_t target);
   // chartList[g] is the character the source chart shows for glyph g of the font, or -1.
-  void PlaceGlyphs(int32_t firstGlyph, int32_t lastGlyph, int32_t target, int32_t font,
+  bool PlaceGlyphs(int32_t firstGlyph, int32_t lastGlyph, int32_t target, int32_t font,
                    std::span<const int32_t> chartList);
 
   // Structure.
   void RemoveGlyphRange(int32_t font, int32_t firstGlyph, int32_t lastGlyph);
   // Callers Refresh before and RebuildTables after.
   void RemoveFont(int32_t font);
-  void ExpandRange(int32_t newTop);
+  // False (refused) for a top beyond kMaxCid.
+  bool ExpandRange(int32_t newTop);
   void Compact();
 
   // Between the tables and the records' cid fields.

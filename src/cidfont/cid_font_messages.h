@@ -41,6 +41,10 @@ inline constexpr const char* kUnknownFontName = "<unknown>";
 inline constexpr const char* kExpandRangePrompt =
     "Do you want to expand the current CID range to %i? \nYou can use the Compact command later "
     "to eliminate empty CIDs. ";
+// A range operation or a new range top refused because it reaches past CCidFont::kMaxCid.
+inline constexpr const char* kCidBeyondLimit =
+    "This would reach beyond CID 65535, the highest CID that a CID font can hold. Nothing was "
+    "changed.";
 }  // namespace cid_font_text
 
 std::string summaryText(const CCidFont& font);

@@ -15,7 +15,9 @@ namespace fs = std::filesystem;
 
 Document::Document(DocumentEnvironment environment)
     : env_(std::move(environment)),
-      cmaps_({env_.prompts, env_.fileDialogs, env_.profile, env_.programFile,
+      cmaps_({env_.prompts, env_.fileDialogs, env_.programFile,
+              [this] { return getFolder(env_.profile, kMapFolderKey); },
+              [this](const fs::path& folder) { setFolder(env_.profile, kMapFolderKey, folder); },
               [this] { return cmapSavePrompt(); }, [this] { changed(); }}) {}
 
 int64_t Document::now() const {
@@ -72,7 +74,13 @@ bool Document::mayExit() {
 std::optional<fs::path> Document::chooseFontFolder(const std::string& title,
                                                    const std::string& text,
                                                    const std::string& proposedName) {
-  FontFolderRequest request{title, text, getFolder(env_.profile, kImportFolderKey), proposedName};
+  FontFolderRequest request{title,
+                            text,
+                            getFolder(env_.profile, kImportFolderKey),
+                            proposedName,
+                            font_folder_text::kFolderNamePrompt,
+                            font_folder_text::kSaveAsDefault,
+                            freeSpaceText};
   for (;;) {
     std::optional<FontFolderChoice> choice = env_.folderDialog.choose(request);
     if (!choice) return std::nullopt;
@@ -116,11 +124,7 @@ int32_t Document::addSubsetFont(SubsetFont& font) {
   if (!font_) return -1;
   SubsetFontAdding how{false, env_.options.fitAscender, env_.options.fitDescender};
   int32_t number = sorvella::addSubsetFont(*font_, folder_, font, how);
-  if (number < 0) {
-    const std::string& name = font.info().fontName();
-    env_.prompts.tell(
-        formatText(kSubsetFontNotWrittenMessage, name.empty() ? kUntitledFontName : name.c_str()));
-  }
+  if (number < 0) env_.prompts.tell(addSubsetFontFailureText(font));
   return number;
 }
 

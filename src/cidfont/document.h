@@ -16,6 +16,8 @@
 
 namespace sorvella {
 
+struct BinaryIndexReadResult;
+
 namespace document_text {
 // New.
 inline constexpr const char* kNewTitle = "Creating CID font";
@@ -35,6 +37,16 @@ inline constexpr const char* kIgnore = "&Ignore";
 inline constexpr const char* kRetry = "Retry";
 inline constexpr const char* kCancel = "Cancel";
 inline constexpr const char* kIndexUnreadable = "The index file %s can't be read.";
+// Damage that Open mended; each is told after the font has been opened.
+inline constexpr const char* kIndexRecordsMissing =
+    "The index file %s is damaged: it announces %u more characters than it holds. The characters "
+    "it holds have been read.";
+inline constexpr const char* kIndexFontCountsOutOfRange =
+    "The index file %s is damaged: %i subset fonts have character counts outside 0 to 16384. "
+    "Their counts have been limited to that range.";
+inline constexpr const char* kIndexCidsBeyondLimit =
+    "The index file %s places %i characters beyond CID 65535, the highest CID that a CID font "
+    "can hold. They are unplaced now.";
 // Save.
 inline constexpr const char* kEditedFontQuestion =
     "Base font %s is modified and should be saved. Do you want to save this font?";
@@ -67,6 +79,10 @@ inline constexpr const char* kExportFilter =
     "CID Fonts Files (*.cid)|*.cid|Sorvella Index Files (*.sci)|*.sci||";
 inline constexpr const char* kExportCidProgressTitle = "Exporting CID Font";
 inline constexpr const char* kTextIndexNotWritten = "The index file %s could not be written.";
+inline constexpr const char* kCidRangeBeyondExport =
+    "The CID range of this font reaches CID %i, but a CID-keyed font file can hold CIDs up to "
+    "65535 only. Move the characters beyond it to lower CIDs and compact the range, then export "
+    "again.";
 inline constexpr const char* kExportSubsetTitle = "Export Subset Font";
 inline constexpr const char* kExportSubsetFilter =
     "Type 1 binary (*.pfb)|*.pfb|Vidazud 3.0 (*.vtb)|*.vtb||";
@@ -155,6 +171,7 @@ class Document {
   void changed() const;
   void closeWindows() const;
   void replaceFont(std::unique_ptr<CCidFont> font, std::filesystem::path folder);
+  void tellIndexDamage(const BinaryIndexReadResult& read, const std::filesystem::path& file);
   bool checkSubsetFontFiles();
   bool saveEditedFont();
   bool writeIndex();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cidfont/cid_font.h"
+#include "cidfont/cid_font_import.h"
 #include "cidfont/font_info_fields.h"
 #include "cidfont/settings.h"
 #include "glyph/subset_font.h"
@@ -22,10 +23,6 @@
 #include "platform/prompts.h"
 
 namespace sorvella {
-
-// The add-subset-font operation as importers receive it: adds `font` to `cidFont` (the CID
-// font they are building) and returns false when it could not.
-using AddSubsetFontCallback = std::function<bool(CCidFont& cidFont, SubsetFont& font)>;
 
 // Importers and exporters of other parts; an empty hook makes its file kind "not available".
 struct DocumentHooks {

@@ -41,14 +41,32 @@ bool Document::Import() {
 
 bool Document::importTextIndex(const fs::path& file) {
   closeWindows();
-  TextIndexStatus status = ImportTextIndex(*font_, file);
-  if (status != kTextIndexOk) {
-    env_.prompts.tell(status == kTextIndexNoFontMatches ? kIncompatibleIndexMessage
-                                                        : kInvalidCMapMessage);
-    return false;
+  TextIndexImportReport report;
+  TextIndexStatus status = ImportTextIndex(*font_, file, &report);
+  std::string path = file.string();
+  switch (status) {
+    case kTextIndexOk:
+      if (!report.removedFonts.empty()) env_.prompts.tell(removedFontsText(report));
+      changed();
+      return true;
+    case kTextIndexNoFontMatches:
+      env_.prompts.tell(kIncompatibleIndexMessage);
+      break;
+    case kTextIndexNotAnIndex:
+      env_.prompts.tell(formatText(kNotATextIndexMessage, path.c_str()));
+      break;
+    case kTextIndexCutShort:
+      env_.prompts.tell(formatText(kTextIndexCutShortMessage, path.c_str()));
+      break;
+    case kTextIndexCidBeyondLimit:
+      env_.prompts.tell(formatText(kTextIndexCidBeyondLimitMessage, path.c_str(),
+                                   static_cast<long long>(report.cidBeyondLimit)));
+      break;
+    default:
+      env_.prompts.tell(kInvalidCMapMessage);
+      break;
   }
-  changed();
-  return true;
+  return false;
 }
 
 bool Document::importCidFont(const fs::path& file) {
@@ -106,6 +124,10 @@ bool Document::Export() {
     return false;
   }
   if (!env_.hooks.exportCidFont) return notAvailable(*file);
+  if (font_->rangeTop() > CCidFont::kMaxCid) {
+    env_.prompts.tell(formatText(document_text::kCidRangeBeyondExport, font_->rangeTop()));
+    return false;
+  }
   ProgressBox progress(env_.busy, document_text::kExportCidProgressTitle,
                        document_text::kProcessingCidGlyphs);
   font_->Refresh();

@@ -57,6 +57,7 @@ bool Document::openIndexFile(const fs::path& file) {
   replaceFont(std::move(read.font), file.parent_path());
   font_->RebuildTables();
   font_->setModified(false);
+  tellIndexDamage(read, file);
   if (!checkSubsetFontFiles()) {
     replaceFont(nullptr, {});
     changed();
@@ -64,6 +65,19 @@ bool Document::openIndexFile(const fs::path& file) {
   }
   changed();
   return true;
+}
+
+void Document::tellIndexDamage(const BinaryIndexReadResult& read, const fs::path& file) {
+  std::string path = file.string();
+  if (read.missingRecords > 0)
+    env_.prompts.tell(
+        formatText(document_text::kIndexRecordsMissing, path.c_str(), read.missingRecords));
+  if (read.fontCountsOutOfRange > 0)
+    env_.prompts.tell(formatText(document_text::kIndexFontCountsOutOfRange, path.c_str(),
+                                 read.fontCountsOutOfRange));
+  if (read.unplacedBeyondLimit > 0)
+    env_.prompts.tell(
+        formatText(document_text::kIndexCidsBeyondLimit, path.c_str(), read.unplacedBeyondLimit));
 }
 
 bool Document::checkSubsetFontFiles() {

@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "cidfont/cid_font_export.h"
+#include "cidfont/cid_font_import.h"
 #include "cidfont/font_folder.h"
 #include "glyph/native_font_file.h"
-#include "postscript/cid_font_writer.h"
-#include "postscript/cid_keyed_font_reader.h"
 #include "postscript/metrics_files.h"
 #include "postscript/type1_font_file.h"
 #include "postscript/type1_font_writer.h"
@@ -15,23 +15,8 @@ namespace sorvella {
 DocumentHooks standardDocumentHooks(const EncodingRegistry& registry) {
   DocumentHooks hooks;
   hooks.importCidFont = [](const std::filesystem::path& file, const AddSubsetFontCallback& add,
-                           const ProgressCallback& progress) -> std::unique_ptr<CCidFont> {
-    CidKeyedFontReader reader;
-    if (!reader.open(file)) return nullptr;
-    // Each finished subset font is added at once, so only one is held at a time.
-    CCidFont* target = nullptr;
-    bool added = true;
-    std::unique_ptr<CCidFont> font = reader.parseHeader([&](std::unique_ptr<SubsetFont> subset) {
-      if (target && added) added = add(*target, *subset);
-    });
-    if (!font) return nullptr;
-    target = font.get();
-    reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
-    reader.selectAllFontDicts();
-    if (!reader.splitIntoSubsetFonts(progress) || !added ||
-        reader.status() == PSFontReader::kCancelled)
-      return nullptr;
-    return font;
+                           const ProgressCallback& progress) {
+    return importCidFont(file, add, progress).font;
   };
   hooks.readType1Font = [&registry](const std::filesystem::path& file,
                                     const ProgressCallback& progress) {

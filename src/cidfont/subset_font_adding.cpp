@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/text_format.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/thumbnail.h"
 #include "glyph/native_font_file.h"
@@ -25,6 +26,7 @@ int32_t cidFromGlyphName(const std::string& name) {
 int32_t addSubsetFont(CCidFont& cidFont, const std::filesystem::path& folder, SubsetFont& font,
                       const SubsetFontAdding& how) {
   if (cidFont.subsetFontCount() >= CCidFont::kMaxSubsetFonts) return -1;
+  if (font.slotCount() > CCidFont::kMaxGlyphsPerFont) return -1;
   std::string stem = newFileStem(folder, cidFont);
   if (!WriteNativeFont(SubsetFontFilePath(folder, stem), font, native_font_flag::kFullInfo))
     return -1;
@@ -48,6 +50,14 @@ int32_t addSubsetFont(CCidFont& cidFont, const std::filesystem::path& folder, Su
   int32_t number = cidFont.addSubsetFont(std::move(entry), std::move(records));
   font.clearSlots();
   return number;
+}
+
+std::string addSubsetFontFailureText(const SubsetFont& font) {
+  const std::string& name = font.info().fontName();
+  const char* shown = name.empty() ? kUntitledFontName : name.c_str();
+  if (font.slotCount() > CCidFont::kMaxGlyphsPerFont)
+    return formatText(kTooManyGlyphsMessage, shown, font.slotCount());
+  return formatText(kSubsetFontNotWrittenMessage, shown);
 }
 
 }  // namespace sorvella

@@ -14,6 +14,8 @@ namespace sorvella {
 inline constexpr const char* kPlaceByNamePrefix = "CID-";
 inline constexpr const char* kSubsetFontNotWrittenMessage =
     "The subset font %s could not be written into the font folder. It was not added.";
+inline constexpr const char* kTooManyGlyphsMessage =
+    "The font %s has %i glyphs, but a subset font can hold at most 16384. It was not added.";
 
 struct SubsetFontAdding {
   bool placeByName = false;  // on while an import runs
@@ -26,9 +28,12 @@ int32_t cidFromGlyphName(const std::string& name);
 
 // Writes the font as <folder>/<new stem>.vtb, appends its entry (FontName or "Untitled", one
 // character per slot, not locked) and its records, then empties the font's slots. Returns the
-// new font number, or -1 when the file could not be written or the list is full; the CID
-// font is then unchanged. The caller rebuilds the tables.
+// new font number, or -1 when the font has more slots than glyph numbers reach, the file could
+// not be written or the list is full; the CID font and the folder are then unchanged. The
+// caller rebuilds the tables.
 int32_t addSubsetFont(CCidFont& cidFont, const std::filesystem::path& folder, SubsetFont& font,
                       const SubsetFontAdding& how);
+// Why addSubsetFont refused `font`, for its message.
+std::string addSubsetFontFailureText(const SubsetFont& font);
 
 }  // namespace sorvella

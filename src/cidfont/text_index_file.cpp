@@ -127,14 +127,18 @@ std::optional<TextIndexEntry> parseIndexLine(std::string_view line) {
 }
 
 // Calls `use` for every usable line up to "EndIndexData" (lines read up to 1024 bytes).
+// False when the input ends before that line.
 template <typename Use>
-void forEachIndexLine(IndexTextReader& in, Use use) {
+bool forEachIndexLine(IndexTextReader& in, Use use) {
+  constexpr std::string_view kBlanks = " \t\n\v\f\r";
   while (!in.remaining().empty()) {
     std::string_view line = in.restOfLine();
-    std::string_view first = line.substr(0, line.find_first_of(" \t\r"));
-    if (indexKeywordNumber(first) == kKwEndIndexData) return;
+    std::size_t start = std::min(line.size(), line.find_first_not_of(kBlanks));
+    std::string_view first = line.substr(start, line.find_first_of(kBlanks, start) - start);
+    if (indexKeywordNumber(first) == kKwEndIndexData) return true;
     if (auto entry = parseIndexLine(line)) use(*entry);
   }
+  return false;
 }
 
 bool sameEntry(const SubsetFontEntry& open, const SubsetFontEntry& imported) {
@@ -143,15 +147,18 @@ bool sameEntry(const SubsetFontEntry& open, const SubsetFontEntry& imported) {
          equalsIgnoringAsciiCase(open.name(), imported.name());
 }
 
+// Works on a copy of the open font (see ImportTextIndex), so a failure may return at any step.
 class TextIndexImport {
  public:
-  explicit TextIndexImport(CCidFont& font) : font_(font) {}
+  TextIndexImport(CCidFont& font, TextIndexImportReport& report) : font_(font), report_(report) {}
 
   TextIndexStatus run(std::span<const uint8_t> bytes) {
     IndexTextReader in(bytes);
+    bool anySection = false;
     while (auto word = in.word()) {
       Keyword k = indexKeywordNumber(*word);
       if (k == kKwBeginFontInfo) {
+        anySection = true;
         CCidFont imported;
         if (!ReadFontInfo(imported, in, true)) return kTextIndexBadFontInfo;
         if (!matchFonts(imported)) return kTextIndexNoFontMatches;
@@ -159,11 +166,16 @@ class TextIndexImport {
         dropUnmatchedRecords();
         takeFontInfo(imported);
       } else if (k == kKwBeginIndexData) {
+        anySection = true;
         clearArrangement();
         buildLookup();
-        forEachIndexLine(in, [&](const TextIndexEntry& e) { apply(e); });
+        if (!forEachIndexLine(in, [&](const TextIndexEntry& e) { apply(e); }))
+          return kTextIndexCutShort;
+        if (report_.cidBeyondLimit >= 0) return kTextIndexCidBeyondLimit;
       }
     }
+    // A real text index file with neither section places nothing; anything else is no index.
+    if (!anySection) return kTextIndexNotAnIndex;
     clearArrangement();
     removeUnmatchedFonts();
     font_.RebuildTables();
@@ -205,7 +217,8 @@ class TextIndexImport {
 
   void dropUnmatchedRecords() {
     std::vector<CharacterRecord> records = font_.records();
-    std::erase_if(records, [&](const CharacterRecord& r) { return unmatched(r.font); });
+    report_.removedCharacters += static_cast<int32_t>(
+        std::erase_if(records, [&](const CharacterRecord& r) { return unmatched(r.font); }));
     font_.setRecords(std::move(records));
   }
 
@@ -225,21 +238,20 @@ class TextIndexImport {
   }
 
   // Glyph -> character per font; for a glyph named by several records the last one counts.
+  // Each table reaches the highest glyph a record names, whatever count the font declares:
+  // glyphs beyond it find no record either way.
   void buildLookup() {
     std::vector<SubsetFontEntry> fonts = font_.subsetFonts();
-    for (const CharacterRecord& r : font_.records())
-      if (r.font >= 0 && static_cast<std::size_t>(r.font) < fonts.size() &&
-          r.glyph >= fonts[static_cast<std::size_t>(r.font)].characterCount)
-        fonts[static_cast<std::size_t>(r.font)].characterCount = r.glyph + 1;
     lookup_.assign(fonts.size(), {});
-    for (std::size_t f = 0; f < fonts.size(); ++f)
-      lookup_[f].assign(static_cast<std::size_t>(std::max(fonts[f].characterCount, 0)), -1);
     const auto& records = font_.records();
     for (std::size_t i = 0; i < records.size(); ++i) {
       const CharacterRecord& r = records[i];
-      if (r.font >= 0 && static_cast<std::size_t>(r.font) < lookup_.size() && r.glyph >= 0)
-        lookup_[static_cast<std::size_t>(r.font)][static_cast<std::size_t>(r.glyph)] =
-            static_cast<int32_t>(i);
+      if (r.font < 0 || static_cast<std::size_t>(r.font) >= fonts.size() || r.glyph < 0) continue;
+      auto f = static_cast<std::size_t>(r.font);
+      auto g = static_cast<std::size_t>(r.glyph);
+      if (r.glyph >= fonts[f].characterCount) fonts[f].characterCount = r.glyph + 1;
+      if (lookup_[f].size() <= g) lookup_[f].resize(g + 1, -1);
+      lookup_[f][g] = static_cast<int32_t>(i);
     }
     font_.setSubsetFonts(std::move(fonts));
   }
@@ -259,6 +271,10 @@ class TextIndexImport {
     for (int64_t k = 0; k < count; ++k) {
       int32_t character = glyphs[static_cast<std::size_t>(l.firstGlyph + k)];
       if (character < 0 || character >= font_.characterCount()) continue;
+      if (l.firstCid + k > CCidFont::kMaxCid) {
+        if (report_.cidBeyondLimit < 0) report_.cidBeyondLimit = l.firstCid + k;
+        return;
+      }
       // A glyph the file shows at several CIDs gets one character per CID, as copying it in
       // a chart would have made; one record can only hold one CID.
       if (assigned_.size() < static_cast<std::size_t>(font_.characterCount()))
@@ -277,7 +293,11 @@ class TextIndexImport {
     std::vector<int32_t> newNumber(matched_.size(), -1);
     std::vector<SubsetFontEntry> kept;
     for (std::size_t f = 0; f < matched_.size(); ++f) {
-      if (!matched_[f]) continue;
+      if (!matched_[f]) {
+        report_.removedFonts.push_back(
+            {static_cast<int32_t>(f) + 1, font_.subsetFont(static_cast<int32_t>(f)).name()});
+        continue;
+      }
       newNumber[f] = static_cast<int32_t>(kept.size());
       kept.push_back(font_.subsetFont(static_cast<int32_t>(f)));
     }
@@ -290,6 +310,7 @@ class TextIndexImport {
   }
 
   CCidFont& font_;
+  TextIndexImportReport& report_;
   std::vector<bool> matched_;  // empty when the file had no font info to compare
   std::vector<std::vector<int32_t>> lookup_;
   std::vector<bool> assigned_;  // characters that already took a CID from this file
@@ -309,14 +330,33 @@ std::vector<TextIndexEntry> TextIndexEntries(std::span<const uint8_t> bytes) {
   return entries;
 }
 
-TextIndexStatus ImportTextIndex(CCidFont& font, std::span<const uint8_t> bytes) {
-  return TextIndexImport(font).run(bytes);
+TextIndexStatus ImportTextIndex(CCidFont& font, std::span<const uint8_t> bytes,
+                                TextIndexImportReport* report) {
+  TextIndexImportReport ignored;
+  TextIndexImportReport& told = report ? *report : ignored;
+  told = {};
+  CCidFont work = font;
+  TextIndexStatus status = TextIndexImport(work, told).run(bytes);
+  if (status == kTextIndexOk) font = std::move(work);
+  return status;
 }
 
-TextIndexStatus ImportTextIndex(CCidFont& font, const std::filesystem::path& path) {
+TextIndexStatus ImportTextIndex(CCidFont& font, const std::filesystem::path& path,
+                                TextIndexImportReport* report) {
   auto bytes = readWholeFile(path);
   if (!bytes) return kTextIndexUnreadable;
-  return ImportTextIndex(font, *bytes);
+  return ImportTextIndex(font, *bytes, report);
+}
+
+std::string removedFontsText(const TextIndexImportReport& report) {
+  if (report.removedFonts.empty()) return "";
+  std::string fonts;
+  for (const auto& f : report.removedFonts) {
+    if (!fonts.empty()) fonts += ", ";
+    fonts +=
+        formatText(kRemovedFontItem, f.name.empty() ? kUntitledFontName : f.name.c_str(), f.number);
+  }
+  return formatText(kUnmatchedFontsRemovedMessage, report.removedCharacters, fonts.c_str());
 }
 
 }  // namespace sorvella

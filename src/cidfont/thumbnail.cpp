@@ -1,8 +1,8 @@
 // Thumbnail drawing: one thread-local fill is reused, since imports make one per glyph.
 #include "cidfont/thumbnail.h"
 
-#include "cidfont/glyph_cell.h"
-#include "cidfont/scanline_fill.h"
+#include "glyph/glyph_cell.h"
+#include "glyph/scanline_fill.h"
 
 namespace sorvella {
 

@@ -1,8 +1,10 @@
 #include "cli/cli_app.h"
 
 #include <CLI/CLI.hpp>
+#include <exception>
 #include <ostream>
 
+#include "base/text_format.h"
 #include "cli/dump_command.h"
 #include "cli/subcommand.h"
 
@@ -22,11 +24,14 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   dump->add_flag("--records", dumpOptions.records,
                  "List every character record (font, glyph, CID) of an index file");
   dump->add_flag("--map", dumpOptions.map, "List every mapping (code, CID) of a CMap");
+  dump->add_flag("--outlines", dumpOptions.outlines,
+                 "Add every glyph's nodes, hints and hint replacement program (master 0)");
 
   std::vector<Subcommand> commands;
   addFontFolderCommands(app, commands);
   addSubsetFontCommands(app, commands);
   addArrangementCommands(app, commands);
+  addAutohintCommand(app, commands);
 
   try {
     app.parse(argc, argv);
@@ -41,9 +46,14 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     return 2;
   }
 
-  if (dump->parsed()) return dumpFile(dumpPath, dumpOptions, out, err);
-  for (const Subcommand& command : commands)
-    if (command.command->parsed()) return command.run(out, err);
+  try {
+    if (dump->parsed()) return dumpFile(dumpPath, dumpOptions, out, err);
+    for (const Subcommand& command : commands)
+      if (command.command->parsed()) return command.run(out, err);
+  } catch (const std::exception& e) {
+    err << formatText(kUnexpectedErrorMessage, e.what()) << '\n';
+    return 1;
+  }
   return 2;
 }
 

@@ -6,6 +6,11 @@
 
 namespace sorvella::cli {
 
+// What the tool says of an error that no command turned into its own message.
+inline constexpr const char* kUnexpectedErrorMessage =
+    "The command stopped because of an unexpected error: %s";
+
+// Never throws: an exception that escapes a command is told with kUnexpectedErrorMessage.
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace sorvella::cli

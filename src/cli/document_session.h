@@ -36,6 +36,7 @@ class DocumentSession {
   AnsweringFileDialogs& files() { return files_; }
   AnsweringFolderDialog& folders() { return folders_; }
   AnsweringInputDialogs& inputs() { return inputs_; }
+  BusyIndicator& busy() { return busy_; }
   Document& document() { return document_; }
   CCidFont& font() { return *document_.font(); }
   std::ostream& err() { return err_; }

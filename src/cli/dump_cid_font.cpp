@@ -4,9 +4,12 @@
 #include <map>
 #include <ostream>
 #include <string_view>
+#include <utility>
 
 #include "base/text_format.h"
-#include "glyph/outline_pen.h"
+#include "cidfont/cid_font_import.h"
+#include "cli/outline_description.h"
+#include "cli/text_encoding.h"
 #include "postscript/cid_keyed_font_reader.h"
 #include "postscript/keyword_table.h"
 
@@ -19,33 +22,6 @@ using nlohmann::ordered_json;
 constexpr std::string_view kResourceComment = "%!PS-Adobe-3.0 Resource-CIDFont";
 constexpr const char* kImportFailedMessage = "cannot be imported (status %u)";
 
-ordered_json textOrNull(const std::string& text) {
-  return text.empty() ? ordered_json(nullptr) : ordered_json(text);
-}
-
-// Contours as lists of segments: ["M", x, y], ["L", x, y], ["C", x1, y1, x2, y2, x, y].
-class ContourWriter : public OutlinePen {
- public:
-  explicit ContourWriter(ordered_json& contours) : contours_(contours) {}
-
-  void moveTo(Point p) override {
-    contours_.push_back(ordered_json::array());
-    segment({"M", p.x, p.y});
-  }
-  void lineTo(Point p) override { segment({"L", p.x, p.y}); }
-  void curveTo(Point, Point c1, Point c2, Point end) override {
-    segment({"C", c1.x, c1.y, c2.x, c2.y, end.x, end.y});
-  }
-  void quadTo(WidePoint, WidePoint control, WidePoint end, bool) override {
-    segment({"Q", control.x / 2.0, control.y / 2.0, end.x / 2.0, end.y / 2.0});
-  }
-
- private:
-  void segment(ordered_json s) {
-    if (!contours_.empty()) contours_.back().push_back(std::move(s));
-  }
-  ordered_json& contours_;
-};
 
 bool recognisesCidFont(std::span<const uint8_t> head, const std::filesystem::path& path) {
   const std::string_view text(reinterpret_cast<const char*>(head.data()), head.size());
@@ -53,67 +29,62 @@ bool recognisesCidFont(std::span<const uint8_t> head, const std::filesystem::pat
          equalsIgnoringAsciiCase(path.extension().string(), ".cid");
 }
 
-bool describeCidFont(const std::filesystem::path& path, const DumpOptions&, ordered_json& json,
-                     std::string& error) {
+bool describeCidFont(const std::filesystem::path& path, const DumpOptions& options,
+                     ordered_json& json, std::string& error) {
   CidKeyedFontReader reader;
   if (!reader.open(path)) {
     error = "cannot be read";
     return false;
   }
   std::map<int, ordered_json> cids;
-  std::vector<ordered_json> dicts;
-  auto collect = [&](std::unique_ptr<SubsetFont> font) {
+  // Per font dictionary: its glyphs and the names of its subset fonts.
+  std::map<int, std::pair<int, ordered_json>> split;
+  auto collect = [&](CCidFont&, SubsetFont& font) {
     const int fd = reader.currentFontDict();
-    if (fd >= 0 && static_cast<std::size_t>(fd) < dicts.size()) {
-      dicts[static_cast<std::size_t>(fd)]["glyphs"] =
-          dicts[static_cast<std::size_t>(fd)]["glyphs"].get<int>() + font->slotCount();
-      dicts[static_cast<std::size_t>(fd)]["subsetFonts"].push_back(font->info().fontName());
-    }
-    for (int32_t i = 0; i < font->slotCount(); ++i) {
-      const Glyph* g = font->glyph(i);
+    auto& [glyphs, names] = split[fd];
+    glyphs += font.slotCount();
+    names.push_back(font.info().fontName());
+    for (int32_t i = 0; i < font.slotCount(); ++i) {
+      const Glyph* g = font.glyph(i);
       unsigned cid = 0;
       if (!g || std::sscanf(g->name().c_str(), "CID-%u", &cid) != 1) continue;
       const Box box = g->boundingBox();
-      ordered_json contours = ordered_json::array();
-      ContourWriter writer(contours);
-      g->enumerate(writer);
-      cids[static_cast<int>(cid)] = {
+      ordered_json entry = {
           {"cid", cid},
           {"fd", fd},
           {"advance", g->advance(0).x},
           {"bbox", box.empty() ? ordered_json(nullptr)
-                               : ordered_json{box.xMin, box.yMin, box.xMax, box.yMax}},
-          {"contours", std::move(contours)}};
+                               : ordered_json{box.xMin, box.yMin, box.xMax, box.yMax}}};
+      if (options.outlines) describeOutline(*g, entry);
+      cids[static_cast<int>(cid)] = std::move(entry);
     }
+    return true;
   };
-  std::unique_ptr<CCidFont> font = reader.parseHeader(collect);
-  if (font) {
-    for (int fd = 0; fd < reader.fdCount(); ++fd) {
-      const SubsetFont* info = reader.fontDictInfo(fd);
-      const CidKeyedFontReader::FontDictValues& values = reader.fontDictValues(fd);
-      dicts.push_back({{"FontName", info ? textOrNull(info->info().fontName()) : nullptr},
-                       {"lenIV", values.lenIV},
-                       {"SubrCount", values.subrCount},
-                       {"glyphs", 0},
-                       {"subsetFonts", ordered_json::array()}});
-    }
-    reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
-    reader.selectAllFontDicts();
-    if (!reader.splitIntoSubsetFonts()) font.reset();
-  }
-  if (!font || reader.status() != PSFontReader::kFinished) {
-    error = formatText(kImportFailedMessage, static_cast<unsigned>(reader.status()));
+  // As Import reads it, so that the dump shows what the editor would get.
+  const CidFontImport imported = importCidFont(reader, collect);
+  if (!imported.font) {
+    error = formatText(kImportFailedMessage, statusNumber(imported.status));
     return false;
   }
+  std::vector<ordered_json> dicts;
+  for (int fd = 0; fd < reader.fdCount(); ++fd) {
+    const CidKeyedFontReader::FontDictValues& values = reader.fontDictValues(fd);
+    auto& [glyphs, names] = split[fd];
+    dicts.push_back({{"FontName", jsonTextOrNull(reader.fontDictName(fd))},
+                     {"lenIV", values.lenIV},
+                     {"SubrCount", values.subrCount},
+                     {"glyphs", glyphs},
+                     {"subsetFonts", names.is_null() ? ordered_json::array() : names}});
+  }
 
-  const CidFontInfo& info = font->info();
+  const CidFontInfo& info = imported.font->info();
   json["kind"] = "cid font";
-  json["CIDFontName"] = textOrNull(info.fontName());
-  json["FullName"] = textOrNull(info.fullName());
-  json["Notice"] = textOrNull(info.notice());
+  json["CIDFontName"] = jsonTextOrNull(info.fontName());
+  json["FullName"] = jsonTextOrNull(info.fullName());
+  json["Notice"] = jsonTextOrNull(info.notice());
   json["CIDFontVersion"] = info.version;
-  json["Registry"] = textOrNull(info.registry());
-  json["Ordering"] = textOrNull(info.ordering());
+  json["Registry"] = jsonTextOrNull(info.registry());
+  json["Ordering"] = jsonTextOrNull(info.ordering());
   json["Supplement"] = info.supplement;
   json["UIDBase"] = info.uidBase;
   json["XUID"] = info.xuid();
@@ -154,15 +125,12 @@ void printCidFont(const ordered_json& json, std::ostream& out) {
     } else {
       for (const auto& v : c["bbox"]) out << ' ' << v;
     }
-    out << " contours " << c["contours"].size() << '\n';
-    for (const auto& contour : c["contours"]) {
-      out << "   ";
-      for (const auto& segment : contour) {
-        out << ' ' << segment[0].get<std::string>();
-        for (std::size_t i = 1; i < segment.size(); ++i) out << (i == 1 ? "" : ",") << segment[i];
-      }
+    if (!c.contains("contours")) {
       out << '\n';
+      continue;
     }
+    out << " contours " << c["contours"].size() << '\n';
+    printOutline(c, out, "   ");
   }
 }
 

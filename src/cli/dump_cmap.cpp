@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/text_format.h"
+#include "cli/text_encoding.h"
 #include "cmap/cmap_commands.h"
 #include "cmap/cmap_resource_probe.h"
 #include "cmap/code_map.h"
@@ -15,10 +16,6 @@ namespace sorvella::cli {
 namespace {
 
 using nlohmann::ordered_json;
-
-ordered_json textOrNull(const std::string& text) {
-  return text.empty() ? ordered_json(nullptr) : ordered_json(text);
-}
 
 // Files without an extension (as CMaps are usually installed) are known by their first line.
 bool recognisesCMap(std::span<const uint8_t> head, const std::filesystem::path& path) {
@@ -39,15 +36,15 @@ bool describeCMap(const std::filesystem::path& path, const DumpOptions& options,
     return false;
   }
   json["kind"] = "cmap";
-  json["CMapName"] = textOrNull(cmap.cmapName);
-  json["Registry"] = textOrNull(cmap.registry);
-  json["Ordering"] = textOrNull(cmap.ordering);
+  json["CMapName"] = jsonTextOrNull(cmap.cmapName);
+  json["Registry"] = jsonTextOrNull(cmap.registry);
+  json["Ordering"] = jsonTextOrNull(cmap.ordering);
   json["Supplement"] = cmap.supplement;
   json["CMapVersion"] = cmap.cmapVersion;
   json["UIDOffset"] = cmap.uidOffset;
   json["XUID"] = std::vector<int32_t>(cmap.xuid.begin(), cmap.xuid.begin() + cmap.xuidCount);
   json["WMode"] = cmap.wMode;
-  json["BaseName"] = textOrNull(cmap.baseName);
+  json["BaseName"] = jsonTextOrNull(cmap.baseName);
   json["based"] = cmap.IsBased();
   std::span<const uint16_t> codes = cmap.codeTable();
   json["mapped"] = std::count_if(codes.begin(), codes.end(),

@@ -1,5 +1,5 @@
-// `dump FILE [--json] [--records] [--map]`: finds which of the program's file kinds FILE is
-// and describes it, readably or as one JSON object keyed by the format's field names.
+// `dump FILE [--json] [--records] [--map] [--outlines]`: finds which of the program's file kinds
+// FILE is and describes it, readably or as one JSON object keyed by the format's field names.
 #pragma once
 
 #include <cstdint>
@@ -18,8 +18,9 @@ inline constexpr const char* kCannotOpenMessage = "%s: cannot be opened";
 
 struct DumpOptions {
   bool json = false;
-  bool records = false;  // list every record, where a file has them
-  bool map = false;      // list every mapping of a CMap
+  bool records = false;   // list every record, where a file has them
+  bool map = false;       // list every mapping of a CMap
+  bool outlines = false;  // every glyph's nodes, hints and replacement program
 };
 
 struct Dumper {

@@ -8,6 +8,7 @@
 #include "cidfont/font_info_block.h"
 #include "cidfont/index_text_reader.h"
 #include "cidfont/text_index_file.h"
+#include "cli/text_encoding.h"
 #include "postscript/keyword_table.h"
 
 namespace sorvella::cli {
@@ -25,25 +26,21 @@ bool hasExtension(const std::filesystem::path& path, std::string_view extension)
   return equalsIgnoringAsciiCase(path.extension().string(), extension);
 }
 
-ordered_json textOrNull(const std::string& text) {
-  return text.empty() ? ordered_json(nullptr) : ordered_json(text);
-}
-
 void describeFontInfo(const CCidFont& font, ordered_json& json) {
   const CidFontInfo& info = font.info();
-  json["FontName"] = textOrNull(info.fontName());
-  json["FullName"] = textOrNull(info.fullName());
-  json["Notice"] = textOrNull(info.notice());
+  json["FontName"] = jsonTextOrNull(info.fontName());
+  json["FullName"] = jsonTextOrNull(info.fullName());
+  json["Notice"] = jsonTextOrNull(info.notice());
   json["Version"] = info.version;
-  json["Registry"] = textOrNull(info.registry());
-  json["Ordering"] = textOrNull(info.ordering());
+  json["Registry"] = jsonTextOrNull(info.registry());
+  json["Ordering"] = jsonTextOrNull(info.ordering());
   json["Supplement"] = info.supplement;
   json["UIDBase"] = info.uidBase;
   json["XUID"] = info.xuid();
   ordered_json fonts = ordered_json::array();
   for (const SubsetFontEntry& e : font.subsetFonts())
-    fonts.push_back({{"name", textOrNull(e.name())},
-                     {"stem", textOrNull(e.fileStem())},
+    fonts.push_back({{"name", jsonTextOrNull(e.name())},
+                     {"stem", jsonTextOrNull(e.fileStem())},
                      {"count", e.characterCount},
                      {"locked", e.locked != 0}});
   json["BaseFonts"] = fonts;

@@ -14,8 +14,8 @@ bool recognises(std::span<const uint8_t> head, const std::filesystem::path&) {
   return hasNativeFontSignature(head);
 }
 
-bool describe(const std::filesystem::path& path, const DumpOptions&, nlohmann::ordered_json& json,
-              std::string& error) {
+bool describe(const std::filesystem::path& path, const DumpOptions& options,
+              nlohmann::ordered_json& json, std::string& error) {
   NativeFontStatus status = NativeFontStatus::kOk;
   std::unique_ptr<SubsetFont> font = ReadNativeFont(path, &status);
   if (!font) {
@@ -23,7 +23,7 @@ bool describe(const std::filesystem::path& path, const DumpOptions&, nlohmann::o
     return false;
   }
   json["kind"] = "native font";
-  describeSubsetFont(*font, json);
+  describeSubsetFont(*font, json, options.outlines);
   return true;
 }
 

@@ -12,7 +12,7 @@ namespace sorvella::cli {
 
 namespace {
 
-inline constexpr const char* kUnreadableType1 = "not a readable Type 1 font (status %i)";
+inline constexpr const char* kUnreadableType1 = "not a readable Type 1 font (status %u)";
 
 bool startsWith(std::span<const uint8_t> head, std::string_view prefix) {
   return head.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), head.begin());
@@ -23,17 +23,17 @@ bool recognises(std::span<const uint8_t> head, const std::filesystem::path&) {
   return segmented || startsWith(head, "%!PS-AdobeFont") || startsWith(head, "%!FontType1");
 }
 
-bool describe(const std::filesystem::path& path, const DumpOptions&, nlohmann::ordered_json& json,
-              std::string& error) {
+bool describe(const std::filesystem::path& path, const DumpOptions& options,
+              nlohmann::ordered_json& json, std::string& error) {
   // Named encodings and seac composites need the encoding files shipped with the program.
-  int status = 0;
+  PSFontStatus status = PSFontStatus::kFine;
   std::unique_ptr<SubsetFont> font = readType1Font(path, programEncodings(), {}, &status);
   if (!font) {
-    error = formatText(kUnreadableType1, status);
+    error = formatText(kUnreadableType1, statusNumber(status));
     return false;
   }
   json["kind"] = "Type 1 font";
-  describeSubsetFont(*font, json);
+  describeSubsetFont(*font, json, options.outlines);
   return true;
 }
 

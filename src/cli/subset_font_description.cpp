@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "cli/outline_description.h"
 #include "cli/text_encoding.h"
 
 namespace sorvella::cli {
@@ -12,10 +13,6 @@ namespace sorvella::cli {
 namespace {
 
 using nlohmann::ordered_json;
-
-ordered_json textOrNull(const std::string& text) {
-  return text.empty() ? ordered_json(nullptr) : ordered_json(windows1252ToUtf8(text));
-}
 
 // The entries in use; a count beyond the array's size, as a damaged file may hold, stops there.
 template <std::size_t N>
@@ -39,10 +36,10 @@ void describePrivate(const PerMasterBlock& p, const ZoneCounts& zones, ordered_j
   json["ForceBold"] = p.forceBold != 0;
 }
 
-ordered_json describeGlyph(int32_t slot, const Glyph& glyph) {
+ordered_json describeGlyph(int32_t slot, const Glyph& glyph, bool outlines) {
   ordered_json g;
   g["slot"] = slot;
-  g["name"] = textOrNull(glyph.name());
+  g["name"] = jsonTextOrNull(glyph.name());
   Point advance = glyph.advance(0);
   g["advance"] = {advance.x, advance.y};
   Box box = glyph.boundingBox();
@@ -58,6 +55,7 @@ ordered_json describeGlyph(int32_t slot, const Glyph& glyph) {
     components.push_back({{"glyph", c.glyphIndex}, {"offset", {offset.x, offset.y}}});
   }
   g["components"] = std::move(components);
+  if (outlines) describeOutline(glyph, g);
   return g;
 }
 
@@ -72,14 +70,14 @@ std::string shown(const ordered_json& value) {
 
 }  // namespace
 
-void describeSubsetFont(const SubsetFont& font, ordered_json& json) {
+void describeSubsetFont(const SubsetFont& font, ordered_json& json, bool outlines) {
   const SubsetFontInfo& info = font.info();
-  json["FontName"] = textOrNull(info.fontName());
-  json["FullName"] = textOrNull(info.fullName());
-  json["FamilyName"] = textOrNull(info.familyName());
-  json["Weight"] = textOrNull(info.weight());
-  json["Notice"] = textOrNull(info.notice());
-  json["version"] = textOrNull(info.version());
+  json["FontName"] = jsonTextOrNull(info.fontName());
+  json["FullName"] = jsonTextOrNull(info.fullName());
+  json["FamilyName"] = jsonTextOrNull(info.familyName());
+  json["Weight"] = jsonTextOrNull(info.weight());
+  json["Notice"] = jsonTextOrNull(info.notice());
+  json["version"] = jsonTextOrNull(info.version());
   json["UniqueID"] = info.uniqueId;
   json["ItalicAngle"] = info.italicAngle;
   json["isFixedPitch"] = info.isFixedPitch != 0;
@@ -90,7 +88,7 @@ void describeSubsetFont(const SubsetFont& font, ordered_json& json) {
     ordered_json masters = ordered_json::array();
     for (int m = 0; m < font.masterCount(); ++m) {
       ordered_json master;
-      master["name"] = textOrNull(font.master(m).name());
+      master["name"] = jsonTextOrNull(font.master(m).name());
       master["weight"] = font.master(m).weight;
       describePrivate(font.master(m).privateValues, info.zoneCounts, master);
       masters.push_back(std::move(master));
@@ -100,7 +98,7 @@ void describeSubsetFont(const SubsetFont& font, ordered_json& json) {
   ordered_json glyphs = ordered_json::array();
   for (int32_t slot = 0; slot < font.slotCount(); ++slot) {
     const Glyph* glyph = font.glyph(slot);
-    glyphs.push_back(glyph ? describeGlyph(slot, *glyph) : ordered_json(nullptr));
+    glyphs.push_back(glyph ? describeGlyph(slot, *glyph, outlines) : ordered_json(nullptr));
   }
   json["glyphs"] = std::move(glyphs);
 }
@@ -137,10 +135,12 @@ void printSubsetFont(const ordered_json& json, std::ostream& out) {
     }
     ++slot;
     out << "  " << g["slot"] << ' ' << shown(g["name"]) << ' ' << shown(g["advance"]) << ' '
-        << shown(g["bbox"]) << ' ' << g["contours"] << ' ' << g["nodes"] << ' ' << g["hstem"] << ' '
-        << g["vstem"];
+        << shown(g["bbox"]) << ' '
+        << (g["contours"].is_array() ? g["contours"].size() : g["contours"].get<std::size_t>())
+        << ' ' << g["nodes"] << ' ' << g["hstem"] << ' ' << g["vstem"];
     for (const auto& c : g["components"]) out << " +" << c["glyph"] << '@' << shown(c["offset"]);
     out << '\n';
+    if (g["contours"].is_array()) printOutline(g, out, "   ");
   }
 }
 

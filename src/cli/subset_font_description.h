@@ -11,7 +11,10 @@ namespace sorvella::cli {
 
 // Font information, the Private values of the first master (every master's when there are
 // several) and one entry per glyph slot, null for an empty slot; keys are the fields' names.
-void describeSubsetFont(const SubsetFont& font, nlohmann::ordered_json& json);
+// With `outlines`, each glyph's "contours" lists its nodes instead of counting them, and its
+// hints and hint replacement program follow.
+void describeSubsetFont(const SubsetFont& font, nlohmann::ordered_json& json,
+                        bool outlines = false);
 
 // The readable form of what describeSubsetFont gave.
 void printSubsetFont(const nlohmann::ordered_json& json, std::ostream& out);

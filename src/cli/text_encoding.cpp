@@ -37,4 +37,9 @@ std::string windows1252ToUtf8(std::string_view text) {
   return out;
 }
 
+nlohmann::ordered_json jsonTextOrNull(const std::string& text) {
+  return text.empty() ? nlohmann::ordered_json(nullptr)
+                      : nlohmann::ordered_json(windows1252ToUtf8(text));
+}
+
 }  // namespace sorvella::cli

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "base/text_format.h"
-#include "cidfont/remembered_folders.h"
 
 namespace sorvella {
 
@@ -28,6 +27,14 @@ void CMapCommands::changed() const {
   if (env_.changed) env_.changed();
 }
 
+fs::path CMapCommands::lastFolder() const {
+  return env_.lastFolder ? env_.lastFolder() : fs::path();
+}
+
+void CMapCommands::rememberFolder(const fs::path& folder) const {
+  if (env_.rememberFolder) env_.rememberFolder(folder);
+}
+
 bool CMapCommands::New() {
   if (!mayReplace()) return false;
   replace(std::make_unique<CCodeMap>());
@@ -42,12 +49,12 @@ bool CMapCommands::Open() {
   request.defaultExtension = kCMapFileExtension;
   request.fileMustExist = true;
   request.hideReadOnly = true;
-  request.initialFolder = getFolder(env_.profile, kMapFolderKey);
+  request.initialFolder = lastFolder();
   if (request.initialFolder.empty())
     request.initialFolder = env_.programFile.parent_path() / kSamplesFolder;
   std::optional<fs::path> path = env_.fileDialogs.choose(request);
   if (!path) return false;
-  setFolder(env_.profile, kMapFolderKey, path->parent_path());
+  rememberFolder(path->parent_path());
 
   current_ = std::make_unique<CCodeMap>();
   CCodeMap& cmap = *current_;
@@ -88,14 +95,14 @@ bool CMapCommands::SaveAs() {
   request.defaultExtension = kCMapFileExtension;
   request.hideReadOnly = true;
   request.overwritePrompt = true;
-  request.initialFolder = getFolder(env_.profile, kMapFolderKey);
+  request.initialFolder = lastFolder();
   if (!current_->filePath.empty())
     request.initialName = current_->filePath.filename().string();
   else if (!current_->cmapName.empty())
     request.initialName = current_->cmapName + "." + kCMapFileExtension;
   std::optional<fs::path> path = env_.fileDialogs.choose(request);
   if (!path) return false;
-  setFolder(env_.profile, kMapFolderKey, path->parent_path());
+  rememberFolder(path->parent_path());
   // The CMap now lives in the new file: a later Save must not overwrite the one it came from.
   if (!saveTo(*path)) return false;
   current_->filePath = *path;

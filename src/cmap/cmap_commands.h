@@ -8,7 +8,6 @@
 
 #include "cmap/code_map.h"
 #include "platform/file_dialogs.h"
-#include "platform/profile.h"
 #include "platform/prompts.h"
 
 namespace sorvella {
@@ -39,9 +38,12 @@ const char* cmapReadFailureMessage(int32_t status);
 struct CMapCommandEnvironment {
   Prompts& prompts;
   FileDialogs& fileDialogs;
-  Profile& profile;
   // The program's own file; its folder holds "Samples".
   std::filesystem::path programFile;
+  // The folder the CMap file dialogs last used (empty: none yet, or no hook), and what
+  // remembers the folder of the file chosen now.
+  std::function<std::filesystem::path()> lastFolder;
+  std::function<void(const std::filesystem::path&)> rememberFolder;
   // The main window's save question for the CMap about to be replaced; false refuses.
   // Empty: the CMap may always be replaced.
   std::function<bool()> mayReplace;
@@ -69,6 +71,8 @@ class CMapCommands {
  private:
   bool mayReplace() const;
   void changed() const;
+  std::filesystem::path lastFolder() const;
+  void rememberFolder(const std::filesystem::path& folder) const;
   bool saveTo(const std::filesystem::path& path);
 
   CMapCommandEnvironment env_;

@@ -109,8 +109,10 @@ class Writer {
     std::span<const uint16_t> codes = cmap_.codeTable();
     for (std::size_t i = 0; i < codes.size(); ++i)
       if (codes[i] != CCodeMap::kNoCid) usedRows_[i >> 8] = true;
+    // A notdef range may run from a higher row to a lower one; both rows need two bytes.
     for (const NotdefEntry& e : cmap_.notdefs)
-      for (int h = e.highFirst; h <= e.highLast; ++h) usedRows_[static_cast<std::size_t>(h)] = true;
+      for (int h = std::min(e.highFirst, e.highLast); h <= std::max(e.highFirst, e.highLast); ++h)
+        usedRows_[static_cast<std::size_t>(h)] = true;
     oneByte_ = true;
     for (std::size_t h = 1; h < 256; ++h)
       if (usedRows_[h]) oneByte_ = false;

@@ -1,7 +1,6 @@
 #include "cmap/cmap_legend.h"
 
 #include "base/text_format.h"
-#include "cidfont/cid_font.h"
 #include "cmap/code_map.h"
 #include "postscript/keyword_table.h"
 
@@ -9,12 +8,12 @@ namespace sorvella {
 
 using namespace cmap_legend_text;
 
-bool isCompatibleOrdering(const std::string& cmapOrdering, const std::string& fontOrdering) {
+bool isCompatibleOrdering(std::string_view cmapOrdering, std::string_view fontOrdering) {
   return cmapOrdering.empty() || fontOrdering.empty() ||
          equalsIgnoringAsciiCase(cmapOrdering, fontOrdering);
 }
 
-std::string cmapLegend(const CCodeMap* cmap, const CCidFont* font) {
+std::string cmapLegend(const CCodeMap* cmap, std::optional<std::string_view> fontOrdering) {
   if (!cmap) return kNoCMap;
   const std::string name = cmap->cmapName.empty() ? kUntitled : cmap->cmapName;
   // The file name after the last "\" or "/".
@@ -24,8 +23,8 @@ std::string cmapLegend(const CCodeMap* cmap, const CCidFont* font) {
   if (file.empty()) file = kUnknownFile;
   const char* mode = cmap->wMode == 0 ? kHorizontal : kVertical;
   std::string legend;
-  if (font) {
-    const bool compatible = isCompatibleOrdering(cmap->ordering, font->info().ordering());
+  if (fontOrdering) {
+    const bool compatible = isCompatibleOrdering(cmap->ordering, *fontOrdering);
     legend = formatText(kWithCidFont, name.c_str(), file.c_str(), mode,
                         compatible ? kCompatible : kNotCompatible);
   } else {

@@ -2,12 +2,13 @@
 // writing mode, basing and whether it suits the current CID font.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace sorvella {
 
 class CCodeMap;
-class CCidFont;
 
 namespace cmap_legend_text {
 inline constexpr const char* kNoCMap = "There is no CMap loaded now.";
@@ -26,10 +27,11 @@ inline constexpr const char* kCompatible = " ";
 inline constexpr const char* kNotCompatible = " not ";
 }  // namespace cmap_legend_text
 
-// Either may be absent.
-std::string cmapLegend(const CCodeMap* cmap, const CCidFont* font);
+// Either may be absent: `fontOrdering` is the current CID font's Ordering, none when no CID
+// font is open.
+std::string cmapLegend(const CCodeMap* cmap, std::optional<std::string_view> fontOrdering);
 
 // Orderings match without regard to ASCII case; an empty one suits anything.
-bool isCompatibleOrdering(const std::string& cmapOrdering, const std::string& fontOrdering);
+bool isCompatibleOrdering(std::string_view cmapOrdering, std::string_view fontOrdering);
 
 }  // namespace sorvella

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,11 @@ struct FontFolderRequest {
   std::string text;  // what the folder is for
   std::filesystem::path initialDirectory;
   std::string initialName;
+  // The captions of the name field and of the check box.
+  std::string namePrompt;
+  std::string saveAsDefaultCaption;
+  // What the dialog says about the directory typed so far (its free space); empty: nothing.
+  std::function<std::string(const std::filesystem::path& directory)> directoryNote;
 };
 
 struct FontFolderChoice {

@@ -25,7 +25,7 @@ CharstringInterpreter::CharstringInterpreter(int masterCount, int lenIV,
 std::optional<Glyph> CharstringInterpreter::interpret(std::span<const uint8_t> charstring,
                                                       bool allowSeac,
                                                       CharstringGlyphRecord* record) {
-  status_ = kCharstringOk;
+  status_ = CharstringStatus::kOk;
   allowSeac_ = allowSeac;
   ended_ = false;
   work_ = 0;
@@ -42,20 +42,20 @@ std::optional<Glyph> CharstringInterpreter::interpret(std::span<const uint8_t> c
 
   run(charstring, 0);
   if (record) *record = record_;
-  if (status_ != kCharstringOk) return std::nullopt;
+  if (status_ != CharstringStatus::kOk) return std::nullopt;
   finishGlyph();
   return std::move(glyph_);
 }
 
 void CharstringInterpreter::run(std::span<const uint8_t> data, int depth) {
   if (depth > kMaxSubroutineDepth) {
-    status_ = kCharstringTooComplex;
+    status_ = CharstringStatus::kTooComplex;
     return;
   }
   std::size_t i = static_cast<std::size_t>(lenIV_);
-  while (i < data.size() && status_ == kCharstringOk && !ended_) {
+  while (i < data.size() && status_ == CharstringStatus::kOk && !ended_) {
     if (++work_ > kWorkLimit) {
-      status_ = kCharstringTooComplex;
+      status_ = CharstringStatus::kTooComplex;
       return;
     }
     int v = data[i++];
@@ -88,7 +88,7 @@ void CharstringInterpreter::run(std::span<const uint8_t> data, int depth) {
 
 bool CharstringInterpreter::push(double v) {
   if (depth_ >= kStackSize) {
-    status_ = kCharstringStackOverflow;
+    status_ = CharstringStatus::kStackOverflow;
     return false;
   }
   stack_[static_cast<std::size_t>(depth_++)].fill(v);
@@ -97,7 +97,7 @@ bool CharstringInterpreter::push(double v) {
 
 bool CharstringInterpreter::need(int n) {
   if (depth_ >= n) return true;
-  status_ = kCharstringTooFewOperands;
+  status_ = CharstringStatus::kTooFewOperands;
   return false;
 }
 
@@ -237,7 +237,7 @@ void CharstringInterpreter::operate(int op, int depth) {
       auto number = static_cast<int32_t>(arg(--depth_)[0]);
       auto data = subroutines_ ? subroutines_(number) : std::nullopt;
       if (!data) {
-        status_ = kCharstringUndefinedSubroutine;
+        status_ = CharstringStatus::kUndefinedSubroutine;
         return;
       }
       run(*data, depth + 1);
@@ -297,7 +297,7 @@ void CharstringInterpreter::escape(int op) {
       for (int m = 0; m < masters_; ++m) {
         auto k = static_cast<std::size_t>(m);
         if (b[k] == 0) {
-          status_ = kCharstringDivisionByZero;
+          status_ = CharstringStatus::kDivisionByZero;
           return;
         }
         a[k] /= b[k];
@@ -373,7 +373,7 @@ void CharstringInterpreter::otherSubroutine() {
       int results = n == 18 ? 6 : n - 13;
       --depth_;
       if (count != results * masters_ || !need(count)) {
-        if (status_ == kCharstringOk) status_ = kCharstringBadBlend;
+        if (status_ == CharstringStatus::kOk) status_ = CharstringStatus::kBadBlend;
         return;
       }
       int base = depth_ - count;
@@ -394,7 +394,7 @@ void CharstringInterpreter::otherSubroutine() {
     default:
       --depth_;
       if (count < 0 || !need(count)) {
-        status_ = kCharstringTooFewOperands;
+        status_ = CharstringStatus::kTooFewOperands;
         return;
       }
       depth_ -= count;

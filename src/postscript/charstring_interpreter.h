@@ -13,14 +13,14 @@
 
 namespace sorvella {
 
-enum CharstringStatus : int {
-  kCharstringOk = 0,
-  kCharstringStackOverflow = 5,
-  kCharstringTooFewOperands = 6,
-  kCharstringUndefinedSubroutine = 7,
-  kCharstringDivisionByZero = 8,
-  kCharstringTooComplex = 9,  // subroutines nested too deep or endless work
-  kCharstringBadBlend = 16,
+enum class CharstringStatus : int {
+  kOk = 0,
+  kStackOverflow = 5,
+  kTooFewOperands = 6,
+  kUndefinedSubroutine = 7,
+  kDivisionByZero = 8,
+  kTooComplex = 9,  // subroutines nested too deep or endless work
+  kBadBlend = 16,
 };
 
 // What a charstring tells about its glyph beyond the glyph itself: the side bearing from
@@ -51,7 +51,7 @@ class CharstringInterpreter {
   std::optional<Glyph> interpret(std::span<const uint8_t> charstring, bool allowSeac,
                                  CharstringGlyphRecord* record = nullptr);
 
-  int status() const { return status_; }
+  CharstringStatus status() const { return status_; }
 
  private:
   using Values = std::array<double, kMaxMasters>;
@@ -76,7 +76,7 @@ class CharstringInterpreter {
   int masters_;
   int lenIV_;
   SubroutineLookup subroutines_;
-  int status_ = kCharstringOk;
+  CharstringStatus status_ = CharstringStatus::kOk;
   bool allowSeac_ = true;
   bool ended_ = false;
   long work_ = 0;

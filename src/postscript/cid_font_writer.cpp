@@ -82,21 +82,22 @@ std::string cidExportWarning(int32_t charactersLeftOut) {
   return formatText(kCharactersLeftOutWarning, charactersLeftOut);
 }
 
-CidExport exportCidFont(const CCidFont& font, const SubsetFontSource& source,
-                        const ProgressCallback& progress) {
+CidExport exportCidFont(const CidFontInfo& info, int32_t rangeTop, const CidGlyphLookup& glyphAt,
+                        const SubsetFontSource& source, const ProgressCallback& progress) {
   CidExport result;
-  const CidFontInfo& info = font.info();
+  if (rangeTop > kMaxCid) {
+    result.rangeBeyondLimit = true;
+    return result;
+  }
   const std::string cidFontName = psName(info.fontName(), "Untitled");
-  const int32_t cidCount = std::max(font.rangeTop() + 1, 1);
+  const int32_t cidCount = std::max(rangeTop + 1, 1);
   if (progress) progress(kProgressRange, 0, cidCount);
 
   std::map<int32_t, std::vector<Placed>> byFont;
   for (int32_t cid = 0; cid < cidCount; ++cid) {
-    const int32_t character = font.CharacterAt(cid);
-    if (character < 0) continue;
-    const CharacterRecord& record = font.record(character);
-    if (record.font < 0 || record.glyph < 0) continue;
-    byFont[record.font].push_back({cid, record.glyph});
+    const CidGlyph at = glyphAt ? glyphAt(cid) : CidGlyph{};
+    if (at.font < 0 || at.glyph < 0) continue;
+    byFont[at.font].push_back({cid, at.glyph});
   }
 
   std::vector<FontDict> fds;
@@ -249,10 +250,12 @@ CidExport exportCidFont(const CCidFont& font, const SubsetFontSource& source,
   return result;
 }
 
-CidExportResult writeCidFont(const CCidFont& font, const std::filesystem::path& path,
+CidExportResult writeCidFont(const CidFontInfo& info, int32_t rangeTop,
+                             const CidGlyphLookup& glyphAt, const std::filesystem::path& path,
                              const SubsetFontSource& source, const ProgressCallback& progress) {
-  CidExport exported = exportCidFont(font, source, progress);
+  CidExport exported = exportCidFont(info, rangeTop, glyphAt, source, progress);
   CidExportResult result;
+  result.rangeBeyondLimit = exported.rangeBeyondLimit;
   result.charactersLeftOut = exported.charactersLeftOut;
   result.unreadableFonts = std::move(exported.unreadableFonts);
   if (exported.bytes.empty()) return result;

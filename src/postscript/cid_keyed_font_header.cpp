@@ -4,6 +4,7 @@
 
 #include "postscript/cid_keyed_font_reader.h"
 #include "postscript/keyword_table.h"
+#include "postscript/private_dict_keys.h"
 
 namespace sorvella {
 namespace {
@@ -17,15 +18,11 @@ bool isHexDigit(int c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-uint16_t count16(std::size_t n) {
-  return static_cast<uint16_t>(std::min<std::size_t>(n, UINT16_MAX));
-}
-
 }  // namespace
 
-std::unique_ptr<CCidFont> CidKeyedFontReader::parseHeader(SubsetFontCallback callback) {
+std::optional<CidFontInfo> CidKeyedFontReader::parseHeader(SubsetFontCallback callback) {
   callback_ = std::move(callback);
-  auto font = std::make_unique<CCidFont>();
+  CidFontInfo font;
   pendingInfo_ = std::make_unique<SubsetFont>();
   PSFontReader& in = source_;
   // Hexadecimal text that runs into clear text without closefile stops at the first other byte.
@@ -35,11 +32,11 @@ std::unique_ptr<CCidFont> CidKeyedFontReader::parseHeader(SubsetFontCallback cal
   for (;;) {
     const bool read = in.nextToken(token);
     // The token that ran into the bad digit is dropped; its clear part is read again.
-    if (in.status() == PSFontReader::kBadHexDigit) {
+    if (in.status() == PSFontStatus::kBadHexDigit) {
       resumeClearTextAfterBadHexDigit();
       continue;
     }
-    if (!read || in.status() != PSFontReader::kFine) break;
+    if (!read || in.status() != PSFontStatus::kFine) break;
     if (token == "{") {
       ++braces;
       continue;
@@ -51,14 +48,15 @@ std::unique_ptr<CCidFont> CidKeyedFontReader::parseHeader(SubsetFontCallback cal
     if (braces > 0) continue;
     if (token == "%%EOF") break;
     if (token.starts_with("%%ATM")) continue;
-    handleKey(PSFontReader::keywordNumber(token), *font);
-    if (in.status() == PSFontReader::kBadHexDigit) resumeClearTextAfterBadHexDigit();
-    if (in.status() != PSFontReader::kFine || in.failed()) break;
+    handleKey(PSFontReader::keywordNumber(token), font);
+    if (in.status() == PSFontStatus::kBadHexDigit) resumeClearTextAfterBadHexDigit();
+    if (in.status() != PSFontStatus::kFine || in.failed()) break;
   }
   pendingInfo_.reset();
-  if (in.status() == PSFontReader::kFinished) return font;
+  if (in.status() == PSFontStatus::kFinished) return font;
   fontDictInfo_.clear();
-  return nullptr;
+  fontDictNames_.clear();
+  return std::nullopt;
 }
 
 // The encrypted text went on into clear text without closefile.
@@ -66,7 +64,7 @@ void CidKeyedFontReader::resumeClearTextAfterBadHexDigit() {
   PSFontReader& in = source_;
   in.setDecrypting(false);
   in.setHexInput(false);
-  in.setStatus(PSFontReader::kFine);
+  in.setStatus(PSFontStatus::kFine);
   in.seek(in.badHexResumePosition());
 }
 
@@ -114,20 +112,26 @@ CidKeyedFontReader::FontDictValues* CidKeyedFontReader::currentFontDictValues() 
 }
 
 void CidKeyedFontReader::endFontDict() {
-  if (insideFdArray())
+  if (insideFdArray()) {
+    fontDictNames_[static_cast<std::size_t>(currentFd_)] = pendingInfo_->info().fontName();
     fontDictInfo_[static_cast<std::size_t>(currentFd_)] = std::move(pendingInfo_);
+  }
   pendingInfo_ = std::make_unique<SubsetFont>();
   ++currentFd_;
   // Fonts written by AFDKO put "end put" before this comment, so skipping to the next "put"
   // would swallow the next dictionary (or the data section); the loop ignores "put" anyway.
-  if (currentFd_ > fdCount_) source_.raiseStatus(kTooManyFontDicts);
+  if (currentFd_ > fdCount_) source_.raiseStatus(PSFontStatus::kTooManyFontDicts);
 }
 
-void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
+void CidKeyedFontReader::handleKey(int key, CidFontInfo& font) {
   PSFontReader& in = source_;
   SubsetFont& dict = *pendingInfo_;
   PerMasterBlock& priv = dict.master(0).privateValues;
-  ZoneCounts& zones = dict.info().zoneCounts;
+  if (const PrivateDictKey* entry = findPrivateDictKey(key)) {
+    PerMasterBlock* const masters[] = {&priv};
+    readPrivateValue(in, *entry, masters, dict.info().zoneCounts);
+    return;
+  }
   std::string text;
   switch (key) {
     case kPSFontMatrix: {
@@ -138,43 +142,6 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
                   priv.fontMatrix.begin());
       break;
     }
-    case kPSBlueValues:
-      zones.blueValues = count16(readIntegers(priv.blueValues));
-      break;
-    case kPSOtherBlues:
-      zones.otherBlues = count16(readIntegers(priv.otherBlues));
-      break;
-    case kPSFamilyBlues:
-      zones.familyBlues = count16(readIntegers(priv.familyBlues));
-      break;
-    case kPSFamilyOtherBlues:
-      zones.familyOtherBlues = count16(readIntegers(priv.familyOtherBlues));
-      break;
-    case kPSBlueScale:
-      priv.blueScale = in.readReal();
-      break;
-    case kPSBlueShift:
-      priv.blueShift = in.readInteger();
-      break;
-    case kPSBlueFuzz:
-      priv.blueFuzz = in.readInteger();
-      break;
-    case kPSStdHW:
-    case kPSStdVW: {
-      int32_t first = 0;
-      if (readIntegers(std::span<int32_t>(&first, 1)) > 0)
-        (key == kPSStdHW ? priv.stdHW : priv.stdVW) = first;
-      break;
-    }
-    case kPSStemSnapH:
-      zones.stemSnapH = count16(readIntegers(priv.stemSnapH));
-      break;
-    case kPSStemSnapV:
-      zones.stemSnapV = count16(readIntegers(priv.stemSnapV));
-      break;
-    case kPSForceBold:
-      priv.forceBold = in.readBoolean() ? 1 : 0;
-      break;
     case kPSLenIV: {
       const int32_t lenIV = in.readInteger();
       // Beyond any charstring anyway; the clamp only keeps the value in its field.
@@ -196,7 +163,7 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
       if (insideFdArray()) {
         dict.info().setText(FontText::kCopyright, text);
       } else {
-        font.info().setNotice(text);
+        font.setNotice(text);
       }
       break;
     case kPSFullName:
@@ -204,7 +171,7 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
       if (insideFdArray()) {
         dict.info().setText(FontText::kFullName, text);
       } else {
-        font.info().setFullName(text);
+        font.setFullName(text);
       }
       break;
     case kPSFontName:
@@ -236,10 +203,10 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
       break;
     case kPSCIDFontName:
       if (in.nextToken(text) && text.starts_with('/'))
-        font.info().setFontName(std::string_view(text).substr(1));
+        font.setFontName(std::string_view(text).substr(1));
       break;
     case kPSCIDFontVersion:
-      font.info().version = in.readInteger();
+      font.version = in.readInteger();
       break;
     case kPSCIDMapOffset:
       cidMapOffset_ = in.readInteger();
@@ -248,23 +215,24 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
       in.skipTo("begin");
       break;
     case kPSRegistry:
-      if (in.readString(text)) font.info().setRegistry(text);
+      if (in.readString(text)) font.setRegistry(text);
       break;
     case kPSOrdering:
-      if (in.readString(text)) font.info().setOrdering(text);
+      if (in.readString(text)) font.setOrdering(text);
       break;
     case kPSSupplement:
-      font.info().supplement = in.readInteger();
+      font.supplement = in.readInteger();
       break;
     case kPSFDArray:
       fdCount_ = in.readInteger();
       // The per-dictionary tables hold 50; a count outside them cannot be read.
       if (fdCount_ < 0 || fdCount_ > kMaxFontDicts) {
-        in.raiseStatus(kTooManyFontDicts);
+        in.raiseStatus(PSFontStatus::kTooManyFontDicts);
         break;
       }
       fontDictInfo_.clear();
       fontDictInfo_.resize(static_cast<std::size_t>(fdCount_));
+      fontDictNames_.assign(static_cast<std::size_t>(fdCount_), {});
       in.skipTo("array");
       currentFd_ = 0;
       break;
@@ -275,16 +243,16 @@ void CidKeyedFontReader::handleKey(int key, CCidFont& font) {
       gdBytes_ = in.readInteger();
       break;
     case kPSUIDBase:
-      font.info().uidBase = in.readInteger();
+      font.uidBase = in.readInteger();
       break;
     case kPSXUID: {
       std::array<int32_t, CidFontInfo::kMaxXuid> numbers{};
       const std::size_t n = readIntegers(numbers);
-      font.info().setXuid(std::span<const int32_t>(numbers.data(), n));
+      font.setXuid(std::span<const int32_t>(numbers.data(), n));
       break;
     }
     case kPSStartData:
-      in.raiseStatus(PSFontReader::kFinished);
+      in.raiseStatus(PSFontStatus::kFinished);
       glyphLimit_ = kNoGlyphLimit;
       selected_.fill(false);
       // The data section is read as it is, whatever the text before it was.

@@ -27,19 +27,10 @@ const SubsetFont* CidKeyedFontReader::fontDictInfo(int fd) const {
   return fontDictInfo_[static_cast<std::size_t>(fd)].get();
 }
 
-std::unique_ptr<CCidFont> importCidKeyedFont(const std::filesystem::path& path,
-                                             SubsetFontCallback callback,
-                                             const ProgressCallback& progress, uint16_t* status) {
-  CidKeyedFontReader reader;
-  reader.open(path);
-  std::unique_ptr<CCidFont> font = reader.parseHeader(std::move(callback));
-  if (font) {
-    reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
-    reader.selectAllFontDicts();
-    if (!reader.splitIntoSubsetFonts(progress)) font.reset();
-  }
-  if (status) *status = reader.status();
-  return font;
+const std::string& CidKeyedFontReader::fontDictName(int fd) const {
+  static const std::string kNone;
+  if (fd < 0 || static_cast<std::size_t>(fd) >= fontDictNames_.size()) return kNone;
+  return fontDictNames_[static_cast<std::size_t>(fd)];
 }
 
 }  // namespace sorvella

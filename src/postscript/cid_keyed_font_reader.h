@@ -1,5 +1,5 @@
-// Imports CIDFont resources (CIDFontType 0, binary data section): the header becomes a CID
-// font, the glyphs of each font dictionary become subset fonts of at most 512 glyphs.
+// Reads CIDFont resources (CIDFontType 0, binary data section): the header gives the CID
+// font's information, the glyphs of each font dictionary become subset fonts.
 #pragma once
 
 #include <array>
@@ -8,11 +8,12 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "cidfont/cid_font.h"
+#include "glyph/cid_font_info.h"
 #include "glyph/subset_font.h"
 #include "platform/progress_callback.h"
 #include "postscript/ps_font_reader.h"
@@ -30,21 +31,14 @@ inline constexpr const char* kSubsetFontNumberFormat = "-%.2i";
 //
 //   CidKeyedFontReader reader;
 //   reader.open(path);
-//   auto font = reader.parseHeader(store);
+//   std::optional<CidFontInfo> info = reader.parseHeader(store);
 //   reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
 //   reader.selectAllFontDicts();
 //   reader.splitIntoSubsetFonts(progress);
 //
-// The status is the font-program reader's (PSFontReader::Status) or one of the codes below.
+// The status is the font-program reader's, which the CIDFont codes of PSFontStatus extend.
 class CidKeyedFontReader {
  public:
-  enum Status : uint16_t {
-    kTooManyFontDicts = 18,    // more font dictionaries than the /FDArray count (or 50)
-    kCidMapOutOfRange = 19,    // a CIDMap offset beyond twice the data length
-    kSubrMapOutOfRange = 20,   // a SubrMap offset beyond twice the data length
-    kFontDictOutOfRange = 21,  // a CID with a charstring whose FD index is not below the count
-  };
-
   static constexpr int kMaxFontDicts = 50;
   static constexpr int kSubsetFontGlyphLimit = 512;
   static constexpr int kNoGlyphLimit = -1;
@@ -71,17 +65,17 @@ class CidKeyedFontReader {
 
   PSFontReader& source() { return source_; }
   const PSFontReader& source() const { return source_; }
-  uint16_t status() const { return source_.status(); }
+  PSFontStatus status() const { return source_.status(); }
   bool failed() const { return source_.failed(); }
 
-  // Reads up to StartData. The CID font, or nothing (then the status or the failed stream
-  // says why). The callback is kept for the split.
-  std::unique_ptr<CCidFont> parseHeader(SubsetFontCallback callback);
+  // Reads up to StartData. The CID font's information, or nothing (then the status or the
+  // failed stream says why). The callback is kept for the split.
+  std::optional<CidFontInfo> parseHeader(SubsetFontCallback callback);
 
   // Reads the data section and hands every finished subset font to the callback. False when
-  // the stream failed, with status 19 or 20, or after a cancel (status 100) while the SubrMaps
-  // are read: then nothing has been handed over. After a later cancel or status 21 the fonts
-  // handed over before stay and the result is true.
+  // the stream failed, with kCidMapOutOfRange or kSubrMapOutOfRange, or after a cancel
+  // (kCancelled) while the SubrMaps are read: then nothing has been handed over. After a later
+  // cancel or kFontDictOutOfRange the fonts handed over before stay and the result is true.
   // Progress: range (0, CID count) first; a cancel query for each SubrMap, at each font
   // dictionary and every 10 CIDs; the CIDs processed after each finished subset font; a last
   // cancel query when all went well.
@@ -107,6 +101,8 @@ class CidKeyedFontReader {
   // The information of font dictionary fd (names, FontMatrix, Private values) as the header
   // gave it, until the split takes it; null when there is none.
   const SubsetFont* fontDictInfo(int fd) const;
+  // The /FontName of font dictionary fd, also after the split; empty when it has none.
+  const std::string& fontDictName(int fd) const;
   // While the header is read: the dictionary being read (-1 before /FDArray). During the split
   // (in the callback too): the dictionary being split.
   int currentFontDict() const { return currentFd_; }
@@ -120,7 +116,7 @@ class CidKeyedFontReader {
   };
 
   // Header.
-  void handleKey(int key, CCidFont& font);
+  void handleKey(int key, CidFontInfo& font);
   void beginEncryptedSection();
   void resumeClearTextAfterBadHexDigit();
   bool insideFdArray() const { return currentFd_ >= 0 && currentFd_ < fdCount_; }
@@ -155,6 +151,7 @@ class CidKeyedFontReader {
   // The information object of the dictionary being read, and those of the finished ones.
   std::unique_ptr<SubsetFont> pendingInfo_;
   std::vector<std::unique_ptr<SubsetFont>> fontDictInfo_;
+  std::vector<std::string> fontDictNames_;
 
   // The CIDMap: per CID its FD index (255 for any index of 255 or more) and its offset.
   std::vector<uint8_t> cidFd_;
@@ -164,13 +161,5 @@ class CidKeyedFontReader {
   std::vector<uint8_t> charstring_;
   int64_t processedCids_ = 0;
 };
-
-// Parses the header and splits the whole file with the subset-font limit of 512 and every
-// font dictionary selected. The CID font, or nothing when the header or the split failed;
-// `status` receives the reader's status (10 when all went well).
-std::unique_ptr<CCidFont> importCidKeyedFont(const std::filesystem::path& path,
-                                             SubsetFontCallback callback,
-                                             const ProgressCallback& progress = {},
-                                             uint16_t* status = nullptr);
 
 }  // namespace sorvella

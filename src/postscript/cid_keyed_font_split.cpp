@@ -46,9 +46,9 @@ int CidKeyedFontReader::report(int kind, int64_t a, int64_t b) {
 
 bool CidKeyedFontReader::splitIntoSubsetFonts(const ProgressCallback& progress) {
   PSFontReader& in = source_;
-  if (in.failed() || (in.status() != PSFontReader::kFine && in.status() != PSFontReader::kFinished))
+  if (in.failed() || (in.status() != PSFontStatus::kFine && in.status() != PSFontStatus::kFinished))
     return false;
-  in.setStatus(PSFontReader::kFine);
+  in.setStatus(PSFontStatus::kFine);
   progress_ = progress;
   processedCids_ = 0;
   const std::size_t start = in.position();
@@ -65,8 +65,8 @@ bool CidKeyedFontReader::splitIntoSubsetFonts(const ProgressCallback& progress) 
   charstring_ = {};
   fontDictInfo_.clear();
   if (!mapsRead) return false;
-  if (!in.failed() && in.status() == PSFontReader::kFine) {
-    in.setStatus(PSFontReader::kFinished);
+  if (!in.failed() && in.status() == PSFontStatus::kFine) {
+    in.setStatus(PSFontStatus::kFinished);
     report(kProgressCancelQuery);
   }
   return !in.failed();
@@ -76,7 +76,7 @@ bool CidKeyedFontReader::readCidMap(std::size_t start) {
   PSFontReader& in = source_;
   if (fdBytes_ < 0 || fdBytes_ > 4 || gdBytes_ < 1 || gdBytes_ > 4 || cidCount_ < 0 ||
       cidMapOffset_ < 0 || cidMapOffset_ > offsetLimit()) {
-    in.raiseStatus(kCidMapOutOfRange);
+    in.raiseStatus(PSFontStatus::kCidMapOutOfRange);
     return false;
   }
   const uint64_t entrySize = static_cast<uint64_t>(fdBytes_ + gdBytes_);
@@ -98,7 +98,7 @@ bool CidKeyedFontReader::readCidMap(std::size_t start) {
     const uint32_t fd = bigEndian(entry, fdBytes_);
     const uint32_t offset = bigEndian(entry + fdBytes_, gdBytes_);
     if (offset > offsetLimit()) {
-      in.raiseStatus(kCidMapOutOfRange);
+      in.raiseStatus(PSFontStatus::kCidMapOutOfRange);
       return false;
     }
     cidFd_[i] = static_cast<uint8_t>(std::min<uint32_t>(fd, kFdIndexBeyondAny));
@@ -116,7 +116,7 @@ bool CidKeyedFontReader::loadSubroutineMaps(std::size_t start) {
   for (int fd = 0; fd < fdCount_; ++fd) {
     if (fontDicts_[static_cast<std::size_t>(fd)].subrCount <= 0) continue;
     if (report(kProgressCancelQuery) != 0) {
-      source_.raiseStatus(PSFontReader::kCancelled);
+      source_.raiseStatus(PSFontStatus::kCancelled);
       return false;
     }
     if (!readSubroutineMap(start, fd)) return false;
@@ -129,7 +129,7 @@ bool CidKeyedFontReader::readSubroutineMap(std::size_t start, int fd) {
   const FontDictValues& values = fontDicts_[static_cast<std::size_t>(fd)];
   if (values.sdBytes < 1 || values.sdBytes > 4 || values.subrMapOffset < 0 ||
       values.subrMapOffset > offsetLimit()) {
-    in.raiseStatus(kSubrMapOutOfRange);
+    in.raiseStatus(PSFontStatus::kSubrMapOutOfRange);
     return false;
   }
   const uint64_t entries = static_cast<uint64_t>(values.subrCount) + 1;
@@ -149,7 +149,7 @@ bool CidKeyedFontReader::readSubroutineMap(std::size_t start, int fd) {
         bigEndian(map.data() + j * static_cast<std::size_t>(values.sdBytes), values.sdBytes);
     // Offsets that run backwards would make negative lengths.
     if (offset > offsetLimit() || (j > 0 && offset < table.offsets[j - 1])) {
-      in.raiseStatus(kSubrMapOutOfRange);
+      in.raiseStatus(PSFontStatus::kSubrMapOutOfRange);
       return false;
     }
     table.offsets[j] = offset;
@@ -183,10 +183,10 @@ void CidKeyedFontReader::splitFontDict(int fd, std::size_t start) {
   const auto fdIndex = static_cast<std::size_t>(fd);
   currentFd_ = fd;
   std::unique_ptr<SubsetFont> font = std::move(fontDictInfo_[fdIndex]);
-  if (!fontDictSelected(fd) || in.status() != PSFontReader::kFine) return;
+  if (!fontDictSelected(fd) || in.status() != PSFontStatus::kFine) return;
   if (!font) font = std::make_unique<SubsetFont>();  // a dictionary the header never ended
   if (report(kProgressCancelQuery) != 0) {
-    in.raiseStatus(PSFontReader::kCancelled);
+    in.raiseStatus(PSFontStatus::kCancelled);
     return;
   }
 
@@ -214,13 +214,13 @@ void CidKeyedFontReader::splitFontDict(int fd, std::size_t start) {
   int number = 1;  // of the subset font within the dictionary
   for (std::size_t cid = 0; cid < cids; ++cid) {
     if (cid > 0 && cid % kCidsPerCancelQuery == 0 && report(kProgressCancelQuery) != 0) {
-      in.raiseStatus(PSFontReader::kCancelled);
+      in.raiseStatus(PSFontStatus::kCancelled);
       break;
     }
     const int64_t length = int64_t{cidOffset_[cid + 1]} - int64_t{cidOffset_[cid]};
     const uint8_t owner = cidFd_[cid];
     if (length >= 1 && owner >= fdCount_) {
-      in.raiseStatus(kFontDictOutOfRange);
+      in.raiseStatus(PSFontStatus::kFontDictOutOfRange);
       break;
     }
     if (owner != fd) continue;
@@ -253,7 +253,7 @@ void CidKeyedFontReader::splitFontDict(int fd, std::size_t start) {
     }
   }
 
-  if (in.status() == PSFontReader::kFine && !in.failed()) {
+  if (in.status() == PSFontStatus::kFine && !in.failed()) {
     if (number == 1) {
       handOver(std::move(font));  // even when empty, under the dictionary's own name
     } else if (font->slotCount() > 0) {

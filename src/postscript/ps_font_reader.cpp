@@ -52,8 +52,8 @@ void PSFontReader::load(std::vector<uint8_t>&& bytes) {
   plainFile_ = !(data_.size() >= 2 && data_[0] == kSegmentMarker && data_[1] == kAsciiSegment);
 }
 
-void PSFontReader::raiseStatus(uint16_t status) {
-  if (status_ == kFine) status_ = status;
+void PSFontReader::raiseStatus(PSFontStatus status) {
+  if (status_ == PSFontStatus::kFine) status_ = status;
 }
 
 // Consumes the headers that start at the read position: the one at the start of the file, and
@@ -104,15 +104,15 @@ bool PSFontReader::readHexCipherByte(uint8_t first, uint8_t& cipher) {
   failedPairStart_ = pairStart;
   const int high = hexDigitValue(c);
   if (high < 0) {
-    if (status_ == kFine) badHexResume_ = pairStart;
-    raiseStatus(kBadHexDigit);
+    if (status_ == PSFontStatus::kFine) badHexResume_ = pairStart;
+    raiseStatus(PSFontStatus::kBadHexDigit);
     return false;
   }
   if (!nextRawByte(c) || !nextRawByteAfterSpaces(c)) return false;
   const int low = hexDigitValue(c);
   if (low < 0) {
-    if (status_ == kFine) badHexResume_ = pairStart;
-    raiseStatus(kBadHexDigit);
+    if (status_ == PSFontStatus::kFine) badHexResume_ = pairStart;
+    raiseStatus(PSFontStatus::kBadHexDigit);
     return false;
   }
   cipher = static_cast<uint8_t>(high << 4 | low);
@@ -127,14 +127,14 @@ uint8_t PSFontReader::readByte() {
   if (progress_ && block != lastProgressBlock_) {
     lastProgressBlock_ = block;
     if (progress_(kProgressPosition, static_cast<int64_t>(position_), 0) != 0)
-      raiseStatus(kCancelled);
+      raiseStatus(PSFontStatus::kCancelled);
   }
   uint8_t byte = 0;
   if (!nextRawByte(byte)) return 0;
   if (decrypting_) {
     uint8_t cipher = byte;
     if (hexInput_ && !readHexCipherByte(byte, cipher)) {
-      if (clearTextAfterBadHexDigit_ && status_ == kBadHexDigit && !failed_) {
+      if (clearTextAfterBadHexDigit_ && status_ == PSFontStatus::kBadHexDigit && !failed_) {
         decrypting_ = false;
         hexInput_ = false;
         position_ = failedPairStart_;
@@ -174,6 +174,25 @@ bool PSFontReader::readBlock(std::span<uint8_t> bytes) {
 
 void PSFontReader::decryptCharstring(std::span<uint8_t> bytes) {
   EexecDecryptor(kCharstringKey).decrypt(bytes);
+}
+
+bool PSFontReader::hexDigitsFollow() {
+  if (peekRawByte() < 0) return false;
+  const std::size_t limit = plainFile_ ? end_ : std::min(end_, nextHeader_);
+  if (position_ + 4 > limit) return false;
+  return std::all_of(data_.begin() + static_cast<std::ptrdiff_t>(position_),
+                     data_.begin() + static_cast<std::ptrdiff_t>(position_ + 4),
+                     [](uint8_t c) { return hexDigitValue(c) >= 0; });
+}
+
+// Block reads do not decode hexadecimal input, so such bytes come one at a time.
+bool PSFontReader::readEncryptedBytes(std::span<uint8_t> bytes) {
+  if (!decrypting_ || !hexInput_) return readBlock(bytes);
+  for (uint8_t& byte : bytes) {
+    byte = readByte();
+    if (failed_ || status_ == PSFontStatus::kBadHexDigit) return false;
+  }
+  return true;
 }
 
 bool PSFontReader::seek(std::size_t position) {

@@ -3,27 +3,21 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-#include "glyph/subset_font.h"
 #include "platform/progress_callback.h"
-#include "postscript/charstring_interpreter.h"
 #include "postscript/eexec_cipher.h"
+#include "postscript/ps_font_status.h"
 #include "postscript/ps_keyword_table.h"
-#include "postscript/type1_font_facts.h"
 
 namespace sorvella {
-
-class EncodingRegistry;
 
 // One subroutine of a font program, decrypted, with its lenIV lead-in bytes still in front.
 struct SubroutineRecord {
@@ -42,28 +36,13 @@ struct PSArrayShape {
   std::size_t stored = 0;  // numbers written to the output, at most its capacity
 };
 
-// One reader reads one file once. The font-level parsers (Type 1 keys and charstrings, the
-// CIDFont header and data section) are further operations of this class, declared here and
-// defined in files of their own, or parsers that derive from it; everything they need is
-// reachable through the operations below.
+// One reader reads one file once. The font-level parsers (Type1FontParser, CidKeyedFontReader)
+// sit over it and reach everything they need through the operations below.
 //
 // Once failed (a read past the end of the data, a boolean that was not one, a file that could
 // not be opened), every operation returns 0, false or an empty result.
 class PSFontReader {
  public:
-  enum Status : uint16_t {
-    kFine = 0,
-    kBooleanExpected = 3,
-    kFinished = 10,              // the font program was read to its end; set by the font parsers
-    kEncodingCodeTooLarge = 12,  // a new name at code 256 or above in an encoding array
-    kDesignMapNotPairs = 14,
-    kAxesUnknown = 15,       // a design map before the design positions
-    kWrongMasterCount = 16,  // a per-master value without one element per master
-    kBracketExpected = 17,
-    kBadHexDigit = 22,
-    kCancelled = 100,
-  };
-
   static constexpr std::size_t kMaxTokenLength = 1023;
   static constexpr std::size_t kMaxStringLength = 1023;
   static constexpr std::size_t kMaxDefinitionEndWordLength = 23;
@@ -87,11 +66,11 @@ class PSFontReader {
   void markFailed() { failed_ = true; }
   const std::filesystem::path& path() const { return path_; }
 
-  uint16_t status() const { return status_; }
+  PSFontStatus status() const { return status_; }
   // Sets the status whatever it was (parsers also clear one they handled).
-  void setStatus(uint16_t status) { status_ = status; }
+  void setStatus(PSFontStatus status) { status_ = status; }
   // Sets the status only when none is set: the first problem is the one reported.
-  void raiseStatus(uint16_t status);
+  void raiseStatus(PSFontStatus status);
 
   // --- Byte source ---
 
@@ -115,23 +94,29 @@ class PSFontReader {
   int peekRawByte();
 
   // Reports its position once in every 1024-byte block of the file; 0 when failed or at the
-  // end of the data, and 0 with status 22 when an expected hexadecimal digit is another byte.
+  // end of the data, and 0 with kBadHexDigit when an expected hexadecimal digit is another byte.
   uint8_t readByte();
   // Decrypts with the running eexec key when decrypting (hexadecimal input is not decoded).
   // False when failed, or when the data ends first: the missing bytes are then zero.
   bool readBlock(std::span<uint8_t> bytes);
-  // After status 22: where clear text may resume, the first digit of the pair that failed (a
+  // After kBadHexDigit: where clear text may resume, the first digit of the pair that failed (a
   // lone hexadecimal digit before the bad byte is clear text as well).
   std::size_t badHexResumePosition() const { return badHexResume_; }
   // On: a bad hexadecimal digit also switches decryption and hexadecimal input off and moves
   // back to the start of the failed pair, so that reading goes on in clear text there (the
-  // byte read is still 0 and status 22 is still set). Off by default.
+  // byte read is still 0 and kBadHexDigit is still set). Off by default.
   void setClearTextAfterBadHexDigit(bool on) { clearTextAfterBadHexDigit_ = on; }
   // In place, with a fresh charstring key; the running eexec key is not touched.
   static void decryptCharstring(std::span<uint8_t> bytes);
+  // Whether the next four bytes of the segment are hexadecimal digits, as hexadecimal eexec
+  // text starts; binary fonts choose lead-in bytes that are not.
+  bool hexDigitsFollow();
+  // As readBlock, but hexadecimal input is decoded (one byte at a time); false also after a
+  // bad hexadecimal digit.
+  bool readEncryptedBytes(std::span<uint8_t> bytes);
 
   // Announces the range (0, file length) at once; positions follow from readByte, whose
-  // non-zero answer sets status 100.
+  // non-zero answer sets kCancelled.
   void setProgressCallback(ProgressCallback callback);
   // 0 without a callback.
   int reportProgress(int kind, int64_t a, int64_t b);
@@ -146,7 +131,7 @@ class PSFontReader {
   // Decimal or radix (16#FF); 0 without a token.
   int32_t readInteger();
   double readReal();
-  // TRUE or FALSE in any case; anything else sets status 3 and fails the reader.
+  // TRUE or FALSE in any case; anything else sets kBooleanExpected and fails the reader.
   bool readBoolean();
   // Skips tokens up to "(", then reads raw bytes up to the matching ")"; nested parentheses
   // stay in the text, control bytes and bytes from 128 on become spaces, at most 1023 bytes.
@@ -181,19 +166,6 @@ class PSFontReader {
   // The index of the first record with the number, or kNoSubroutine.
   uint16_t findSubroutine(uint16_t number) const;
 
-  // --- Type 1 fonts ---
-
-  // Reads the font program from the start: font information, Private values, encoding,
-  // subroutines and one glyph per charstring that interprets. Into `font` when one is given
-  // (its glyphs are replaced; after a failure the caller discards it), otherwise into a font
-  // of the reader's own, handed over by takeType1Font after success and destroyed after a
-  // failure. True when reading ended normally (status 0 or 10).
-  bool readType1Font(SubsetFont* font, const EncodingRegistry& encodings,
-                     ProgressCallback progress = {});
-  std::unique_ptr<SubsetFont> takeType1Font() { return std::move(ownFont_); }
-  // What the last readType1Font learnt that a subset font does not keep.
-  const Type1FontFacts& type1Facts() const { return type1Facts_; }
-
  private:
   void load(std::vector<uint8_t>&& bytes);
   void followSegments();
@@ -207,7 +179,7 @@ class PSFontReader {
   std::filesystem::path path_;
   bool opened_ = false;
   bool failed_ = true;
-  uint16_t status_ = kFine;
+  PSFontStatus status_ = PSFontStatus::kFine;
 
   std::size_t position_ = 0;
   std::size_t end_ = 0;  // reads at or past it fail; a damaged or final header moves it
@@ -232,44 +204,6 @@ class PSFontReader {
   std::string definitionEndWord_ = "ND";
   std::vector<SubroutineRecord> subroutines_;
   std::unordered_map<uint16_t, uint16_t> subroutineIndex_;
-
-  // Type 1 font reading (ps_font_reader_type1*.cpp).
-  void readType1Key(int keyword);
-  void enterType1Eexec();
-  bool hexDigitsFollow();
-  bool readEncryptedBytes(std::span<uint8_t> bytes);
-  void readType1Subroutines();
-  void readType1CharStrings();
-  bool nextType1GlyphName(std::string& name);
-  void readType1Encoding();
-  void selectNamedType1Encoding(std::string_view name);
-  void readType1EncodingArray();
-  void readType1ZoneList(int keyword, std::span<int32_t> (*field)(PerMasterBlock&),
-                         uint16_t ZoneCounts::*count);
-  void readType1StemWidth(int keyword, int32_t PerMasterBlock::*field);
-  void readType1IntegerValue(int keyword, int32_t PerMasterBlock::*field);
-  void readType1BlueScale();
-  void readType1ForceBold();
-  bool writesMaster(int keyword) const;
-  void readDesignPositions();
-  void readDesignMap();
-  void readAxisTypes();
-  void readWeightVector();
-  void finishType1Font();
-  void nameType1Masters();
-  void buildSeacComposites();
-
-  SubsetFont* font_ = nullptr;
-  std::unique_ptr<SubsetFont> ownFont_;
-  const EncodingRegistry* encodings_ = nullptr;
-  Type1FontFacts type1Facts_;
-  int braceDepth_ = 0;
-  bool insidePrivate_ = false;
-  bool insideBlend_ = false;
-  // Keys whose per-master values came from the Private Blend dictionary: the plain value
-  // that may follow them is the blended default and must not overwrite them.
-  std::bitset<kPSKeywordCount + 1> blendedKeys_;
-  std::vector<CharstringGlyphRecord> glyphRecords_;  // one per glyph appended
 };
 
 }  // namespace sorvella

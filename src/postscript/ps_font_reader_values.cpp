@@ -29,7 +29,7 @@ bool PSFontReader::readBoolean() {
   if (!nextToken(token_)) return false;
   if (equalsIgnoringAsciiCase(token_, "TRUE")) return true;
   if (!equalsIgnoringAsciiCase(token_, "FALSE")) {
-    raiseStatus(kBooleanExpected);
+    raiseStatus(PSFontStatus::kBooleanExpected);
     failed_ = true;
   }
   return false;

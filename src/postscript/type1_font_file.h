@@ -7,16 +7,18 @@
 
 #include "glyph/subset_font.h"
 #include "platform/progress_callback.h"
+#include "postscript/ps_font_status.h"
 
 namespace sorvella {
 
 class EncodingRegistry;
 
 // The font, or nothing when the file cannot be read or its program fails. `status`, when
-// given, receives the reader's status: 10 (or 0) after success, the code of the problem
-// otherwise, 0 also when the file could not be opened.
+// given, receives the reader's status: kFinished (or kFine) after success, that of the
+// problem otherwise, kFine also when the file could not be opened.
 std::unique_ptr<SubsetFont> readType1Font(const std::filesystem::path& path,
                                           const EncodingRegistry& encodings,
-                                          ProgressCallback progress = {}, int* status = nullptr);
+                                          ProgressCallback progress = {},
+                                          PSFontStatus* status = nullptr);
 
 }  // namespace sorvella

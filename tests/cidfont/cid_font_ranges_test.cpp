@@ -2,6 +2,7 @@
 // of the original arrangement gives, with locked characters left where they are.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <random>
 #include <set>
@@ -235,6 +236,30 @@ TEST_F(RangeModel, GrowingPastTheTableRebuildsWithoutLosingCids) {
     EXPECT_EQ(font.record(font.CharacterAt(20000 + k)).glyph, k);
     EXPECT_EQ(font.record(font.CharacterAt(k)).glyph, k);
   }
+}
+
+// No CID font can hold a CID beyond 65535: whatever would reach past it is refused with nothing
+// changed, and no sum of a CID and a count overflows on the way.
+TEST_F(RangeModel, OperationsReachingPastTheHighestCidChangeNothing) {
+  const std::function<bool(CCidFont&)> refused[] = {
+      [](CCidFont& f) { return f.MoveRange(1, 100, 2147483600); },
+      [](CCidFont& f) { return f.CopyRange(0, 3, 65533); },
+      [](CCidFont& f) { return f.SwapRange(65534, 65536, 0); },
+      [](CCidFont& f) { return f.PlaceUnplaced(0, 5, 2000000000); },
+      [](CCidFont& f) { return f.PlaceGlyphs(0, 1, 65535, 0, {}); },
+      [](CCidFont& f) { return f.ExpandRange(65536); }};
+  for (const auto& operation : refused) {
+    CCidFont font = randomFont();
+    const CCidFont before = font;
+    EXPECT_FALSE(operation(font)) << "seed " << seed_;
+    EXPECT_EQ(font.records(), before.records());
+    EXPECT_EQ(arrangementOf(font).at, arrangementOf(before).at);
+  }
+  CCidFont font = randomFont();
+  EXPECT_TRUE(font.CopyRange(kHighFirst, kHighFirst + 3, 65532));  // up to the last CID
+  font.ClearRange(0, INT32_MAX);  // at once: only the CIDs that hold characters are visited
+  Arrangement left = arrangementOf(font);
+  for (const auto& [cid, glyph] : left.at) EXPECT_TRUE(left.locked.count(glyph)) << cid;
 }
 
 }  // namespace

@@ -9,12 +9,12 @@
 
 #include "cidfont/document.h"
 #include "platform/headless/memory_profile.h"
-#include "platform/headless/recording_busy_indicator.h"
-#include "platform/headless/scripted_file_dialogs.h"
-#include "platform/headless/scripted_folder_dialog.h"
-#include "platform/headless/scripted_input_dialogs.h"
-#include "platform/headless/scripted_prompts.h"
+#include "support/recording_busy_indicator.h"
 #include "support/sample_subset_font.h"
+#include "support/scripted_file_dialogs.h"
+#include "support/scripted_folder_dialog.h"
+#include "support/scripted_input_dialogs.h"
+#include "support/scripted_prompts.h"
 #include "support/shown_message.h"
 #include "support/temp_folder.h"
 

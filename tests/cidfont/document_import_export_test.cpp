@@ -2,6 +2,7 @@
 // hook (placed by their glyph names, locked and saved), and subset font export.
 #include <gtest/gtest.h>
 
+#include "base/text_format.h"
 #include "cidfont/binary_index_file.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/remembered_folders.h"
@@ -75,6 +76,17 @@ TEST_F(ImportTextIndexFile, IncompatibleFontsAreReported) {
       "Subset fonts in the imported index file are incompatible with the current list of subset "
       "fonts. Import is aborted.");
   EXPECT_EQ(document_->font()->subsetFontCount(), 2);
+}
+
+TEST_F(ImportTextIndexFile, FontsThatDoNotMatchAreNamedWithTheirCharacters) {
+  CCidFont other = *document_->font();
+  other.mutableSubsetFont(1)->setFileStem("ELSE0001");
+  fs::path sci = folder_ / "other.sci";
+  ASSERT_TRUE(WriteTextIndex(other, sci));
+  dialogs_.script(sci);
+  ASSERT_TRUE(document_->Import());
+  expectOnlyMessage(formatText(kUnmatchedFontsRemovedMessage, 2, "Font2 (2)"));
+  EXPECT_EQ(document_->font()->subsetFontCount(), 1);
 }
 
 TEST_F(ImportTextIndexFile, UnreadableFileIsReported) {

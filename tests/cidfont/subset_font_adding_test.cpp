@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_format.h"
 #include "cidfont/thumbnail.h"
 #include "glyph/native_font_file.h"
 #include "support/sample_subset_font.h"
@@ -76,6 +77,14 @@ TEST_F(AddSubsetFontOperation, UnwritableFolderAddsNothing) {
   EXPECT_EQ(cidFont_.subsetFontCount(), 0);
   EXPECT_EQ(cidFont_.characterCount(), 0);
   EXPECT_EQ(font->slotCount(), 1);
+}
+
+TEST_F(AddSubsetFontOperation, MoreSlotsThanGlyphNumbersReachAddNothing) {
+  auto font = test::sampleSubsetFont("Huge", std::vector<std::string>(16385));
+  EXPECT_EQ(addSubsetFont(cidFont_, folder_ / "AB", *font, {}), -1);
+  EXPECT_EQ(cidFont_.characterCount(), 0);
+  EXPECT_TRUE(fs::is_empty(folder_ / "AB"));
+  EXPECT_EQ(addSubsetFontFailureText(*font), formatText(kTooManyGlyphsMessage, "Huge", 16385));
 }
 
 class GlyphNameCid : public ::testing::Test {};

@@ -85,6 +85,7 @@ class TextIndexImporting : public ::testing::Test {
                "FontName Imported\r\nVersion 7\r\nOrdering Japan1\r\nXUID 2 5 6\r\n") +
            baseFonts + "EndBaseFonts\r\nEndFontInfo\r\n\r\nBeginIndexData\r\n\r\n";
   }
+  static constexpr const char* kEnd = "\r\nEndIndexData\r\n";
   static constexpr const char* kSameFonts =
       "BeginBaseFonts 3\r\nBaseFont 1 alpha test0000 20 0\r\nBaseFont 2 Beta TEST0001 20 0\r\n"
       "BaseFont 3 Gamma TEST0002 20 0\r\n";
@@ -100,12 +101,14 @@ TEST_F(TextIndexImporting, PlacesTheListedCidsAndTakesTheFontInfo) {
                      "CID: 200 FONT: 1\r\n"           // incomplete: ignored
                      "CID: -4 FONT: 1 GLYPH: 1\r\n"   // negative: ignored
                      "CID: 300 FONT: 9 GLYPH: 1\r\n"  // no such font
-                     "EndIndexData\r\n";
+                     " \t EndIndexData\r\n"
+                     "CID: 400 FONT: 1 GLYPH: 2\r\n";
   ASSERT_EQ(ImportTextIndex(font_, bytesOf(text)), kTextIndexOk);
   EXPECT_EQ(at(font_, 100), std::make_pair(1, 3));
   EXPECT_EQ(at(font_, 102), std::make_pair(1, 5));
   EXPECT_EQ(at(font_, 7), std::make_pair(2, 19));
   EXPECT_EQ(font_.CharacterAt(200), -1);
+  EXPECT_EQ(font_.CharacterAt(400), -1);  // after the indented end
   EXPECT_EQ(font_.unplaced().size(), 56u);
   EXPECT_EQ(font_.info().fontName(), "Imported");
   EXPECT_EQ(font_.info().notice(), "");
@@ -115,11 +118,11 @@ TEST_F(TextIndexImporting, PlacesTheListedCidsAndTakesTheFontInfo) {
 }
 
 TEST_F(TextIndexImporting, CidRangeLongerThanItsGlyphRangePlacesOnlyTheGlyphs) {
-  ASSERT_EQ(
-      ImportTextIndex(font_, bytesOf(header(kSameFonts) + "CID: 10:19 FONT: 1 GLYPH: 0:2\r\n"
-                                                          "CID: 30:32 FONT: 1 GLYPH: 18\r\n"
-                                                          "CID: 40:4000000 FONT: 2 GLYPH: 0\r\n")),
-      kTextIndexOk);
+  ASSERT_EQ(ImportTextIndex(font_, bytesOf(header(kSameFonts) +
+                                           "CID: 10:19 FONT: 1 GLYPH: 0:2\r\n"
+                                           "CID: 30:32 FONT: 1 GLYPH: 18\r\n"
+                                           "CID: 40:4000000 FONT: 2 GLYPH: 0\r\n" + kEnd)),
+            kTextIndexOk);
   EXPECT_EQ(at(font_, 12), std::make_pair(0, 2));
   EXPECT_EQ(font_.CharacterAt(13), -1);
   EXPECT_EQ(at(font_, 31), std::make_pair(0, 19));
@@ -133,7 +136,7 @@ TEST_F(TextIndexImporting, AFontWithAnotherStemLeavesWithItsCharacters) {
       header(
           "BeginBaseFonts 3\r\nBaseFont 1 Alpha TEST0000 20 0\r\nBaseFont 2 Beta OTHER001 20 0\r\n"
           "BaseFont 3 Gamma TEST0002 20 0\r\n") +
-      "CID: 1 FONT: 1 GLYPH: 1\r\nCID: 2 FONT: 2 GLYPH: 2\r\nCID: 3 FONT: 3 GLYPH: 3\r\n";
+      "CID: 1 FONT: 1 GLYPH: 1\r\nCID: 2 FONT: 2 GLYPH: 2\r\nCID: 3 FONT: 3 GLYPH: 3\r\n" + kEnd;
   ASSERT_EQ(ImportTextIndex(font_, bytesOf(text)), kTextIndexOk);
   ASSERT_EQ(font_.subsetFontCount(), 2);
   EXPECT_EQ(font_.subsetFont(1).name(), "Gamma");
@@ -163,26 +166,35 @@ TEST_F(TextIndexImporting, FailuresChangeNothing) {
             "subset fonts. Import is aborted.");
 }
 
-TEST_F(TextIndexImporting, AFileWithoutSectionsUnplacesEverything) {
+// A real index file without index data places nothing; anything that is no index file, or
+// one cut short or reaching past the highest CID, is refused.
+TEST_F(TextIndexImporting, DamagedFilesAreRefusedWithNothingChanged) {
   font_.Place(5, 5);
-  font_.info().setFontName("Cleared");
-  ASSERT_EQ(ImportTextIndex(font_, bytesOf("nothing to see here")), kTextIndexOk);
+  const CCidFont before = font_;
+  const std::pair<std::string, TextIndexStatus> cases[] = {
+      {"", kTextIndexNotAnIndex},
+      {"nothing to see here", kTextIndexNotAnIndex},
+      {header(kSameFonts) + "CID: 1 FONT: 1 GLYPH: 1\r\n", kTextIndexCutShort},
+      {header(kSameFonts) + "CID: 65534:65536 FONT: 1 GLYPH: 0:2" + kEnd, kTextIndexCidBeyondLimit}};
+  for (const auto& [text, status] : cases) {
+    EXPECT_EQ(ImportTextIndex(font_, bytesOf(text)), status) << text;
+    EXPECT_EQ(font_.records(), before.records()) << text;
+    EXPECT_EQ(font_.info(), before.info()) << text;
+  }
+  ASSERT_EQ(ImportTextIndex(font_, bytesOf(header(kSameFonts) + kEnd)), kTextIndexOk);
   EXPECT_EQ(font_.CharacterAt(5), -1);
-  EXPECT_EQ(font_.unplaced().size(), 60u);
-  EXPECT_EQ(font_.info().fontName(), "");
-  EXPECT_EQ(font_.subsetFontCount(), 3);
 }
 
 TEST_F(TextIndexImporting, AWrittenFileRestoresItsArrangement) {
   font_.Place(10, 3);
   font_.Place(11, 4);
   font_.Place(500, 45);
-  font_.CopyRange(10, 11, 90000);
+  font_.CopyRange(10, 11, 60000);
   CCidFont copy = font_;
   std::string text = textIndexBytes(font_);
   copy.ClearRange(0, 100000);
   ASSERT_EQ(ImportTextIndex(copy, bytesOf(text)), kTextIndexOk);
-  for (int32_t cid : {10, 11, 500, 90000, 90001}) EXPECT_EQ(at(copy, cid), at(font_, cid));
+  for (int32_t cid : {10, 11, 500, 60000, 60001}) EXPECT_EQ(at(copy, cid), at(font_, cid));
 }
 
 TEST(TextIndexManyFonts, MoreThanAHundredSubsetFontsImport) {

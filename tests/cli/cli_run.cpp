@@ -10,8 +10,9 @@
 
 namespace sorvella::test {
 
-CliResult runCli(const std::string& args) {
-  std::string command = std::string(SORVELLA_CLI_PATH) + " " + args + " 2>&1";
+namespace {
+
+CliResult runShell(const std::string& command) {
   CliResult result;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return result;
@@ -22,6 +23,24 @@ CliResult runCli(const std::string& args) {
   int raw = pclose(pipe);
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   return result;
+}
+
+}  // namespace
+
+CliResult runCli(const std::string& args) {
+  return runShell(std::string(SORVELLA_CLI_PATH) + " " + args + " 2>&1");
+}
+
+CliResult runCliBounded(const std::string& args) {
+  // The shell's ulimit sets the limits (setrlimit) for the tool it runs. A sanitized tool
+  // cannot start under an address-space limit, its shadow memory alone exceeding it, so there
+  // the sanitizer's allocator holds it to the same size.
+  std::string limits =
+      SORVELLA_CLI_SANITIZED
+          ? "ulimit -t 10; export ASAN_OPTIONS=\"$ASAN_OPTIONS:allocator_may_return_null=1:"
+            "max_allocation_size_mb=512:hard_rss_limit_mb=512\"; "
+          : "ulimit -t 10; ulimit -v 524288; ";
+  return runShell(limits + "exec " + SORVELLA_CLI_PATH + " " + args + " 2>&1");
 }
 
 CliFolder::CliFolder() {

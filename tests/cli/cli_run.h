@@ -13,6 +13,9 @@ struct CliResult {
 };
 
 CliResult runCli(const std::string& args);
+// The same in a child process held to 512 MB of memory and 10 s of processor time; a tool
+// that goes past them dies or fails with another message than the one it owes.
+CliResult runCliBounded(const std::string& args);
 
 class CliFolder {
  public:

@@ -1,6 +1,7 @@
 // The batch tool as a user runs it: a real process, its output and its exit status.
 #include <gtest/gtest.h>
 
+#include "cli/cli_app.h"
 #include "cli/cli_run.h"
 
 namespace sorvella {
@@ -45,6 +46,13 @@ TEST_F(CliTest, DumpOfAMissingFileFails) {
 }
 
 TEST_F(CliTest, DumpWithoutAFileIsAUsageError) { EXPECT_EQ(runCli("dump").status, 2); }
+
+TEST_F(CliTest, AnErrorNoCommandForesawIsToldAndFails) {
+  test::CliResult r = runCli("place '' 0 5 1");
+  EXPECT_EQ(r.status, 1);
+  std::string told = cli::kUnexpectedErrorMessage;
+  EXPECT_EQ(r.output.rfind(told.substr(0, told.find("%s")), 0), 0u) << r.output;
+}
 
 }  // namespace
 }  // namespace sorvella

@@ -7,6 +7,7 @@
 
 #include "cli/cli_run.h"
 #include "support/cid_fixtures.h"
+#include "support/cid_font_bytes.h"
 
 namespace sorvella {
 namespace {
@@ -39,7 +40,7 @@ TEST_F(DumpCidFont, JsonHoldsTheHeaderAndTheDictionaries) {
 TEST_F(DumpCidFont, JsonCidsMatchTx) {
   const std::map<int, test::TxCidGlyph> tx = test::txCidMetrics(ten_);
   ASSERT_FALSE(tx.empty()) << test::kTx << " is missing or failed";
-  test::CliResult r = test::runCli("dump --json " + ten_.string());
+  test::CliResult r = test::runCli("dump --json --outlines " + ten_.string());
   ASSERT_EQ(r.status, 0) << r.output;
   auto cids = nlohmann::json::parse(r.output)["cids"];
   ASSERT_EQ(cids.size(), tx.size());
@@ -66,7 +67,7 @@ TEST_F(DumpCidFont, JsonCidsMatchTx) {
 
 // NimbusSans' A: an outer contour and the counter of its bar.
 TEST_F(DumpCidFont, ReadableFormListsEachCid) {
-  test::CliResult r = test::runCli("dump " + ten_.string());
+  test::CliResult r = test::runCli("dump --outlines " + ten_.string());
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("CIDFontName SorvellaTen\n"), std::string::npos) << r.output;
   EXPECT_NE(r.output.find("0 SorvellaTen-Regular, 10 glyphs in SorvellaTen-Regular\n"),
@@ -75,6 +76,30 @@ TEST_F(DumpCidFont, ReadableFormListsEachCid) {
   EXPECT_NE(r.output.find("CID 1 fd 0 advance 667 bbox 17 0 653 729 contours 2\n"),
             std::string::npos)
       << r.output;
+}
+
+// A CID whose font dictionary is beyond the count ends the split; Import keeps the subset
+// fonts finished before it, and dump shows exactly those.
+TEST_F(DumpCidFont, ShowsWhatImportKeepsOfADamagedFile) {
+  test::HandCidFont font;
+  font.dicts = {{"Early", {}, {}}};
+  const std::vector<uint8_t> glyph =
+      test::charstring("0 500 hsbw 0 0 rmoveto 100 0 rlineto 0 100 rlineto closepath endchar");
+  for (int i = 0; i < 513; ++i) font.cids.push_back({0, glyph});
+  font.cids[512].fd = 7;
+  const std::vector<uint8_t> bytes = font.bytes();
+  test::CliFolder folder;
+  const auto path = folder.write("beyond.cid", std::string(bytes.begin(), bytes.end()));
+  test::CliResult dump = test::runCli("dump --json " + path.string());
+  ASSERT_EQ(dump.status, 0) << dump.output;
+  auto json = nlohmann::json::parse(dump.output);
+  EXPECT_EQ(json["cids"].size(), 512u);
+  EXPECT_EQ(json["FDArray"][0]["subsetFonts"], nlohmann::json::parse(R"(["Early-01"])"));
+  test::CliResult imported =
+      test::runCli("import " + path.string() + " " + (folder / "Beyond").string());
+  EXPECT_EQ(imported.status, 0) << imported.output;
+  test::CliResult info = test::runCli("info " + (folder / "Beyond" / "Beyond.sqf").string());
+  EXPECT_NE(info.output.find("512 characters in 1 subset fonts"), std::string::npos) << info.output;
 }
 
 TEST_F(DumpCidFont, ADamagedFileFailsWithItsStatus) {

@@ -68,5 +68,14 @@ TEST_F(DumpIndex, TextIndexListsItsRuns) {
   EXPECT_NE(readable.output.find("CID 5:6 font 1 glyph 0:1"), std::string::npos) << readable.output;
 }
 
+// The core's texts are Windows-1252 bytes; JSON takes only UTF-8.
+TEST_F(DumpIndex, HighBytesOfNamesComeOutAsUtf8) {
+  font_.info().setFullName("Caf\xE9 \x80uro");
+  auto path = folder_.write("MINCHO.sqf", binaryIndexBytes(font_));
+  test::CliResult r = test::runCli("dump --json " + path.string());
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_EQ(nlohmann::json::parse(r.output)["FullName"], "Caf\u00e9 \u20acuro");
+}
+
 }  // namespace
 }  // namespace sorvella

@@ -6,9 +6,9 @@
 
 #include "cidfont/remembered_folders.h"
 #include "cmap_test_text.h"
-#include "platform/headless/scripted_file_dialogs.h"
-#include "platform/headless/scripted_prompts.h"
 #include "platform/ini_file_profile.h"
+#include "support/scripted_file_dialogs.h"
+#include "support/scripted_prompts.h"
 #include "support/shown_message.h"
 #include "support/temp_folder.h"
 
@@ -35,7 +35,9 @@ class CMapCommandsTest : public ::testing::Test {
   bool mayReplace_ = true;
   int questions_ = 0;
   int changes_ = 0;
-  CMapCommands commands_{{prompts_, dialogs_, profile_, folder_ / "program" / "sorvella",
+  CMapCommands commands_{{prompts_, dialogs_, folder_ / "program" / "sorvella",
+                          [this] { return getFolder(profile_, kMapFolderKey); },
+                          [this](const fs::path& f) { setFolder(profile_, kMapFolderKey, f); },
                           [this] {
                             ++questions_;
                             return mayReplace_;

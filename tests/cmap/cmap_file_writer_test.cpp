@@ -197,6 +197,11 @@ TEST_F(CMapRoundTrip, OverlongTextsNeverSpillIntoTokens) {
   EXPECT_EQ(back.Lookup(0, 0x41), 34);
 }
 
+TEST_F(CMapRoundTrip, NotdefRangeRunningDownARowKeepsBothHighBytes) {
+  cmap_.notdefs = {{0x00, 0xff, 0x04, 0x03, 4}};  // <0400> <03ff> 4
+  EXPECT_EQ(roundTrip(cmap_).notdefs, cmap_.notdefs);
+}
+
 TEST_F(CMapRoundTrip, EmptyNameStaysEmpty) {
   cmap_.ordering = "Japan1";
   CCodeMap back = roundTrip(cmap_);

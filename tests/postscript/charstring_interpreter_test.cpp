@@ -38,7 +38,7 @@ class Charstrings : public ::testing::Test {
   }
   std::map<int32_t, std::vector<uint8_t>> subrs_;
   CharstringGlyphRecord record_;
-  int status_ = -1;
+  CharstringStatus status_ = CharstringStatus::kOk;
   bool seac_ = true;
 };
 
@@ -118,7 +118,7 @@ TEST_F(Charstrings, FlexGivesTwoCurvesAndNoMove) {
                 50,  -10,      kRmoveto, 0, 2, kCallothersubr,  // (200, 0)
                 50,  200,      0,        3, 0, kCallothersubr, kPop, kPop, kSetcurrentpoint,
                 10,  kHlineto, kEndchar});
-  ASSERT_TRUE(g) << status_;
+  ASSERT_TRUE(g) << static_cast<int>(status_);
   ASSERT_EQ(g->nodeCount(), 4);
   EXPECT_EQ(g->node(0), Node::move({0, 0}));
   EXPECT_EQ(g->node(1), Node::curve({100, 20}, {50, 10}, {70, 20}));
@@ -150,17 +150,17 @@ TEST_F(Charstrings, DivMakesFractionsThatRoundAtTheEnd) {
 
 TEST_F(Charstrings, FaultsSetTheirStatusAndGiveNoGlyph) {
   EXPECT_FALSE(run({0, 500, kHsbw, 7, kCallsubr}));
-  EXPECT_EQ(status_, kCharstringUndefinedSubroutine);
+  EXPECT_EQ(status_, CharstringStatus::kUndefinedSubroutine);
   EXPECT_FALSE(run({1, 0, kDiv}));
-  EXPECT_EQ(status_, kCharstringDivisionByZero);
+  EXPECT_EQ(status_, CharstringStatus::kDivisionByZero);
   EXPECT_FALSE(run({1, kRlineto}));
-  EXPECT_EQ(status_, kCharstringTooFewOperands);
+  EXPECT_EQ(status_, CharstringStatus::kTooFewOperands);
   EXPECT_FALSE(run(
       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}));
-  EXPECT_EQ(status_, kCharstringStackOverflow);
+  EXPECT_EQ(status_, CharstringStatus::kStackOverflow);
   subrs_[0] = assemble({0, kCallsubr, kReturn});
   EXPECT_FALSE(run({0, kCallsubr}));  // calls itself forever
-  EXPECT_EQ(status_, kCharstringTooComplex);
+  EXPECT_EQ(status_, CharstringStatus::kTooComplex);
 }
 
 TEST_F(Charstrings, ReadingStopsAtTheEndOfTruncatedData) {
@@ -185,14 +185,14 @@ TEST_F(Charstrings, BlendsGiveOneValuePerMaster) {
   auto g = run({0, 500, 20, 2, 14, kCallothersubr, kHsbw, 10, -4, 2, 14, kCallothersubr, 0,
                 kRmoveto, 100, kHlineto, kEndchar},
                2);
-  ASSERT_TRUE(g) << status_;
+  ASSERT_TRUE(g) << static_cast<int>(status_);
   EXPECT_EQ(g->advance(0).x, 500);
   EXPECT_EQ(g->advance(1).x, 520);
   EXPECT_EQ(g->point(0, 0, 0), (Point{10, 0}));
   EXPECT_EQ(g->point(0, 0, 1), (Point{6, 0}));
   EXPECT_EQ(g->point(1, 0, 1), (Point{106, 0}));
   EXPECT_FALSE(run({0, 500, 20, 3, 14, kCallothersubr, kHsbw}, 2));
-  EXPECT_EQ(status_, kCharstringBadBlend);
+  EXPECT_EQ(status_, CharstringStatus::kBadBlend);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // The CID-keyed font exporter: tx reads the exported .cid with our advances and boxes per
 // CID and shows the font's names, characters of unreadable subset fonts are left out and
 // counted, and the same font always gives the same bytes.
-#include "postscript/cid_font_writer.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cidfont/cid_font_export.h"
 #include "support/peer_tool.h"
 #include "support/sample_fonts.h"
 #include "support/temp_folder.h"
@@ -208,6 +207,12 @@ TEST_F(CidExportTest, AbsentCharacterCollectionIsAdobeIdentity) {
 
 TEST_F(CidExportTest, SameFontGivesTheSameBytes) {
   EXPECT_EQ(test::readFile(write("one.cid")), test::readFile(write("two.cid")));
+}
+
+TEST_F(CidExportTest, RangeBeyondTheHighestCidIsRefusedBeforeAnythingIsMade) {
+  cid_.Place(2000000000, 0);
+  const CidExportResult result = writeCidFont(cid_, folder_ / "far.cid", source());
+  EXPECT_TRUE(result.rangeBeyondLimit && !result.written);
 }
 
 TEST_F(CidExportTest, CancelWritesNothing) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/file_bytes.h"
+#include "cidfont/cid_font_import.h"
 #include "postscript/cid_keyed_font_reader.h"
 #include "support/cid_fixtures.h"
 
@@ -47,11 +48,11 @@ class CidFixture : public ::testing::Test {
     ASSERT_TRUE(reader_->open(path_));
     font_ = reader_->parseHeader(
         [this, keepOutlines](std::unique_ptr<SubsetFont> font) { collect(*font, keepOutlines); });
-    ASSERT_NE(font_, nullptr) << "status " << reader_->status();
+    ASSERT_TRUE(font_) << "status " << statusNumber(reader_->status());
     reader_->setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
     reader_->selectAllFontDicts();
-    ASSERT_TRUE(reader_->splitIntoSubsetFonts()) << "status " << reader_->status();
-    EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+    ASSERT_TRUE(reader_->splitIntoSubsetFonts()) << "status " << statusNumber(reader_->status());
+    EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
   }
 
   void collect(const SubsetFont& font, bool keepOutlines) {
@@ -111,7 +112,7 @@ class CidFixture : public ::testing::Test {
 
   std::filesystem::path path_;
   std::unique_ptr<CidKeyedFontReader> reader_;
-  std::unique_ptr<CCidFont> font_;
+  std::optional<CidFontInfo> font_;
   std::vector<ImportedFont> fonts_;
   std::map<int, ImportedGlyph> glyphs_;
 };
@@ -123,7 +124,7 @@ class CidFixtureTen : public CidFixture {};
 
 TEST_F(CidFixtureTen, HeaderFieldsGoIntoTheCidFont) {
   ASSERT_NO_FATAL_FAILURE(importFixture("ten.cid"));
-  const CidFontInfo& info = font_->info();
+  const CidFontInfo& info = *font_;
   EXPECT_EQ(info.fontName(), "SorvellaTen");
   EXPECT_EQ(info.registry(), "Adobe");
   EXPECT_EQ(info.ordering(), "Identity");
@@ -150,14 +151,14 @@ TEST_F(CidFixtureTen, EveryGlyphMatchesTx) {
 
 TEST_F(CidFixtureTen, TheOneCallImportGivesTheSameFonts) {
   std::vector<std::string> names;
-  uint16_t status = 0;
-  std::unique_ptr<CCidFont> font = importCidKeyedFont(
-      cidFixture("ten.cid"),
-      [&names](std::unique_ptr<SubsetFont> f) { names.push_back(f->info().fontName()); }, {},
-      &status);
-  ASSERT_NE(font, nullptr);
-  EXPECT_EQ(status, PSFontReader::kFinished);
-  EXPECT_EQ(font->info().fontName(), "SorvellaTen");
+  const CidFontImport imported =
+      importCidFont(cidFixture("ten.cid"), [&names](CCidFont&, SubsetFont& f) {
+        names.push_back(f.info().fontName());
+        return true;
+      });
+  ASSERT_NE(imported.font, nullptr);
+  EXPECT_EQ(imported.status, PSFontStatus::kFinished);
+  EXPECT_EQ(imported.font->info().fontName(), "SorvellaTen");
   EXPECT_EQ(names, (std::vector<std::string>{"SorvellaTen-Regular"}));
 }
 
@@ -228,7 +229,7 @@ class CidFixtureIpaMincho : public CidFixture {};
 
 TEST_F(CidFixtureIpaMincho, EveryGlyphInFontsOfAtMost512MatchesTx) {
   ASSERT_NO_FATAL_FAILURE(importFixture("ipamincho.cid"));
-  EXPECT_EQ(font_->info().ordering(), "Identity");
+  EXPECT_EQ(font_->ordering(), "Identity");
   expectEveryGlyphAsTxReports();
   const int glyphs = static_cast<int>(glyphs_.size());
   const int full = glyphs / 512;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -73,7 +74,7 @@ class CidSplit : public ::testing::Test {
   }
 
   std::unique_ptr<CidKeyedFontReader> reader_;
-  std::unique_ptr<CCidFont> font_;
+  std::optional<CidFontInfo> font_;
   std::vector<std::unique_ptr<SubsetFont>> fonts_;
 };
 
@@ -189,7 +190,7 @@ TEST_F(CidSplitSubsetFonts, DictionariesBeyondTheLimitGiveNumberedFonts) {
     fonts_.clear();
     ASSERT_TRUE(import(oneDict(c.glyphs), c.limit));
     EXPECT_EQ(handed(), c.fonts);
-    EXPECT_EQ(reader_->status(), PSFontReader::kFinished);
+    EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
   }
   fonts_.clear();
   ASSERT_TRUE(import(oneDict(10), 4));
@@ -207,9 +208,8 @@ TEST_F(CidSplitSubsetFonts, OnlySelectedDictionariesBecomeFonts) {
   font.dicts.push_back({"Hand1", {}, {}});
   font.cids.push_back({1, square(500, 0, 10)});
   reader_ = std::make_unique<CidKeyedFontReader>(font.bytes());
-  ASSERT_NE(reader_->parseHeader(
-                [this](std::unique_ptr<SubsetFont> f) { fonts_.push_back(std::move(f)); }),
-            nullptr);
+  ASSERT_TRUE(reader_->parseHeader(
+      [this](std::unique_ptr<SubsetFont> f) { fonts_.push_back(std::move(f)); }));
   reader_->selectFontDict(1);
   ASSERT_TRUE(reader_->splitIntoSubsetFonts());
   EXPECT_EQ(handed(), (Handed{{"Hand1", 1}}));
@@ -294,7 +294,7 @@ TEST_F(CidSplitProgress, ReportsTheRangeCancelQueriesAndPositions) {
 TEST_F(CidSplitProgress, ACancelKeepsTheFontsHandedOverBefore) {
   // The second query is the one before CID 10 of dictionary A.
   EXPECT_TRUE(import(twoDicts().bytes(), 5, recorder(1)));
-  EXPECT_EQ(reader_->status(), PSFontReader::kCancelled);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kCancelled);
   EXPECT_EQ(handed(), (Handed{{"A-01", 5}, {"A-02", 5}}));
   EXPECT_EQ(queries_, 2) << "nothing is asked after the cancel";
 }
@@ -303,7 +303,7 @@ TEST_F(CidSplitProgress, ACancelWhileTheSubrMapsAreReadHandsNothingOver) {
   HandCidFont font = twoDicts();
   font.dicts[1].subroutines = {charstring("return")};
   EXPECT_FALSE(import(font.bytes(), 5, recorder(0)));
-  EXPECT_EQ(reader_->status(), PSFontReader::kCancelled);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kCancelled);
   EXPECT_TRUE(fonts_.empty());
 }
 
@@ -321,12 +321,12 @@ class CidSplitFailures : public CidSplit {
   }
 };
 
-TEST_F(CidSplitFailures, ACidMapOffsetBeyondTwiceTheDataLengthSetsStatus19) {
+TEST_F(CidSplitFailures, ACidMapOffsetBeyondTwiceTheDataLengthIsOutOfRange) {
   const HandCidFont font = oneDict(3);
   const std::string offset = "/CIDMapOffset " + std::to_string(font.cidMapOffset()) + " def";
   const std::string beyond = "/CIDMapOffset " + std::to_string(2 * font.data().size() + 1) + " def";
   EXPECT_FALSE(import(withHeader(font, offset, beyond)));
-  EXPECT_EQ(reader_->status(), CidKeyedFontReader::kCidMapOutOfRange);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kCidMapOutOfRange);
   EXPECT_TRUE(fonts_.empty());
 }
 
@@ -341,46 +341,48 @@ TEST_F(CidSplitFailures, CidMapEntriesAreCheckedAgainstTwiceTheDataLength) {
   fonts_.clear();
   EXPECT_FALSE(import(
       withHeader(font, declared, "(Binary) " + std::to_string((size + 1) / 2 - 1) + " StartData")));
-  EXPECT_EQ(reader_->status(), CidKeyedFontReader::kCidMapOutOfRange);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kCidMapOutOfRange);
   EXPECT_TRUE(fonts_.empty());
 }
 
 TEST_F(CidSplitFailures, AHexDataSectionFailsAtTheCidMapCheck) {
   EXPECT_FALSE(import(withHeader(oneDict(3), "(Binary)", "(Hex)")));
-  EXPECT_EQ(reader_->status(), CidKeyedFontReader::kCidMapOutOfRange);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kCidMapOutOfRange);
   EXPECT_TRUE(fonts_.empty());
 }
 
-TEST_F(CidSplitFailures, ASubrMapOffsetBeyondTwiceTheDataLengthSetsStatus20) {
+TEST_F(CidSplitFailures, ASubrMapOffsetBeyondTwiceTheDataLengthIsOutOfRange) {
   const HandCidFont font = withSubroutines();
   const std::string beyond = "/SubrMapOffset " + std::to_string(2 * font.data().size() + 1);
   // The second dictionary's SubrMap is the first in the data, at offset 0.
   std::string header = font.header();
   header.replace(header.rfind("/SubrMapOffset 0"), 16, beyond);
   EXPECT_FALSE(import(joined({bytesOf(header), font.data()})));
-  EXPECT_EQ(reader_->status(), CidKeyedFontReader::kSubrMapOutOfRange);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kSubrMapOutOfRange);
   EXPECT_TRUE(fonts_.empty()) << "not even the first dictionary's font";
 }
 
-TEST_F(CidSplitFailures, ASubrMapThatRunsBackwardsSetsStatus20) {
+TEST_F(CidSplitFailures, ASubrMapThatRunsBackwardsIsOutOfRange) {
   const HandCidFont font = withSubroutines();
   std::vector<uint8_t> data = font.data();
   data[1] = static_cast<uint8_t>(data[0] - 1);  // subroutine 0 would end before it starts
   EXPECT_FALSE(import(joined({bytesOf(font.header()), data})));
-  EXPECT_EQ(reader_->status(), CidKeyedFontReader::kSubrMapOutOfRange);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kSubrMapOutOfRange);
   EXPECT_TRUE(fonts_.empty());
 }
 
 TEST_F(CidSplitFailures, ByteCountsTheMapsCannotHaveFail) {
   const HandCidFont font = withSubroutines();
+  constexpr PSFontStatus kMap = PSFontStatus::kCidMapOutOfRange;
+  constexpr PSFontStatus kSubrs = PSFontStatus::kSubrMapOutOfRange;
   for (auto [from, to, status] :
-       {std::tuple<std::string, std::string, int>{"/FDBytes 1", "/FDBytes 5", 19},
-        {"/FDBytes 1", "/FDBytes -1", 19},
-        {"/GDBytes 2", "/GDBytes 0", 19},
-        {"/GDBytes 2", "/GDBytes 5", 19},
-        {"/SDBytes 1 def\n/SubrCount 1", "/SDBytes 0 def\n/SubrCount 1", 20},
-        {"/SDBytes 1 def\n/SubrCount 1", "/SDBytes 5 def\n/SubrCount 1", 20},
-        {"/CIDCount 2", "/CIDCount -5", 19}}) {
+       {std::tuple<std::string, std::string, PSFontStatus>{"/FDBytes 1", "/FDBytes 5", kMap},
+        {"/FDBytes 1", "/FDBytes -1", kMap},
+        {"/GDBytes 2", "/GDBytes 0", kMap},
+        {"/GDBytes 2", "/GDBytes 5", kMap},
+        {"/SDBytes 1 def\n/SubrCount 1", "/SDBytes 0 def\n/SubrCount 1", kSubrs},
+        {"/SDBytes 1 def\n/SubrCount 1", "/SDBytes 5 def\n/SubrCount 1", kSubrs},
+        {"/CIDCount 2", "/CIDCount -5", kMap}}) {
     SCOPED_TRACE(to);
     fonts_.clear();
     EXPECT_FALSE(import(withHeader(font, from, to)));
@@ -407,11 +409,11 @@ TEST_F(CidSplitFailures, AbsurdCountsFailWithoutHandingOverAnything) {
   }
 }
 
-TEST_F(CidSplitFailures, AnFdIndexBeyondTheCountSetsStatus21AndKeepsEarlierFonts) {
+TEST_F(CidSplitFailures, AnFdIndexBeyondTheCountStopsAndKeepsEarlierFonts) {
   HandCidFont font = oneDict(3);
   font.cids.insert(font.cids.begin() + 2, HandCid{7, square(500, 0, 10)});
   EXPECT_TRUE(import(font, 2));
-  EXPECT_EQ(reader_->status(), CidKeyedFontReader::kFontDictOutOfRange);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kFontDictOutOfRange);
   // CIDs 0 and 1 filled the first font; CID 2 names dictionary 7 of 1.
   EXPECT_EQ(handed(), (Handed{{"Hand0-01", 2}}));
 }
@@ -448,7 +450,7 @@ TEST_F(CidSplitFailures, EveryTruncationFailsWithoutAHalfBuiltFont) {
 
 TEST_F(CidSplitFailures, SplittingAfterAFailedHeaderFails) {
   reader_ = std::make_unique<CidKeyedFontReader>(bytesOf("/CIDCount 3 def\n"));
-  EXPECT_EQ(reader_->parseHeader({}), nullptr);
+  EXPECT_FALSE(reader_->parseHeader({}));
   EXPECT_FALSE(reader_->splitIntoSubsetFonts());
 }
 

@@ -4,9 +4,8 @@
 
 #include <map>
 
-#include "cidfont/cid_font.h"
+#include "cidfont/cid_font_export.h"
 #include "platform/data_location.h"
-#include "postscript/cid_font_writer.h"
 #include "postscript/cid_keyed_font_reader.h"
 #include "postscript/encoding_registry.h"
 #include "postscript/type1_font_file.h"
@@ -92,7 +91,7 @@ TEST_F(ExportRoundTrip, CidFontImportsBackToTheSameCidsAndAdvances) {
     }
   });
   ASSERT_TRUE(back);
-  EXPECT_EQ(back->info().fontName(), "RoundTrip");
+  EXPECT_EQ(back->fontName(), "RoundTrip");
   reader.setGlyphLimit(CidKeyedFontReader::kSubsetFontGlyphLimit);
   reader.selectAllFontDicts();
   ASSERT_TRUE(reader.splitIntoSubsetFonts());

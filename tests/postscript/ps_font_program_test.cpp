@@ -188,7 +188,7 @@ TEST_F(HandMadeFont, PlainHexadecimalFileReadsTheSame) {
   PSFontReader binary(joined({bytesOf(clear_), cipher_, bytesOf(trailer_)}));
   PSFontReader hex(bytesOf(clear_ + test::hexLines(cipher_, 64) + trailer_));
   EXPECT_EQ(walkFontProgram(hex, true), walkFontProgram(binary));
-  EXPECT_EQ(hex.status(), 0);
+  EXPECT_EQ(hex.status(), PSFontStatus::kFine);
 }
 
 // NimbusSans-Regular as a .pfb and as the package's plain .t1, against detype1's disassembly.
@@ -293,7 +293,7 @@ TEST_F(NimbusSans, HexadecimalFormReadsLikeTheBinaryOne) {
   const FontWalk fromHex = walkFontProgram(hex, true);
   EXPECT_EQ(fromHex, walkFontProgram(binary));
   EXPECT_EQ(fromHex.charstrings.size(), 860u);
-  EXPECT_EQ(hex.status(), 0);
+  EXPECT_EQ(hex.status(), PSFontStatus::kFine);
 }
 
 TEST_F(NimbusSans, ProgressFollowsTheWholeRead) {

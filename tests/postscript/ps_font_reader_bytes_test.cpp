@@ -229,15 +229,15 @@ TEST_F(HexadecimalInput, OneCipherByteFromTwoDigitsOrAStatus) {
   const struct {
     const char* text;
     uint8_t byte;
-    int status;
+    PSFontStatus status;
     bool failed;
   } cases[] = {
-      {"8 F", 0x8F ^ (55665 >> 8), 0, false},  // space between the digits
-      {"8G", 0, 22, false},
+      {"8 F", 0x8F ^ (55665 >> 8), PSFontStatus::kFine, false},  // space between the digits
+      {"8G", 0, PSFontStatus::kBadHexDigit, false},
       {"\xA9"
        "41",
-       0, 22, false},  // high bytes are not skipped
-      {"4", 0, 0, true},
+       0, PSFontStatus::kBadHexDigit, false},  // high bytes are not skipped
+      {"4", 0, PSFontStatus::kFine, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -263,8 +263,8 @@ TEST_F(HexadecimalInput, ClearedStatusLetsReadingGoOnInClearText) {
   PSFontReader reader = hexReader("D9 xclosefile");
   EXPECT_EQ(reader.readByte(), 0);  // 0xD9 decrypts to 0 under the first key
   EXPECT_EQ(reader.readByte(), 0);  // x is no digit
-  EXPECT_EQ(reader.status(), 22);
-  reader.setStatus(0);
+  EXPECT_EQ(reader.status(), PSFontStatus::kBadHexDigit);
+  reader.setStatus(PSFontStatus::kFine);
   reader.setDecrypting(false);
   reader.setHexInput(false);
   EXPECT_EQ(nextToken(reader), "closefile");
@@ -275,7 +275,7 @@ TEST_F(HexadecimalInput, ResumePositionIsTheStartOfTheFailedPair) {
   PSFontReader firstBad = hexReader("D9 \nxy");
   firstBad.readByte();
   EXPECT_EQ(firstBad.readByte(), 0);
-  EXPECT_EQ(firstBad.status(), 22);
+  EXPECT_EQ(firstBad.status(), PSFontStatus::kBadHexDigit);
   EXPECT_EQ(firstBad.badHexResumePosition(), 4u);
   PSFontReader secondBad = hexReader("D9 d\nup 8G");
   secondBad.readByte();
@@ -290,7 +290,7 @@ TEST_F(HexadecimalInput, ClearTextCanResumeByItselfAtTheFailedPair) {
   reader.setClearTextAfterBadHexDigit(true);
   EXPECT_EQ(reader.readByte(), 0);
   EXPECT_EQ(reader.readByte(), 0);  // u is no digit
-  EXPECT_EQ(reader.status(), 22);
+  EXPECT_EQ(reader.status(), PSFontStatus::kBadHexDigit);
   EXPECT_FALSE(reader.decrypting());
   EXPECT_FALSE(reader.hexInput());
   EXPECT_EQ(nextToken(reader), "d");
@@ -404,7 +404,7 @@ TEST_F(FailedReader, EveryOperationGivesNothing) {
   EXPECT_FALSE(reader.seek(0));
   EXPECT_EQ(reader.peekRawByte(), -1);
   EXPECT_EQ(reader.position(), position);
-  EXPECT_EQ(reader.status(), 3);
+  EXPECT_EQ(reader.status(), PSFontStatus::kBooleanExpected);
 }
 
 TEST_F(FailedReader, ShortBlockIsZeroFilledAndFails) {
@@ -455,14 +455,14 @@ TEST_F(Opening, OpenStartsFromInitialValues) {
   PSFontReader reader(bytesOf("xyz"));
   reader.setLenIV(-1);
   reader.setDefinitionEndWord("|-");
-  reader.setStatus(22);
+  reader.setStatus(PSFontStatus::kBadHexDigit);
   reader.setDecrypting(true);
   reader.setHexInput(true);
   reader.addSubroutine({{1}, 1});
   EXPECT_TRUE(reader.open(folder / "a.t1"));
   EXPECT_EQ(reader.lenIV(), 4);
   EXPECT_EQ(reader.definitionEndWord(), "ND");
-  EXPECT_EQ(reader.status(), 0);
+  EXPECT_EQ(reader.status(), PSFontStatus::kFine);
   EXPECT_FALSE(reader.decrypting());
   EXPECT_FALSE(reader.hexInput());
   EXPECT_THAT(reader.subroutines(), IsEmpty());
@@ -489,7 +489,7 @@ TEST_F(Progress, AnnouncesTheRangeThenEveryBlockOf1024Bytes) {
   readAll(reader);
   EXPECT_THAT(calls_,
               ElementsAre(Call{2, 0, 3000}, Call{1, 0, 0}, Call{1, 1024, 0}, Call{1, 2048, 0}));
-  EXPECT_EQ(reader.status(), 0);
+  EXPECT_EQ(reader.status(), PSFontStatus::kFine);
 }
 
 TEST_F(Progress, HexadecimalInputReportsEveryBlockItEnters) {
@@ -514,9 +514,9 @@ TEST_F(Progress, NonZeroAnswerSetsStatus100) {
   PSFontReader reader(std::vector<uint8_t>(3000, 'a'));
   reader.setProgressCallback(recorder(1024));
   EXPECT_EQ(readBytes(reader, 1024).size(), 1024u);
-  EXPECT_EQ(reader.status(), 0);
+  EXPECT_EQ(reader.status(), PSFontStatus::kFine);
   reader.readByte();
-  EXPECT_EQ(reader.status(), 100);
+  EXPECT_EQ(reader.status(), PSFontStatus::kCancelled);
 }
 
 TEST_F(Progress, CancelQueryAsksTheCallback) {
@@ -525,7 +525,7 @@ TEST_F(Progress, CancelQueryAsksTheCallback) {
   EXPECT_EQ(reader.reportProgress(1, 5, 0), 0);
   reader.setProgressCallback([](int kind, int64_t, int64_t) { return kind == 0 ? 1 : 0; });
   EXPECT_TRUE(reader.cancelRequested());
-  EXPECT_EQ(reader.status(), 0);
+  EXPECT_EQ(reader.status(), PSFontStatus::kFine);
 }
 
 }  // namespace

@@ -83,13 +83,13 @@ TEST_F(ReadBoolean, TrueAndFalseInAnyCase) {
   EXPECT_TRUE(reader.readBoolean());
   EXPECT_FALSE(reader.readBoolean());
   EXPECT_FALSE(reader.readBoolean());
-  EXPECT_EQ(reader.status(), 0);
+  EXPECT_EQ(reader.status(), PSFontStatus::kFine);
 }
 
 TEST_F(ReadBoolean, OtherTokenSetsStatus3AndEndsReading) {
   PSFontReader reader = readerOf("yes true def");
   EXPECT_FALSE(reader.readBoolean());
-  EXPECT_EQ(reader.status(), 3);
+  EXPECT_EQ(reader.status(), PSFontStatus::kBooleanExpected);
   EXPECT_TRUE(reader.failed());
   EXPECT_FALSE(reader.readBoolean());
   std::string token;
@@ -98,9 +98,9 @@ TEST_F(ReadBoolean, OtherTokenSetsStatus3AndEndsReading) {
 
 TEST_F(ReadBoolean, EarlierStatusIsKept) {
   PSFontReader reader = readerOf("maybe");
-  reader.setStatus(12);
+  reader.setStatus(PSFontStatus::kEncodingCodeTooLarge);
   EXPECT_FALSE(reader.readBoolean());
-  EXPECT_EQ(reader.status(), 12);
+  EXPECT_EQ(reader.status(), PSFontStatus::kEncodingCodeTooLarge);
   EXPECT_TRUE(reader.failed());
 }
 
@@ -302,7 +302,7 @@ TEST_F(FontState, InitialValues) {
   PSFontReader reader = readerOf("x");
   EXPECT_EQ(reader.lenIV(), 4);
   EXPECT_EQ(reader.definitionEndWord(), "ND");
-  EXPECT_EQ(reader.status(), 0);
+  EXPECT_EQ(reader.status(), PSFontStatus::kFine);
   EXPECT_FALSE(reader.decrypting());
   EXPECT_FALSE(reader.hexInput());
   EXPECT_THAT(reader.subroutines(), IsEmpty());
@@ -316,11 +316,11 @@ TEST_F(FontState, DefinitionEndWordIsCutTo23Characters) {
 
 TEST_F(FontState, FirstStatusRaisedIsKept) {
   PSFontReader reader = readerOf("");
-  reader.raiseStatus(22);
-  reader.raiseStatus(100);
-  EXPECT_EQ(reader.status(), 22);
-  reader.setStatus(0);
-  EXPECT_EQ(reader.status(), 0);
+  reader.raiseStatus(PSFontStatus::kBadHexDigit);
+  reader.raiseStatus(PSFontStatus::kCancelled);
+  EXPECT_EQ(reader.status(), PSFontStatus::kBadHexDigit);
+  reader.setStatus(PSFontStatus::kFine);
+  EXPECT_EQ(reader.status(), PSFontStatus::kFine);
 }
 
 class Subroutines : public ValuesTest {};

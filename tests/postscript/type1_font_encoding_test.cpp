@@ -82,14 +82,14 @@ TEST_F(Type1Encodings, LaterNameAtTheSameCodeReplacesTheEarlier) {
 TEST_F(Type1Encodings, NewNameAtCode300Fails) {
   const auto result = readWithEncoding("256 array\ndup 65 /A put\ndup 300 /B put\nreadonly def");
   EXPECT_FALSE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontReader::kEncodingCodeTooLarge);
+  EXPECT_EQ(result.status, PSFontStatus::kEncodingCodeTooLarge);
   EXPECT_FALSE(result.font);
 }
 
 TEST_F(Type1Encodings, KnownNameAtCode300IsIgnored) {
   const auto result = readWithEncoding("256 array\ndup 65 /A put\ndup 300 /A put\nreadonly def");
   ASSERT_TRUE(result.font);
-  EXPECT_EQ(result.status, PSFontReader::kFinished);
+  EXPECT_EQ(result.status, PSFontStatus::kFinished);
   EXPECT_EQ(result.font->encoding().glyphNames[65], "A");
 }
 

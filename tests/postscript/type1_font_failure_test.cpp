@@ -40,14 +40,14 @@ TEST_F(Type1ReadFailures, CancelEndsWithStatus100AndNoFont) {
                                      });
   EXPECT_GT(asked, 0);
   EXPECT_FALSE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontReader::kCancelled);
+  EXPECT_EQ(result.status, PSFontStatus::kCancelled);
   EXPECT_FALSE(result.font);
 }
 
 TEST_F(Type1ReadFailures, WordThatIsNoBooleanFailsWithStatus3) {
   source_.clearText = "%!FontType1-1.0: Bad\n/FontName /Bad def\n/isFixedPitch maybe def\n";
   const auto result = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented));
-  EXPECT_EQ(result.status, PSFontReader::kBooleanExpected);
+  EXPECT_EQ(result.status, PSFontStatus::kBooleanExpected);
   EXPECT_FALSE(result.font);
 }
 

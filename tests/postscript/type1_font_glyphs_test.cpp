@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "postscript/ps_font_reader.h"
+#include "postscript/type1_font_parser.h"
 #include "support/charstring_bytes.h"
 #include "support/peer_tools.h"
 #include "support/temp_folder.h"
@@ -50,7 +51,7 @@ TEST_F(Type1Charstrings, GlyphsFollowTheDictionaryNamedWithoutTheSlash) {
                          {"space", assembleCharstring({0, 250, kHsbw, kEndchar})}};
   const auto result = read();
   ASSERT_TRUE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontReader::kFinished);
+  EXPECT_EQ(result.status, PSFontStatus::kFinished);
   ASSERT_TRUE(result.font);
   EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "acute", "space"));
 }
@@ -73,7 +74,7 @@ TEST_F(Type1Charstrings, FewerEntriesThanAnnouncedEndAtEnd) {
   source_.announcedCharstrings = 5;
   const auto result = read();
   ASSERT_TRUE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontReader::kFinished);
+  EXPECT_EQ(result.status, PSFontStatus::kFinished);
   ASSERT_TRUE(result.font);
   EXPECT_THAT(glyphNames(*result.font), ElementsAre("A", "acute"));
 }
@@ -139,10 +140,11 @@ TEST_F(Type1Charstrings, CharstringsReplaceTheGlyphsOfAGivenFont) {
   font.appendSlot(std::make_unique<Glyph>());
   font.appendSlot(nullptr);
   PSFontReader reader(buildType1Font(source_, Type1Form::kSegmented));
-  ASSERT_TRUE(reader.readType1Font(&font, test::shippedEncodings()));
+  Type1FontParser parser(reader);
+  ASSERT_TRUE(parser.readType1Font(&font, test::shippedEncodings()));
   EXPECT_THAT(glyphNames(font), ElementsAre("A"));
   EXPECT_EQ(font.info().fontName(), "Handmade-Regular");
-  EXPECT_FALSE(reader.takeType1Font());
+  EXPECT_FALSE(parser.takeType1Font());
 }
 
 class Type1FileForms : public ::testing::Test {
@@ -170,7 +172,7 @@ TEST_F(Type1FileForms, PlainBinaryAndHexadecimalFilesReadLikeTheSegmentedOne) {
     SCOPED_TRACE(static_cast<int>(form));
     const auto other = readType1Bytes(buildType1Font(source_, form));
     ASSERT_TRUE(other.font);
-    EXPECT_EQ(other.status, PSFontReader::kFinished);
+    EXPECT_EQ(other.status, PSFontStatus::kFinished);
     EXPECT_THAT(glyphNames(*other.font), ElementsAre("A", "acute"));
     expectSameGlyphs(*other.font, *segmented.font);
     EXPECT_EQ(other.font->info().fontName(), "Handmade-Regular");
@@ -185,7 +187,7 @@ TEST_F(Type1FileForms, NonHexadecimalCharacterInTheHexPartFails) {
   bytes[eexec + 200] = 'G';
   const auto result = readType1Bytes(bytes);
   EXPECT_FALSE(result.succeeded);
-  EXPECT_EQ(result.status, PSFontReader::kBadHexDigit);
+  EXPECT_EQ(result.status, PSFontStatus::kBadHexDigit);
   EXPECT_FALSE(result.font);
 }
 

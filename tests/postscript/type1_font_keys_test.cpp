@@ -91,19 +91,19 @@ TEST_F(Type1FontInformation, FileReadKeepsItsPath) {
   const std::filesystem::path path = folder / "acme.pfb";
   const std::vector<uint8_t> bytes = buildType1Font(source_, Type1Form::kSegmented);
   test::writeFile(path, std::string(bytes.begin(), bytes.end()));
-  int status = -1;
+  PSFontStatus status = PSFontStatus::kFine;
   const auto font = readType1Font(path, test::shippedEncodings(), {}, &status);
   ASSERT_TRUE(font);
-  EXPECT_EQ(status, PSFontReader::kFinished);
+  EXPECT_EQ(status, PSFontStatus::kFinished);
   EXPECT_EQ(font->fileName(), path);
   EXPECT_EQ(font->info().fontName(), "Acme-Bold");
 }
 
 TEST_F(Type1FontInformation, MissingFileGivesNothing) {
   test::TempFolder folder;
-  int status = -1;
+  PSFontStatus status = PSFontStatus::kCancelled;
   EXPECT_FALSE(readType1Font(folder / "none.pfb", test::shippedEncodings(), {}, &status));
-  EXPECT_EQ(status, 0);
+  EXPECT_EQ(status, PSFontStatus::kFine);
 }
 
 class Type1PrivateValues : public ::testing::Test {

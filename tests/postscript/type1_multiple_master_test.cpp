@@ -143,7 +143,7 @@ TEST_F(Type1MultipleMaster, BlendedCharstringGivesEachMasterItsValues) {
 TEST_F(Type1MultipleMaster, AxisTypesWithoutBracketFailWithStatus17) {
   fontInfo_ = "/BlendDesignPositions [[0] [1000]] def\n/BlendAxisTypes /Weight def\n";
   const auto result = read();
-  EXPECT_EQ(result.status, PSFontReader::kBracketExpected);
+  EXPECT_EQ(result.status, PSFontStatus::kBracketExpected);
   EXPECT_FALSE(result.succeeded);
   EXPECT_FALSE(result.font);
 }
@@ -151,21 +151,21 @@ TEST_F(Type1MultipleMaster, AxisTypesWithoutBracketFailWithStatus17) {
 TEST_F(Type1MultipleMaster, DesignMapWithoutBracketFailsWithStatus17) {
   fontInfo_ = "/BlendDesignPositions [[0] [1000]] def\n/BlendDesignMap 5 def\n";
   const auto result = read();
-  EXPECT_EQ(result.status, PSFontReader::kBracketExpected);
+  EXPECT_EQ(result.status, PSFontStatus::kBracketExpected);
   EXPECT_FALSE(result.font);
 }
 
 TEST_F(Type1MultipleMaster, DesignMapBeforeThePositionsFailsWithStatus15) {
   fontInfo_ = "/BlendDesignMap [[[0 0] [1000 1]]] def\n/BlendDesignPositions [[0] [1000]] def\n";
   const auto result = read();
-  EXPECT_EQ(result.status, PSFontReader::kAxesUnknown);
+  EXPECT_EQ(result.status, PSFontStatus::kAxesUnknown);
   EXPECT_FALSE(result.font);
 }
 
 TEST_F(Type1MultipleMaster, DesignMapOfOtherThanPairsFailsWithStatus14) {
   fontInfo_ = "/BlendDesignPositions [[0] [1000]] def\n/BlendDesignMap [[0 0 1000 1]] def\n";
   const auto result = read();
-  EXPECT_EQ(result.status, PSFontReader::kDesignMapNotPairs);
+  EXPECT_EQ(result.status, PSFontStatus::kDesignMapNotPairs);
   EXPECT_FALSE(result.font);
 }
 
@@ -173,7 +173,7 @@ TEST_F(Type1MultipleMaster, BlendValueWithoutOneElementPerMasterFailsWithStatus1
   source_.privateKeys =
       "/Blend 3 dict dup begin\n/BlueValues [[-10 0 700 710] [-20 0 720 740]] def\nend def\n";
   const auto result = read();
-  EXPECT_EQ(result.status, PSFontReader::kWrongMasterCount);
+  EXPECT_EQ(result.status, PSFontStatus::kWrongMasterCount);
   EXPECT_FALSE(result.font);
 }
 

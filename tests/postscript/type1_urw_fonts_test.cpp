@@ -43,7 +43,7 @@ std::vector<uint8_t> fileBytes(const fs::path& path) {
 class UrwFonts : public ::testing::Test {
  protected:
   struct Read {
-    int status = -1;
+    PSFontStatus status = PSFontStatus::kFine;
     std::unique_ptr<SubsetFont> font;
   };
 
@@ -76,7 +76,7 @@ class UrwFonts : public ::testing::Test {
 TEST_F(UrwFonts, EveryFontReadsWithStatus10) {
   for (const fs::path& path : fonts_) {
     const Read& read = reads_.at(path.string());
-    EXPECT_EQ(read.status, PSFontReader::kFinished) << path;
+    EXPECT_EQ(read.status, PSFontStatus::kFinished) << path;
     EXPECT_TRUE(read.font) << path;
   }
 }
@@ -131,7 +131,7 @@ class UrwGlyphMetrics : public ::testing::Test {
     ASSERT_TRUE(fs::exists(test::kTx)) << test::kTx << " (afdko) is missing";
     const auto peer = test::txMetrics(path);
     ASSERT_GT(peer.size(), 180u) << "tx -mtx gave no metrics for " << path;
-    int status = -1;
+    PSFontStatus status = PSFontStatus::kFine;
     const auto font = readType1Font(path, test::shippedEncodings(), {}, &status);
     ASSERT_TRUE(font);
     ASSERT_EQ(static_cast<std::size_t>(font->slotCount()), peer.size());
@@ -189,7 +189,7 @@ class UrwFileForms : public ::testing::Test {
 
   void expectSameFont(const test::Type1ReadResult& other) {
     ASSERT_TRUE(other.font);
-    EXPECT_EQ(other.status, PSFontReader::kFinished);
+    EXPECT_EQ(other.status, PSFontStatus::kFinished);
     const SubsetFont& a = *other.font;
     const SubsetFont& b = *segmented_.font;
     EXPECT_EQ(a.info(), b.info());
@@ -229,7 +229,7 @@ TEST_F(UrwFileForms, CancelThroughTheProgressCallbackEndsWithStatus100) {
   EXPECT_EQ(range, static_cast<int64_t>(fs::file_size(path_)));
   EXPECT_EQ(positions, 20);
   EXPECT_FALSE(read.succeeded);
-  EXPECT_EQ(read.status, PSFontReader::kCancelled);
+  EXPECT_EQ(read.status, PSFontStatus::kCancelled);
   EXPECT_FALSE(read.font);
 }
 

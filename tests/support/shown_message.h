@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 namespace sorvella::test {
 

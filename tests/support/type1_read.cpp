@@ -1,6 +1,7 @@
 #include "support/type1_read.h"
 
 #include "postscript/ps_font_reader.h"
+#include "postscript/type1_font_parser.h"
 
 namespace sorvella::test {
 
@@ -15,11 +16,12 @@ const EncodingRegistry& shippedEncodings() {
 
 Type1ReadResult readType1Bytes(const std::vector<uint8_t>& bytes, ProgressCallback progress) {
   PSFontReader reader(bytes);
+  Type1FontParser parser(reader);
   Type1ReadResult result;
-  result.succeeded = reader.readType1Font(nullptr, shippedEncodings(), std::move(progress));
-  result.status = reader.status();
-  result.font = reader.takeType1Font();
-  result.facts = reader.type1Facts();
+  result.succeeded = parser.readType1Font(nullptr, shippedEncodings(), std::move(progress));
+  result.status = parser.status();
+  result.font = parser.takeType1Font();
+  result.facts = parser.type1Facts();
   return result;
 }
 

@@ -9,13 +9,14 @@
 #include "glyph/subset_font.h"
 #include "platform/progress_callback.h"
 #include "postscript/encoding_registry.h"
+#include "postscript/ps_font_status.h"
 #include "postscript/type1_font_facts.h"
 
 namespace sorvella::test {
 
 struct Type1ReadResult {
   bool succeeded = false;
-  int status = -1;
+  PSFontStatus status = PSFontStatus::kFine;
   std::unique_ptr<SubsetFont> font;
   Type1FontFacts facts;
 };

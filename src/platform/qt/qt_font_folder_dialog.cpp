@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "cidfont/font_folder.h"
 #include "platform/qt/qt_text.h"
 
 namespace sorvella {
@@ -39,10 +38,9 @@ std::optional<FontFolderChoice> QtFontFolderDialog::choose(const FontFolderReque
 
   auto* name = new QLineEdit(toQString(request.initialName), &dialog);
   name->setObjectName(QStringLiteral("folderName"));
-  auto* nameLabel = new QLabel(QString::fromLatin1(font_folder_text::kFolderNamePrompt), &dialog);
+  auto* nameLabel = new QLabel(toQString(request.namePrompt), &dialog);
   nameLabel->setBuddy(name);
-  auto* saveAsDefault =
-      new QCheckBox(QString::fromLatin1(font_folder_text::kSaveAsDefault), &dialog);
+  auto* saveAsDefault = new QCheckBox(toQString(request.saveAsDefaultCaption), &dialog);
   saveAsDefault->setObjectName(QStringLiteral("saveAsDefault"));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
@@ -51,7 +49,8 @@ std::optional<FontFolderChoice> QtFontFolderDialog::choose(const FontFolderReque
 
   auto update = [=] {
     QString dir = directory->text().trimmed();
-    freeSpace->setText(toQString(freeSpaceText(pathFromQString(dir))));
+    if (request.directoryNote)
+      freeSpace->setText(toQString(request.directoryNote(pathFromQString(dir))));
     buttons->button(QDialogButtonBox::Ok)
         ->setEnabled(!dir.isEmpty() && !name->text().trimmed().isEmpty());
   };

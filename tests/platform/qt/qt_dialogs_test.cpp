@@ -3,12 +3,13 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QTest>
+#include <filesystem>
 
-#include "cidfont/font_folder.h"
 #include "cidfont/new_subset_font.h"
 #include "platform/qt/qt_busy_indicator.h"
 #include "platform/qt/qt_font_folder_dialog.h"
@@ -95,7 +96,11 @@ TEST(QtInputDialogs, NumberFieldsFollowEachOtherWhileTyping) {
 TEST(QtFontFolderDialog, GivesTheDirectoryNameAndCheckBox) {
   whenShown<QDialog>([](QDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Creating CID font");
-    EXPECT_NE(test::buttonWithText(dialog, font_folder_text::kSaveAsDefault), nullptr);
+    EXPECT_NE(test::buttonWithText(dialog, "Make it the default"), nullptr);
+    auto* directory = dialog->findChild<QLineEdit*>("directory");
+    ASSERT_NE(directory, nullptr);
+    directory->setText("/tmp/other/");
+    EXPECT_EQ(dialog->findChild<QLabel*>("freeSpace")->text(), "Room in /tmp/other/");
     auto* name = dialog->findChild<QLineEdit*>("folderName");
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->text(), "MINCHO");
@@ -105,9 +110,11 @@ TEST(QtFontFolderDialog, GivesTheDirectoryNameAndCheckBox) {
   });
   QtFontFolderDialog folders;
   std::optional<FontFolderChoice> choice =
-      folders.choose({"Creating CID font", "Enter a name.", "/tmp/fonts/", "MINCHO"});
+      folders.choose({"Creating CID font", "Enter a name.", "/tmp/fonts/", "MINCHO",
+                      "Name:", "Make it the default",
+                      [](const std::filesystem::path& d) { return "Room in " + d.string(); }});
   ASSERT_TRUE(choice);
-  EXPECT_EQ(choice->directory, "/tmp/fonts/");
+  EXPECT_EQ(choice->directory, "/tmp/other/");
   EXPECT_EQ(choice->name, "GOTHIC");
   EXPECT_TRUE(choice->saveAsDefault);
 }
