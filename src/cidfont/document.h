@@ -102,6 +102,11 @@ inline constexpr const char* kTrueTypeTooLarge =
     "This TrueType font includes more than 1000 characters. Try to Import it instead of Adding "
     "it.\nWhat do you want to do now?";
 inline constexpr const char* kProceed = "&Proceed";
+// A large TrueType font skipped without asking (the batch tool).
+inline constexpr const char* kTrueTypeTooLargeSkipped =
+    "The TrueType font %s includes more than 1000 characters and was not added. Try to Import "
+    "it instead of Adding it.";
+inline constexpr const char* kTrueTypeUnreadable = "%s can't be read as a TrueType font.";
 inline constexpr const char* kFontUnreadable = "%s can't be read as a base font. It is skipped.";
 // Remove.
 inline constexpr const char* kRemoveQuestion =
@@ -115,6 +120,9 @@ inline constexpr const char* kNotAvailable = "%s files can't be handled by this 
 inline constexpr const char* kIndexFontNotAvailable =
     "Index fonts can't be made by this build of Sorvella. The new font has no glyphs.";
 }  // namespace document_text
+
+// What Add Base Font does with a TrueType font of more than 1000 glyphs.
+enum class LargeTrueTypeFonts { kAsk, kAdd, kSkip };
 
 // Which subset font commands the page offers.
 struct SubsetFontCommandStates {
@@ -149,7 +157,8 @@ class Document {
   bool AddBaseFont();
   // The files in the order given; those that cannot be read are skipped with a message.
   // Returns how many were added.
-  int addBaseFontFiles(std::span<const std::filesystem::path> files);
+  int addBaseFontFiles(std::span<const std::filesystem::path> files,
+                       LargeTrueTypeFonts large = LargeTrueTypeFonts::kAsk);
   bool NewSubsetFont();
   bool Remove(int32_t font);
   bool ExportSubsetFont(int32_t font);
@@ -181,7 +190,9 @@ class Document {
   bool importTextIndex(const std::filesystem::path& file);
   bool importCidFont(const std::filesystem::path& file);
   bool notAvailable(const std::filesystem::path& file);
-  std::unique_ptr<SubsetFont> readBaseFont(const std::filesystem::path& file);
+  std::unique_ptr<SubsetFont> readBaseFont(const std::filesystem::path& file,
+                                           LargeTrueTypeFonts large);
+  bool importTrueTypeFont(const std::filesystem::path& file);
   bool writeSubsetFontAs(int32_t font, const std::filesystem::path& file);
 
   DocumentEnvironment env_;

@@ -34,9 +34,9 @@ bool Document::Import() {
     env_.prompts.tell(document_text::kIndexNeedsFont);
     return false;
   }
-  if (ext != ".cid") return notAvailable(*file);
+  if (ext != ".cid" && ext != ".ttf") return notAvailable(*file);
   setFolder(env_.profile, kImportFromFolderKey, file->parent_path());
-  return importCidFont(*file);
+  return ext == ".ttf" ? importTrueTypeFont(*file) : importCidFont(*file);
 }
 
 bool Document::importTextIndex(const fs::path& file) {

@@ -30,11 +30,11 @@ bool Document::AddBaseFont() {
   return addBaseFontFiles(files) > 0;
 }
 
-int Document::addBaseFontFiles(std::span<const fs::path> files) {
+int Document::addBaseFontFiles(std::span<const fs::path> files, LargeTrueTypeFonts large) {
   if (!font_) return 0;
   int added = 0;
   for (const fs::path& file : files) {
-    std::unique_ptr<SubsetFont> font = readBaseFont(file);
+    std::unique_ptr<SubsetFont> font = readBaseFont(file, large);
     if (font && addSubsetFont(*font) >= 0) ++added;
   }
   if (added > 0) {
@@ -46,7 +46,7 @@ int Document::addBaseFontFiles(std::span<const fs::path> files) {
   return added;
 }
 
-std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file) {
+std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file, LargeTrueTypeFonts large) {
   std::string ext = lowerExtension(file);
   std::unique_ptr<SubsetFont> font;
   if (ext == ".vtb") {
@@ -61,8 +61,13 @@ std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file) {
     ProgressBox progress(env_.busy, document_text::kAddingCharacters,
                          document_text::kAddingTrueType);
     font = std::make_unique<SubsetFont>();
-    int result = env_.hooks.readTrueTypeFont(file, *font, true, progress.callback());
+    int result = env_.hooks.readTrueTypeFont(file, *font, large != LargeTrueTypeFonts::kAdd,
+                                             progress.callback());
     if (result == 2) {
+      if (large == LargeTrueTypeFonts::kSkip) {
+        env_.prompts.tell(formatText(document_text::kTrueTypeTooLargeSkipped, file.string().c_str()));
+        return nullptr;
+      }
       int answer = env_.prompts.ask(document_text::kTrueTypeTooLarge, kProgramTitle,
                                     {document_text::kProceed, document_text::kCancel});
       if (answer != 0) return nullptr;
@@ -106,7 +111,8 @@ bool Document::NewSubsetFont() {
       if (!env_.hooks.makeIndexGlyphs) {
         env_.prompts.tell(document_text::kIndexFontNotAvailable);
       } else {
-        env_.hooks.makeIndexGlyphs(*font, (*values)[0], (*values)[1]);
+        std::string message = env_.hooks.makeIndexGlyphs(*font, (*values)[0], (*values)[1]);
+        if (!message.empty()) env_.prompts.tell(message);
       }
     }
   }

@@ -10,11 +10,6 @@ namespace sorvella {
 
 namespace {
 
-struct ScaledPoint {
-  Point p;
-  bool onCurve;
-};
-
 // x' = ((x - shift) * 1000 + units / 2) / units, in integers, the division truncating.
 int16_t scaled(int64_t v, int64_t units) {
   return static_cast<int16_t>(
@@ -46,16 +41,30 @@ void feedReversed(std::span<const ScaledPoint> contour, QuadToCubicPen& pen) {
 
 }  // namespace
 
+void passReversedContours(std::span<const ScaledPoint> points, std::span<const uint32_t> endPoints,
+                          OutlinePen& out) {
+  QuadToCubicPen pen(out);
+  std::size_t start = 0;
+  for (uint32_t end : endPoints) {
+    if (end >= points.size()) break;
+    if (end > start)  // a contour of one point is skipped
+      feedReversed(points.subspan(start, end - start + 1), pen);
+    start = end + 1;
+  }
+}
+
 std::unique_ptr<Glyph> ConvertGlyph(TTF& font, TTGLYPH& glyph) {
   const int64_t units = font.unitsPerEm();
   if (units == 0) return nullptr;
   const bool wasLoaded = glyph.loaded();
   const bool decoded = font.LoadOutline(glyph);
 
-  // Horizontal glyphs: the advance height stays out of the advance vector.
-  const double scale = static_cast<double>(kTrueTypeSubsetUnitsPerEm) / static_cast<double>(units);
+  // Horizontal glyphs: the advance height stays out of the advance vector. The product is
+  // divided last, so that an exact half stays exact and goes down.
   auto result = std::make_unique<Glyph>(1);
-  result->setAdvance(0, {roundToInt16(glyph.advanceWidth() * scale), 0});
+  result->setAdvance(0, {roundToInt16(glyph.advanceWidth() * double{kTrueTypeSubsetUnitsPerEm} /
+                                      static_cast<double>(units)),
+                         0});
 
   const bool simple = decoded && glyph.kind() != TTGlyphKind::kEmpty &&
                       (glyph.kind() == TTGlyphKind::kSimple || font.Flatten(glyph));
@@ -68,14 +77,7 @@ std::unique_ptr<Glyph> ConvertGlyph(TTF& font, TTGLYPH& glyph) {
       points.push_back({{scaled(p.x - shift, units), scaled(p.y, units)}, p.onCurve()});
 
     OutlineBuilder builder(*result);
-    QuadToCubicPen pen(builder);
-    std::size_t start = 0;
-    for (uint32_t end : outline.endPoints) {
-      if (end >= points.size()) break;
-      if (end > start)  // a contour of one point is skipped
-        feedReversed(std::span(points).subspan(start, end - start + 1), pen);
-      start = end + 1;
-    }
+    passReversedContours(points, outline.endPoints, builder);
     builder.end();
   }
   if (!wasLoaded) font.ReleaseOutline(glyph);
