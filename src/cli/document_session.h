@@ -11,6 +11,7 @@
 #include "cidfont/document.h"
 #include "cidfont/settings.h"
 #include "cli/cli_platform.h"
+#include "platform/system_fonts.h"
 #include "platform/headless/memory_profile.h"
 
 namespace sorvella::cli {
@@ -19,7 +20,9 @@ inline constexpr const char* kNoSuchSubsetFont = "There is no subset font %s.";
 inline constexpr const char* kLockedSubsetFont = "Subset font %d is locked and can't be removed.";
 
 // The importers and exporters the batch tool offers (filled as they become available).
-DocumentHooks cliDocumentHooks();
+DocumentHooks cliDocumentHooks(const Options& options);
+// The system's fonts as the batch tool finds them.
+const SystemFonts& cliSystemFonts();
 
 struct OpenOptions {
   std::string missing;  // "delete", "ignore" or empty (fail)

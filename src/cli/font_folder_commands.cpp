@@ -12,6 +12,7 @@
 #include "cli/document_session.h"
 #include "cli/dump_command.h"
 #include "cli/subcommand.h"
+#include "cli/truetype_commands.h"
 
 namespace sorvella::cli {
 
@@ -42,18 +43,22 @@ void addImport(CLI::App& app, std::vector<Subcommand>& commands) {
   auto args = std::make_shared<FolderArguments>();
   auto missing = std::make_shared<OpenOptions>();
   CLI::App* command = app.add_subcommand(
-      "import", "Import a CIDFont file into a new font folder, or a text index file into one");
-  command->add_option("SOURCE", args->source, "The .cid or .sci file")->required();
+      "import",
+      "Import a CIDFont or TrueType file into a new font folder, or a text index file into one");
+  command->add_option("SOURCE", args->source, "The .cid, .ttf or .sci file")->required();
   command->add_option("FOLDER", args->folder, "The font folder")->required();
   command->add_flag("--replace", args->replace, "Use the folder when it already exists");
   command->add_option("--missing", missing->missing, "For .sci: delete or ignore missing fonts")
       ->check(CLI::IsMember({"delete", "ignore"}));
   commands.push_back({command, [args, missing](std::ostream&, std::ostream& err) {
                         std::string ext = lowerExtension(args->source);
-                        if (ext != ".cid" && ext != ".sci") {
+                        if (ext != ".cid" && ext != ".sci" && ext != ".ttf") {
                           err << formatText(kUnknownKindMessage, args->source.c_str()) << '\n';
                           return 2;
                         }
+                        if (ext == ".ttf")
+                          return importTrueTypeFontInto(args->source, args->folder,
+                                                        args->replace, err);
                         DocumentSession session(err);
                         if (ext == ".sci") {
                           // A text index arranges the CID font already in the folder.

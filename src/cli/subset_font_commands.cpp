@@ -8,6 +8,7 @@
 #include "cli/document_session.h"
 #include "cli/dump_command.h"
 #include "cli/subcommand.h"
+#include "cli/truetype_commands.h"
 
 namespace sorvella::cli {
 
@@ -22,18 +23,25 @@ struct Arguments {
   std::string name;
   std::string font;
   bool deleteFile = false;
+  bool proceed = false;
+  std::vector<uint32_t> indexRange;
 };
 
 void addAdd(CLI::App& app, std::vector<Subcommand>& commands) {
   auto args = std::make_shared<Arguments>();
-  CLI::App* command = app.add_subcommand("add", "Add base fonts (.vtb, .pfb) as subset fonts");
+  CLI::App* command =
+      app.add_subcommand("add", "Add base fonts (.vtb, .pfb, .ttf) as subset fonts");
   addOpenOptions(*command, args->index, args->open);
   command->add_option("FILE", args->files, "The font files, added in this order")->required();
+  command->add_flag("--proceed", args->proceed,
+                    "Add TrueType fonts of more than 1000 glyphs too (else they are skipped)");
   commands.push_back({command, [args](std::ostream&, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
                         // The fonts that were read are kept even when others were skipped.
-                        int added = session.document().addBaseFontFiles(args->files);
+                        int added = session.document().addBaseFontFiles(
+                            args->files,
+                            args->proceed ? LargeTrueTypeFonts::kAdd : LargeTrueTypeFonts::kSkip);
                         bool saved = added == 0 || session.save();
                         return saved && added == static_cast<int>(args->files.size()) ? 0 : 1;
                       }});
@@ -44,9 +52,16 @@ void addNewFont(CLI::App& app, std::vector<Subcommand>& commands) {
   CLI::App* command = app.add_subcommand("new-font", "Add a new, empty subset font");
   addOpenOptions(*command, args->index, args->open);
   command->add_option("NAME", args->name, "The new font's name")->required();
+  command
+      ->add_option("--index", args->indexRange,
+                   "Make an index font: FIRST LAST, one glyph showing each number")
+      ->expected(2);
   commands.push_back({command, [args](std::ostream&, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
+                        if (args->indexRange.size() == 2)
+                          return addIndexFont(session, args->name, args->indexRange[0],
+                                              args->indexRange[1]);
                         session.inputs().answerText(args->name);
                         return session.document().NewSubsetFont() && session.save() ? 0 : 1;
                       }});
