@@ -31,6 +31,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   addFontFolderCommands(app, commands);
   addSubsetFontCommands(app, commands);
   addArrangementCommands(app, commands);
+  addOverlapCommands(app, commands);
   addAutohintCommand(app, commands);
 
   try {

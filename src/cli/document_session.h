@@ -42,6 +42,7 @@ class DocumentSession {
   BusyIndicator& busy() { return busy_; }
   Document& document() { return document_; }
   CCidFont& font() { return *document_.font(); }
+  const Options& options() const { return options_; }
   std::ostream& err() { return err_; }
 
   // Opens the index file; missing subset font files are deleted or ignored as asked.

@@ -21,6 +21,8 @@ void addFontFolderCommands(CLI::App& app, std::vector<Subcommand>& commands);
 void addSubsetFontCommands(CLI::App& app, std::vector<Subcommand>& commands);
 // copy, move, swap, clear, place, compact, expand
 void addArrangementCommands(CLI::App& app, std::vector<Subcommand>& commands);
+// remove-overlap
+void addOverlapCommands(CLI::App& app, std::vector<Subcommand>& commands);
 // autohint
 void addAutohintCommand(CLI::App& app, std::vector<Subcommand>& commands);
 
