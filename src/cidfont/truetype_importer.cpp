@@ -4,6 +4,7 @@
 #include "base/text_format.h"
 #include "cidfont/truetype_glyph_conversion.h"
 #include "outline/autohint.h"
+#include "outline/contour_connections.h"
 #include "outline/hint_zones.h"
 #include "truetype/cmap_table.h"
 #include "truetype/kern_table.h"
@@ -150,6 +151,7 @@ void TTImporter::finish(Glyph& glyph, const SubsetFont& subset) const {
   // A new subset font has no blue values: the glyph's own box gives the only zones.
   const std::vector<AlignmentZone> zones = alignmentZones(subset, 0);
   autohint(glyph, 0, zones, autohint_);
+  recomputeConnections(glyph, 0);
 }
 
 bool TTImporter::Run(const AddSubsetFontCallback& storeSubsetFont,
