@@ -13,9 +13,13 @@ namespace {
 struct PatternDeleter {
   void operator()(FcPattern* p) const { FcPatternDestroy(p); }
 };
+struct ConfigDeleter {
+  void operator()(FcConfig* c) const { FcConfigDestroy(c); }
+};
 struct FontSetDeleter {
   void operator()(FcFontSet* s) const { FcFontSetDestroy(s); }
 };
+using Config = std::unique_ptr<FcConfig, ConfigDeleter>;
 using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 using FontSet = std::unique_ptr<FcFontSet, FontSetDeleter>;
 
@@ -26,20 +30,21 @@ constexpr const char* kTrueTypeExtension = ".ttf";
 
 std::optional<std::filesystem::path> FontconfigSystemFonts::trueTypeFont(
     const std::string& family) const {
-  if (!FcInit()) return std::nullopt;
+  // A configuration of its own, released afterwards, rather than the library's global one.
+  Config config(FcInitLoadConfigAndFonts());
   Pattern pattern(FcPatternCreate());
-  if (!pattern) return std::nullopt;
+  if (!config || !pattern) return std::nullopt;
   FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   FcPatternAddInteger(pattern.get(), FC_WEIGHT, FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
   FcPatternAddBool(pattern.get(), FC_OUTLINE, FcTrue);
-  FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+  FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
   FcDefaultSubstitute(pattern.get());
 
   // The best match may be a CFF font or a collection; the first single TrueType face in
   // fontconfig's order serves.
   FcResult result = FcResultNoMatch;
-  FontSet fonts(FcFontSort(nullptr, pattern.get(), FcFalse, nullptr, &result));
+  FontSet fonts(FcFontSort(config.get(), pattern.get(), FcFalse, nullptr, &result));
   if (!fonts) return std::nullopt;
   for (int i = 0; i < fonts->nfont; ++i) {
     FcChar8* format = nullptr;
