@@ -1,5 +1,6 @@
-// TrueType fonts from anywhere must never crash the reader or the glyph conversion: every
-// table is read, the character maps and names looked up, and the first glyphs converted.
+// TrueType fonts from anywhere must never crash the reader, the glyph conversion or the
+// importer: every table is read, the character maps and names looked up, the first glyphs
+// converted, and the font imported as a CID font and added as a base font.
 // The corpus is made by scripts/make-truetype-corpus.py.
 #include <algorithm>
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "cidfont/truetype_glyph_conversion.h"
+#include "cidfont/truetype_importer.h"
 #include "truetype/cmap_table.h"
 #include "truetype/post_table.h"
 #include "truetype/ttf.h"
@@ -31,6 +33,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::unique_ptr<Glyph> converted = ConvertGlyph(font, glyph);
     if (glyph.loaded()) std::abort();  // released again after the conversion
     if (converted && !converted->empty() && converted->type(0) != node_type::kMove) std::abort();
+  }
+
+  TTImporter importer;
+  if (importer.Open(std::vector<uint8_t>(data, data + size))) {
+    importer.Name();
+    int32_t slots = 0;
+    importer.Run([&](CCidFont&, SubsetFont& subset) {
+      if (subset.slotCount() > kTrueTypeSubsetGlyphs) std::abort();
+      slots += subset.slotCount();
+      return true;
+    });
+    if (slots > static_cast<int32_t>(font.glyphCount())) std::abort();
+    SubsetFont added;
+    if (importer.AddTrueTypeFont(added, {}, true) == AddTrueTypeResult::kAdded &&
+        added.slotCount() != static_cast<int32_t>(font.glyphCount()))
+      std::abort();
   }
   return 0;
 }
