@@ -65,7 +65,8 @@ std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file, LargeTr
                                              progress.callback());
     if (result == 2) {
       if (large == LargeTrueTypeFonts::kSkip) {
-        env_.prompts.tell(formatText(document_text::kTrueTypeTooLargeSkipped, file.string().c_str()));
+        env_.prompts.tell(
+            formatText(document_text::kTrueTypeTooLargeSkipped, file.string().c_str()));
         return nullptr;
       }
       int answer = env_.prompts.ask(document_text::kTrueTypeTooLarge, kProgramTitle,

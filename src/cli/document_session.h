@@ -11,8 +11,8 @@
 #include "cidfont/document.h"
 #include "cidfont/settings.h"
 #include "cli/cli_platform.h"
-#include "platform/system_fonts.h"
 #include "platform/headless/memory_profile.h"
+#include "platform/system_fonts.h"
 
 namespace sorvella::cli {
 

@@ -57,8 +57,8 @@ void addImport(CLI::App& app, std::vector<Subcommand>& commands) {
                           return 2;
                         }
                         if (ext == ".ttf")
-                          return importTrueTypeFontInto(args->source, args->folder,
-                                                        args->replace, err);
+                          return importTrueTypeFontInto(args->source, args->folder, args->replace,
+                                                        err);
                         DocumentSession session(err);
                         if (ext == ".sci") {
                           // A text index arranges the CID font already in the folder.
