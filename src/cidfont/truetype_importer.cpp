@@ -80,6 +80,7 @@ bool TTImporter::opened() {
 }
 
 std::string TTImporter::Name() {
+  if (!font_ || !cidFont_ || !cmap_) return {};
   uint16_t platform = kWindows;
   std::string name = font_->NameExact(kWindows, 1, kEnglishUs, kPostScriptNameId);
   if (name.empty()) name = font_->NameExact(kWindows, 0, kEnglishUs, kPostScriptNameId);
@@ -108,6 +109,7 @@ std::string TTImporter::Name() {
 }
 
 void TTImporter::Rename(const std::string& name) {
+  if (!cidFont_ || !cmap_) return;
   cidFont_->info().setFontName(name);
   cmap_->cmapName = cidFont_->info().fontName();
 }
@@ -156,6 +158,7 @@ void TTImporter::finish(Glyph& glyph, const SubsetFont& subset) const {
 
 bool TTImporter::Run(const AddSubsetFontCallback& storeSubsetFont,
                      const ProgressCallback& progress) {
+  if (!font_ || !cidFont_ || !cmap_) return false;
   state_ = TTImportState::kRunning;
   buildCMap();
   const std::string fontName = cidFont_->info().fontName();

@@ -70,8 +70,9 @@ class TTImporter {
   void Rename(const std::string& name);
 
   // Chooses the character map into the CMap, converts every glyph as glyph "CID-i" and hands
-  // each full subset font to `storeSubsetFont`. False when cancelled (state kCancelled) or
-  // when `storeSubsetFont` refused a font; fonts stored before stay stored.
+  // each full subset font to `storeSubsetFont`. False when cancelled (state kCancelled), when
+  // `storeSubsetFont` refused a font (fonts stored before stay stored), or without an opened
+  // font or after the CID font was taken.
   bool Run(const AddSubsetFontCallback& storeSubsetFont, const ProgressCallback& progress = {});
 
   // The whole font as one subset font of 1000 units per em, with its names, hinting tables,
