@@ -1,21 +1,15 @@
-// The document's TrueType paths: Import of a .ttf (opened before anything is made, its name
-// corrected in a dialog, its subset fonts placed, locked and saved, its CMap saved beside the
-// index file and made current) and Add Base Font of a .ttf read back from its native file.
+// Import of a .ttf: its name corrected in a dialog, its subset fonts placed, locked and saved,
+// its CMap saved beside the index file and made current.
 #include <gtest/gtest.h>
 
 #include "cidfont/font_folder.h"
-#include "cidfont/standard_document_hooks.h"
 #include "document_fixture.h"
-#include "glyph/native_font_file.h"
-#include "postscript/program_encodings.h"
-#include "support/fixed_system_fonts.h"
 #include "support/truetype_bytes.h"
 
 namespace sorvella {
 namespace {
 
 namespace fs = std::filesystem;
-using test::words;
 
 std::string utf16(const std::string& ascii) {
   std::string out;
@@ -25,10 +19,6 @@ std::string utf16(const std::string& ascii) {
 
 class TrueTypeDocument : public test::DocumentTest {
  protected:
-  void SetUp() override {
-    hooks_ = standardDocumentHooks(programEncodings(), options_, systemFonts_);
-    rebuild();
-  }
   // A TrueType file of `glyphs` squares, glyph i mapped from code 0x4E00 + i, with further
   // tables.
   fs::path writeFont(const std::string& file, int glyphs,
@@ -45,7 +35,6 @@ class TrueTypeDocument : public test::DocumentTest {
     test::writeFile(folder_ / file, std::string(bytes.begin(), bytes.end()));
     return folder_ / file;
   }
-  test::FixedSystemFonts systemFonts_{std::nullopt};
 };
 
 TEST_F(TrueTypeDocument, ImportPlacesLocksAndSavesTheFontAndMakesItsCMapCurrent) {
@@ -97,69 +86,6 @@ TEST_F(TrueTypeDocument, ImportPlacesLocksAndSavesTheFontAndMakesItsCMapCurrent)
   EXPECT_EQ(saved.Lookup(0x4E, 0x05), 5);
   EXPECT_EQ(saved.Lookup(0x4E, 0x00), CCodeMap::kNoCid);  // glyph 0
   EXPECT_EQ(saved.ordering, "VEND");
-}
-
-TEST_F(TrueTypeDocument, CMapWithoutOrderingStaysCurrentUnsaved) {
-  dialogs_.script(writeFont("Plain.ttf", 3, {}));
-  folders_.script(FontFolderChoice{folder_.path(), "Plain", false});
-  inputs_.scriptText("Plain");
-  ASSERT_TRUE(document_->Import());
-  expectOnlyMessage(kNoOrderingMessage);
-  ASSERT_NE(document_->cmaps().current(), nullptr);
-  EXPECT_TRUE(document_->cmaps().current()->modified);
-  EXPECT_TRUE(document_->cmaps().current()->filePath.empty());
-  EXPECT_EQ(document_->font()->subsetFont(0).name(), "Plain");
-}
-
-TEST_F(TrueTypeDocument, UnreadableFileCreatesNothing) {
-  test::writeFile(folder_ / "bad.ttf", "not a font");
-  dialogs_.script(folder_ / "bad.ttf");
-  EXPECT_FALSE(document_->Import());
-  expectOnlyMessage((folder_ / "bad.ttf").string() + " can't be read as a TrueType font.");
-  EXPECT_TRUE(folders_.requests().empty());
-  EXPECT_EQ(document_->font(), nullptr);
-}
-
-TEST_F(TrueTypeDocument, AddedFontKeepsItsNamesProgramsAndKerningInItsFile) {
-  makeNewFont("Base");
-  const std::vector<uint8_t> kern = words({0, 1, 0, 14 + 6, 0x0001, 1, 0, 0, 0, 1, 2, -100});
-  const fs::path ttf =
-      writeFont("small.ttf", 3,
-                {{"name", test::nameTable({{{3, 1, 0x409, 1}, utf16("Small")},
-                                           {{3, 1, 0x409, 6}, utf16("Small-Regular")}})},
-                 {"kern", kern},
-                 {"cvt ", {0x00, 0x10, 0xFF, 0xF0}},
-                 {"fpgm", {0xB0, 0x05}},
-                 {"prep", {0xB8, 0x01, 0x00}}});
-  const std::vector<fs::path> files{ttf};
-  ASSERT_EQ(document_->addBaseFontFiles(files), 1);
-  EXPECT_EQ(busy_.boxes().back().caption, "Adding TrueType Font");
-
-  std::unique_ptr<SubsetFont> back = ReadNativeFont(
-      SubsetFontFilePath(document_->folder(), document_->font()->subsetFont(0).fileStem()));
-  ASSERT_NE(back, nullptr);
-  EXPECT_EQ(back->info().fontName(), "Small-Regular");
-  EXPECT_EQ(back->info().familyName(), "Small");
-  EXPECT_EQ(back->rawBlocks()[0], (std::vector<uint8_t>{0x10, 0x00, 0xF0, 0xFF}));
-  EXPECT_EQ(back->rawBlocks()[1], (std::vector<uint8_t>{0xB0, 0x05}));
-  EXPECT_EQ(back->rawBlocks()[2], (std::vector<uint8_t>{0xB8, 0x01, 0x00}));
-  ASSERT_EQ(back->slotCount(), 3);
-  ASSERT_EQ(back->glyph(1)->kerning().size(), 1u);
-  EXPECT_EQ(back->glyph(1)->kerning()[0].rightGlyph, 2);
-  EXPECT_EQ(back->glyph(1)->kerning()[0].values[0], -100);
-  EXPECT_EQ(document_->font()->subsetFont(0).characterCount, 3);
-}
-
-TEST_F(TrueTypeDocument, LargeFontsAreSkippedOrAddedWithoutAsking) {
-  makeNewFont("Large");
-  const std::vector<fs::path> files{writeFont("large.ttf", 1001, {})};
-  EXPECT_EQ(document_->addBaseFontFiles(files, LargeTrueTypeFonts::kSkip), 0);
-  expectOnlyMessage("The TrueType font " + files[0].string() +
-                    " includes more than 1000 characters and was not added. Try to Import it "
-                    "instead of Adding it.");
-  EXPECT_EQ(document_->addBaseFontFiles(files, LargeTrueTypeFonts::kAdd), 1);
-  EXPECT_EQ(document_->font()->subsetFont(0).characterCount, 1001);
-  EXPECT_EQ(prompts_.shown().size(), 1u);
 }
 
 }  // namespace

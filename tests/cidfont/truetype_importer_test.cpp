@@ -1,10 +1,12 @@
 // TTImporter on small fonts built byte by byte: names, the CMap from the character map, the
 // split into subset fonts of 513 glyphs with their names, progress and cancel, and one font
-// added as a base font with its names, hinting tables, glyph names and kerning.
+// added as a base font whose file keeps its names, hinting tables, glyph names and kerning.
 #include "cidfont/truetype_importer.h"
 
 #include <gtest/gtest.h>
 
+#include "glyph/native_font_file.h"
+#include "support/temp_folder.h"
 #include "support/truetype_bytes.h"
 
 namespace sorvella {
@@ -188,18 +190,6 @@ TEST_F(TrueTypeImporter, FilesWithoutGlyphsAreNoTrueTypeFonts) {
 
 class AddTrueTypeFontTest : public TrueTypeImporter {};
 
-TEST_F(AddTrueTypeFontTest, RefusesMoreThan1000GlyphsOnlyWhenAsked) {
-  ASSERT_TRUE(open(1001));
-  SubsetFont font;
-  EXPECT_EQ(importer_.AddTrueTypeFont(font, {}, true), AddTrueTypeResult::kTooManyGlyphs);
-  EXPECT_EQ(font.slotCount(), 0);
-  EXPECT_EQ(importer_.AddTrueTypeFont(font, {}, false), AddTrueTypeResult::kAdded);
-  EXPECT_EQ(font.slotCount(), 1001);
-  ASSERT_TRUE(open(1000));
-  SubsetFont small;
-  EXPECT_EQ(importer_.AddTrueTypeFont(small, {}, true), AddTrueTypeResult::kAdded);
-}
-
 TEST_F(AddTrueTypeFontTest, KeepsNamesProgramsGlyphNamesAndScaledKerning) {
   std::vector<uint8_t> post = words({2, 0});
   post.resize(32, 0);
@@ -223,8 +213,14 @@ TEST_F(AddTrueTypeFontTest, KeepsNamesProgramsGlyphNamesAndScaledKerning) {
                     {"fpgm", {0xB0, 0x01}},
                     {"prep", {0xB1, 0x02, 0x03}}},
                    2048));
-  SubsetFont font;
-  ASSERT_EQ(importer_.AddTrueTypeFont(font, {}, true), AddTrueTypeResult::kAdded);
+  SubsetFont added;
+  ASSERT_EQ(importer_.AddTrueTypeFont(added, {}, true), AddTrueTypeResult::kAdded);
+  // What the subset font file keeps of it.
+  test::TempFolder temp;
+  ASSERT_TRUE(WriteNativeFont(temp / "added.vtb", added, native_font_flag::kFullInfo));
+  std::unique_ptr<SubsetFont> back = ReadNativeFont(temp / "added.vtb");
+  ASSERT_NE(back, nullptr);
+  const SubsetFont& font = *back;
   const SubsetFontInfo& info = font.info();
   EXPECT_EQ(info.familyName(), "Family");
   EXPECT_EQ(info.weight(), "Bold");
@@ -249,16 +245,6 @@ TEST_F(AddTrueTypeFontTest, KeepsNamesProgramsGlyphNamesAndScaledKerning) {
   ASSERT_EQ(font.glyph(2)->kerning().size(), 1u);
   EXPECT_EQ(font.glyph(2)->kerning()[0].values[0], 7);  // 7.32
   EXPECT_TRUE(font.glyph(0)->kerning().empty());
-}
-
-TEST_F(AddTrueTypeFontTest, NamesComeFromTheMacintoshWithoutAWindowsFamily) {
-  ASSERT_TRUE(open(1, {{"name", test::nameTable({{{1, 0, 0, 1}, "MacFamily"},
-                                                 {{1, 0, 0, 6}, "MacPS"},
-                                                 {{3, 1, 0x409, 6}, utf16("WinPS")}})}}));
-  SubsetFont font;
-  ASSERT_EQ(importer_.AddTrueTypeFont(font, {}, true), AddTrueTypeResult::kAdded);
-  EXPECT_EQ(font.info().familyName(), "MacFamily");
-  EXPECT_EQ(font.info().fontName(), "MacPS");
 }
 
 }  // namespace
