@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 
 #include "app/main_frame.h"
 
 int main(int argc, char** argv) {
+  // Past a file size limit a write should fail and be reported, not end the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Sorvella");
   QApplication::setApplicationVersion(SORVELLA_VERSION);

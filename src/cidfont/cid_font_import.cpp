@@ -3,6 +3,8 @@
 #include <optional>
 #include <utility>
 
+#include "postscript/font_program_status.h"
+
 namespace sorvella {
 
 CidFontImport importCidFont(CidKeyedFontReader& reader, const AddSubsetFontCallback& add,
@@ -24,13 +26,20 @@ CidFontImport importCidFont(CidKeyedFontReader& reader, const AddSubsetFontCallb
       result.font = std::move(font);
   }
   result.status = reader.status();
+  // A font dictionary out of range ends the split early; what was handed over stays.
+  if (!result.font || result.status != PSFontStatus::kFinished)
+    result.problem = fontProgramStatusText(result.status, reader.failed());
   return result;
 }
 
 CidFontImport importCidFont(const std::filesystem::path& file, const AddSubsetFontCallback& add,
                             const ProgressCallback& progress) {
   CidKeyedFontReader reader;
-  if (!reader.open(file)) return {};
+  if (!reader.open(file)) {
+    CidFontImport result;
+    result.problem = font_program_text::kCannotOpen;
+    return result;
+  }
   return importCidFont(reader, add, progress);
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "cidfont/cid_font.h"
 #include "glyph/subset_font.h"
@@ -27,6 +28,8 @@ struct CidFontImport {
   PSFontStatus status = PSFontStatus::kFine;
   // `add` refused a subset font; the later ones were not offered to it.
   bool refused = false;
+  // A sentence: why there is no font, or why the font holds only part of the file.
+  std::string problem;
 };
 
 // Reads the header into a new CID font and splits the data section into subset fonts of at

@@ -1,6 +1,7 @@
 #include "cidfont/document.h"
 
 #include <chrono>
+#include <system_error>
 #include <utility>
 
 #include "base/text_format.h"
@@ -31,13 +32,62 @@ void Document::changed() const {
   if (env_.changed) env_.changed();
 }
 
+CommandOutcome Document::collect(const std::function<bool(CommandOutcome&)>& operation) {
+  CommandOutcome outcome;
+  struct Restore {
+    std::vector<std::string>*& target;
+    std::vector<std::string>* outer;
+    ~Restore() { target = outer; }
+  } restore{collected_, std::exchange(collected_, &outcome.messages)};
+  outcome.ok = operation(outcome);
+  return outcome;
+}
+
+void Document::tell(const std::string& text) {
+  if (collected_)
+    collected_->push_back(text);
+  else
+    env_.prompts.tell(text);
+}
+
+bool Document::show(const CommandOutcome& outcome) {
+  for (const std::string& message : outcome.messages) env_.prompts.tell(message);
+  return outcome.ok;
+}
+
 void Document::closeWindows() const {
   if (env_.closeWindows) env_.closeWindows();
 }
 
-void Document::replaceFont(std::unique_ptr<CCidFont> font, fs::path folder) {
+void Document::replaceFont(std::unique_ptr<CCidFont> font, fs::path folder, fs::path indexFile) {
   font_ = std::move(font);
   folder_ = font_ ? std::move(folder) : fs::path();
+  indexFile_.clear();
+  if (font_) indexFile_ = indexFile.empty() ? binaryIndexPath(folder_) : std::move(indexFile);
+  unsavedFiles_.clear();
+  unsavedFolder_.clear();
+  filesToDelete_.clear();
+  folderWriteFailed_ = false;
+}
+
+void Document::savedIndex() {
+  std::error_code ec;
+  for (const fs::path& file : filesToDelete_) fs::remove(file, ec);
+  filesToDelete_.clear();
+  unsavedFiles_.clear();
+  unsavedFolder_.clear();
+  folderWriteFailed_ = false;
+}
+
+void Document::discardUnsavedFiles() {
+  std::error_code ec;
+  for (const fs::path& file : unsavedFiles_) fs::remove(file, ec);
+  // Only when nothing else has come into it since.
+  if (!unsavedFolder_.empty()) fs::remove(unsavedFolder_, ec);
+  unsavedFiles_.clear();
+  unsavedFolder_.clear();
+  filesToDelete_.clear();  // the index file still names them
+  folderWriteFailed_ = false;
 }
 
 bool Document::savePrompt() {
@@ -71,9 +121,21 @@ bool Document::mayExit() {
   return savePrompt() && cmapSavePrompt();
 }
 
-std::optional<fs::path> Document::chooseFontFolder(const std::string& title,
-                                                   const std::string& text,
-                                                   const std::string& proposedName) {
+std::optional<Document::ChosenFolder> Document::makeFontFolder(const fs::path& folder,
+                                                               bool useExisting) {
+  fs::path absolute = fs::absolute(folder).lexically_normal();
+  if (!absolute.has_filename()) absolute = absolute.parent_path();
+  FolderCreation creation = createFontFolder(absolute.parent_path(), absolute.filename().string());
+  if (creation.outcome == FolderOutcome::kCreated) return ChosenFolder{creation.folder, true};
+  if (creation.outcome == FolderOutcome::kExistingFolder && useExisting)
+    return ChosenFolder{creation.folder, false};  // nothing in it is deleted
+  tell(folderCreationMessage(creation));
+  return std::nullopt;
+}
+
+std::optional<Document::ChosenFolder> Document::chooseFontFolder(const std::string& title,
+                                                                 const std::string& text,
+                                                                 const std::string& proposedName) {
   FontFolderRequest request{title,
                             text,
                             getFolder(env_.profile, kImportFolderKey),
@@ -92,12 +154,12 @@ std::optional<fs::path> Document::chooseFontFolder(const std::string& title,
     std::string message = folderCreationMessage(creation);
     switch (creation.outcome) {
       case FolderOutcome::kCreated:
-        return creation.folder;
+        return ChosenFolder{creation.folder, true};
       case FolderOutcome::kExistingFolder: {
         int answer = env_.prompts.ask(
             message, font_folder_text::kExistsTitle,
             {font_folder_text::kChooseNew, font_folder_text::kReplace, document_text::kCancel});
-        if (answer == 1) return creation.folder;  // used as it is, nothing deleted
+        if (answer == 1) return ChosenFolder{creation.folder, false};  // nothing is deleted
         if (answer != 0) return std::nullopt;
         break;
       }
@@ -124,7 +186,12 @@ int32_t Document::addSubsetFont(SubsetFont& font) {
   if (!font_) return -1;
   SubsetFontAdding how{false, env_.options.fitAscender, env_.options.fitDescender};
   int32_t number = sorvella::addSubsetFont(*font_, folder_, font, how);
-  if (number < 0) env_.prompts.tell(addSubsetFontFailureText(font));
+  if (number < 0) {
+    folderWriteFailed_ = true;
+    tell(addSubsetFontFailureText(font));
+  } else {
+    unsavedFiles_.push_back(SubsetFontFilePath(folder_, font_->subsetFont(number).fileStem()));
+  }
   return number;
 }
 
@@ -153,7 +220,7 @@ SubsetFontCommandStates Document::commandStates(int32_t selectedFont) const {
 bool Document::notAvailable(const fs::path& file) {
   std::string kind = file.extension().string();
   if (kind.empty()) kind = file.filename().string();
-  env_.prompts.tell(formatText(document_text::kNotAvailable, kind.c_str()));
+  tell(formatText(document_text::kNotAvailable, kind.c_str()));
   return false;
 }
 

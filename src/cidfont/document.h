@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@
 namespace sorvella {
 
 struct BinaryIndexReadResult;
+class TTImporter;
 
 namespace document_text {
 // New.
@@ -54,6 +57,8 @@ inline constexpr const char* kYes = "&Yes";
 inline constexpr const char* kNo = "&No";
 inline constexpr const char* kIndexNotWritten =
     "The index file %s could not be written. The previous file is unchanged.";
+// When there was no previous file.
+inline constexpr const char* kIndexFileNotWritten = "The index file %s could not be written.";
 // Import.
 inline constexpr const char* kImportTitle = "Import CID font";
 inline constexpr const char* kImportFilterWithIndex =
@@ -73,22 +78,34 @@ inline constexpr const char* kIndexNeedsFont =
     "A text index file can only be imported into an open CID font.";
 inline constexpr const char* kImportCidProgressTitle = "Importing CID Font";
 inline constexpr const char* kProcessingCidGlyphs = "Processing CID glyphs...";
+// A failed import names the file and the reason; what it had created is gone again.
+inline constexpr const char* kImportFailed = "%s could not be imported. %s";
+inline constexpr const char* kImportCancelled =
+    "The import was cancelled. %i characters were imported.";
+inline constexpr const char* kImportIncomplete =
+    "%s could not be imported completely. %s %i characters were imported.";
 // Export.
 inline constexpr const char* kExportTitle = "Export CID font";
 inline constexpr const char* kExportFilter =
     "CID Fonts Files (*.cid)|*.cid|Sorvella Index Files (*.sci)|*.sci||";
 inline constexpr const char* kExportCidProgressTitle = "Exporting CID Font";
-inline constexpr const char* kTextIndexNotWritten = "The index file %s could not be written.";
+inline constexpr const char* kTextIndexNotWritten = kIndexFileNotWritten;
 inline constexpr const char* kCidRangeBeyondExport =
     "The CID range of this font reaches CID %i, but a CID-keyed font file can hold CIDs up to "
     "65535 only. Move the characters beyond it to lower CIDs and compact the range, then export "
     "again.";
+inline constexpr const char* kUnreadableSubsetFonts =
+    "These subset font files could not be read: %s.";
 inline constexpr const char* kExportSubsetTitle = "Export Subset Font";
 inline constexpr const char* kExportSubsetFilter =
     "Type 1 binary (*.pfb)|*.pfb|Vidazud 3.0 (*.vtb)|*.vtb||";
 inline constexpr const char* kExportType1Progress = "Exporting Type 1 Font";
 inline constexpr const char* kSubsetFontUnreadable = "The subset font file %s can't be read.";
 inline constexpr const char* kFileNotWritten = "The file %s could not be written.";
+// The font itself was written.
+inline constexpr const char* kMetricsNotWritten =
+    "The metrics files (.afm and .inf) of %s could not be written.";
+inline constexpr const char* kDamagedGlyphs = "%s holds damaged glyphs, which are left empty: %s.";
 // Add Base Font; each file's progress box is titled kAddingCharacters, captioned by its kind.
 inline constexpr const char* kAddTitle = "Add Base Font";
 inline constexpr const char* kAddFilter =
@@ -115,14 +132,29 @@ inline constexpr const char* kRemoveQuestion =
 inline constexpr const char* kRemoveTitle = "Remove Font";
 inline constexpr const char* kDeleteFileCheck = "Delete font file from the disk";
 inline constexpr const char* kRemoveButton = "&Remove";
+inline constexpr const char* kLockedFont = "Subset font %i is locked and can't be removed.";
 // Importers and exporters that are not part of this build.
 inline constexpr const char* kNotAvailable = "%s files can't be handled by this build of Sorvella.";
 inline constexpr const char* kIndexFontNotAvailable =
     "Index fonts can't be made by this build of Sorvella. The new font has no glyphs.";
 }  // namespace document_text
 
-// What Add Base Font does with a TrueType font of more than 1000 glyphs.
-enum class LargeTrueTypeFonts { kAsk, kAdd, kSkip };
+// What an operation did: whether it went through, and what it has to tell the user, in order.
+struct CommandOutcome {
+  bool ok = false;
+  std::vector<std::string> messages;
+  // What the operation counts: the base fonts added, the characters imported.
+  int32_t count = 0;
+};
+
+// What opening an index file does when subset font files are missing.
+enum class MissingFonts { kAsk, kDelete, kIgnore, kFail };
+
+// A number range for the glyphs of a new index font.
+struct IndexRange {
+  uint32_t first = 0;
+  uint32_t last = 0;
+};
 
 // Which subset font commands the page offers.
 struct SubsetFontCommandStates {
@@ -139,6 +171,8 @@ class Document {
 
   CCidFont* font() const { return font_.get(); }
   const std::filesystem::path& folder() const { return folder_; }
+  // The binary index file Save writes: the one opened, or the folder's own for a new font.
+  const std::filesystem::path& indexFile() const { return indexFile_; }
   CMapCommands& cmaps() { return cmaps_; }
 
   // Save prompts: false when the user cancelled. mayExit runs both, the CID font's first.
@@ -146,19 +180,53 @@ class Document {
   bool cmapSavePrompt();
   bool mayExit();
 
-  // Commands; each returns whether it went through (false on cancel or failure).
+  // Operations: each takes what it needs as arguments, asks nothing, and returns its outcome
+  // with its messages. The batch tool calls them directly, the commands below after their
+  // dialogs.
+  //
+  // A new, empty CID font in `folder`, which is created; an existing folder is used only with
+  // `useExisting`.
+  CommandOutcome newFont(const std::filesystem::path& folder, bool useExisting);
+  CommandOutcome openFont(const std::filesystem::path& indexFile, MissingFonts missing);
+  // Writes the index file (after `folder` was renamed, the one that was opened).
+  CommandOutcome saveFont();
+  // A CIDFont file as a new CID font in `folder` (see newFont); its index file is saved.
+  CommandOutcome importCidFont(const std::filesystem::path& file,
+                               const std::filesystem::path& folder, bool useExisting);
+  // A TrueType font as a new CID font in `folder` (see newFont), named `fontName` (empty: the
+  // name the font gives itself); its index file is saved, and its CMap, saved beside it under
+  // the file's name with ".cmp", becomes the current CMap.
+  CommandOutcome importTrueTypeFont(const std::filesystem::path& file,
+                                    const std::filesystem::path& folder, bool useExisting,
+                                    const std::string& fontName = {});
+  // A text index file arranges the open CID font.
+  CommandOutcome importTextIndex(const std::filesystem::path& file);
+  // A CIDFont (.cid) or text index (.sci) file.
+  CommandOutcome exportTo(const std::filesystem::path& file);
+  // Whether a TrueType font of more than 1000 glyphs is added all the same.
+  using LargeFontDecision = std::function<bool(const std::filesystem::path& file)>;
+  // Base fonts in the order given; those that cannot be read are skipped with a message. The
+  // count is how many were added; ok when all were.
+  CommandOutcome addBaseFonts(std::span<const std::filesystem::path> files,
+                              const LargeFontDecision& proceedWithLarge);
+  // An empty subset font (the name made fit); with `index`, an index font of those numbers.
+  CommandOutcome newSubsetFont(const std::string& name, std::optional<IndexRange> index = {});
+  // Locked fonts are not removed. With `deleteFile` its file goes once the index file that
+  // no longer names it has been written.
+  CommandOutcome removeFont(int32_t font, bool deleteFile);
+  // A .pfb (with .afm and .inf) or .vtb file.
+  CommandOutcome exportSubsetFontTo(int32_t font, const std::filesystem::path& file);
+
+  // Commands: dialogs, then the operation; each returns whether it went through (false on
+  // cancel or failure) and has told the user what the operation had to say.
   bool New();
   bool Open();
-  // Open after its file dialog, as the command line does.
+  // Open after its file dialog (recent files, the program's command line).
   bool openIndexFile(const std::filesystem::path& file);
   bool Save();
   bool Import();
   bool Export();
   bool AddBaseFont();
-  // The files in the order given; those that cannot be read are skipped with a message.
-  // Returns how many were added.
-  int addBaseFontFiles(std::span<const std::filesystem::path> files,
-                       LargeTrueTypeFonts large = LargeTrueTypeFonts::kAsk);
   bool NewSubsetFont();
   bool Remove(int32_t font);
   bool ExportSubsetFont(int32_t font);
@@ -175,29 +243,63 @@ class Document {
   // When the CID font was last created, opened or saved, in the clock's seconds.
   int64_t lastSaveTime() const { return lastSaveTime_; }
 
+  // The subset font files written into the folder since the index file was last written,
+  // and the folder itself when New made it: the batch tool removes them when a command
+  // fails, so that the folder is left as it was.
+  void discardUnsavedFiles();
+  // A subset font could not be written into the folder since the index file was last written.
+  bool folderWriteFailed() const { return folderWriteFailed_; }
+
  private:
+  // Messages go to the outcome of the operation running, or else straight to the user.
+  CommandOutcome collect(const std::function<bool(CommandOutcome&)>& operation);
+  void tell(const std::string& text);
+  bool show(const CommandOutcome& outcome);
+
   int64_t now() const;
   void changed() const;
   void closeWindows() const;
-  void replaceFont(std::unique_ptr<CCidFont> font, std::filesystem::path folder);
+  void replaceFont(std::unique_ptr<CCidFont> font, std::filesystem::path folder,
+                   std::filesystem::path indexFile = {});
   void tellIndexDamage(const BinaryIndexReadResult& read, const std::filesystem::path& file);
-  bool checkSubsetFontFiles();
+  bool checkSubsetFontFiles(MissingFonts missing);
   bool saveEditedFont();
-  bool writeIndex();
-  std::optional<std::filesystem::path> chooseFontFolder(const std::string& title,
-                                                        const std::string& text,
-                                                        const std::string& proposedName);
-  bool importTextIndex(const std::filesystem::path& file);
-  bool importCidFont(const std::filesystem::path& file);
+  // Without `report` the caller reports a failure itself.
+  bool writeIndex(bool report = true);
+  void savedIndex();
+  struct ChosenFolder {
+    std::filesystem::path path;
+    bool created = false;  // rather than an existing folder the user chose to replace
+  };
+  std::optional<ChosenFolder> chooseFontFolder(const std::string& title, const std::string& text,
+                                               const std::string& proposedName);
+  std::optional<ChosenFolder> makeFontFolder(const std::filesystem::path& folder, bool useExisting);
+  void startFont(const ChosenFolder& folder);
+  bool importCidFontInto(const std::filesystem::path& file, const ChosenFolder& folder,
+                         int32_t& characters);
+  bool importTrueType(const std::filesystem::path& file);
+  bool importTrueTypeFontInto(TTImporter& importer, const std::filesystem::path& file,
+                              const ChosenFolder& folder, int32_t& characters);
+  bool importFailed(const std::filesystem::path& file, const ChosenFolder& folder,
+                    const std::vector<std::filesystem::path>& written, const std::string& reason);
   bool notAvailable(const std::filesystem::path& file);
   std::unique_ptr<SubsetFont> readBaseFont(const std::filesystem::path& file,
-                                           LargeTrueTypeFonts large);
-  bool importTrueTypeFont(const std::filesystem::path& file);
+                                           const LargeFontDecision& proceedWithLarge);
+  // Says which glyphs were damaged and left empty.
+  std::unique_ptr<SubsetFont> readNativeFontTelling(const std::filesystem::path& file);
+  void loadEncodingTable(SubsetFont& font) const;
   bool writeSubsetFontAs(int32_t font, const std::filesystem::path& file);
 
   DocumentEnvironment env_;
   std::unique_ptr<CCidFont> font_;
   std::filesystem::path folder_;
+  std::filesystem::path indexFile_;
+  std::vector<std::string>* collected_ = nullptr;
+  std::vector<std::filesystem::path> unsavedFiles_;
+  // Files of removed subset fonts, deleted once the index file no longer names them.
+  std::vector<std::filesystem::path> filesToDelete_;
+  std::filesystem::path unsavedFolder_;
+  bool folderWriteFailed_ = false;
   int64_t lastSaveTime_ = 0;
   CMapCommands cmaps_;
 };

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cidfont/cid_font.h"
 #include "cidfont/cid_font_import.h"
@@ -24,13 +25,24 @@
 
 namespace sorvella {
 
+struct CidFontExport {
+  bool written = false;
+  // Placed characters whose glyphs could not be read, and the files that could not be.
+  int32_t charactersLeftOut = 0;
+  std::vector<std::filesystem::path> unreadableFiles;
+};
+
+struct Type1Export {
+  bool fontWritten = false;
+  bool metricsWritten = false;  // the AFM and INF files beside it
+};
+
 // Importers and exporters of other parts; an empty hook makes its file kind "not available".
 struct DocumentHooks {
   // A CIDFont resource file: the header into a new CID font, every finished subset font
-  // through `add`, in order. None on failure.
-  std::function<std::unique_ptr<CCidFont>(const std::filesystem::path& file,
-                                          const AddSubsetFontCallback& add,
-                                          const ProgressCallback& progress)>
+  // through `add`, in order. After a cancel the fonts handed over before make the font.
+  std::function<CidFontImport(const std::filesystem::path& file, const AddSubsetFontCallback& add,
+                              const ProgressCallback& progress)>
       importCidFont;
   // A Type 1 font file as one subset font, or none.
   std::function<std::unique_ptr<SubsetFont>(const std::filesystem::path& file,
@@ -42,13 +54,17 @@ struct DocumentHooks {
                     const ProgressCallback& progress)>
       readTrueTypeFont;
   // The CID font as a CIDFont resource file.
-  std::function<bool(const std::filesystem::path& file, const CCidFont& font,
-                     const std::filesystem::path& folder, const ProgressCallback& progress)>
+  std::function<CidFontExport(const std::filesystem::path& file, const CCidFont& font,
+                              const std::filesystem::path& folder,
+                              const ProgressCallback& progress)>
       exportCidFont;
   // A subset font as a Type 1 font with its metrics files.
-  std::function<bool(const std::filesystem::path& file, SubsetFont& font,
-                     const ProgressCallback& progress)>
+  std::function<Type1Export(const std::filesystem::path& file, SubsetFont& font,
+                            const ProgressCallback& progress)>
       exportType1Font;
+  // Gives a font that carries an encoding number but no table (a new font, or one from a
+  // file without its encoding) the table of that number.
+  std::function<void(SubsetFont& font)> loadEncodingTable;
   // Fills an index font with one glyph per index from `first` to `last`, each showing its
   // number in digits of the system's Arial font. Returns the message for the user when it
   // could not, empty when it did.

@@ -15,15 +15,29 @@ namespace fs = std::filesystem;
 
 bool Document::New() {
   if (!savePrompt()) return false;
-  std::optional<fs::path> folder =
+  std::optional<ChosenFolder> folder =
       chooseFontFolder(document_text::kNewTitle, document_text::kNewText, {});
   if (!folder) return false;
+  startFont(*folder);
+  return true;
+}
+
+CommandOutcome Document::newFont(const fs::path& folder, bool useExisting) {
+  return collect([&](CommandOutcome&) {
+    std::optional<ChosenFolder> chosen = makeFontFolder(folder, useExisting);
+    if (!chosen) return false;
+    startFont(*chosen);
+    return true;
+  });
+}
+
+void Document::startFont(const ChosenFolder& folder) {
   closeWindows();
-  replaceFont(std::make_unique<CCidFont>(), *folder);
+  replaceFont(std::make_unique<CCidFont>(), folder.path);
+  if (folder.created) unsavedFolder_ = folder.path;
   font_->RebuildTables();
   lastSaveTime_ = now();
   changed();
-  return true;
 }
 
 bool Document::Open() {
@@ -41,46 +55,51 @@ bool Document::Open() {
 }
 
 bool Document::openIndexFile(const fs::path& file) {
-  closeWindows();
-  replaceFont(nullptr, {});
-  lastSaveTime_ = now();
-  BinaryIndexReadResult read;
-  {
-    WaitCursor wait(env_.busy);
-    read = ReadBinaryIndex(file);
-  }
-  if (!read.opened) {
-    env_.prompts.tell(formatText(document_text::kIndexUnreadable, file.string().c_str()));
-    changed();
-    return false;
-  }
-  replaceFont(std::move(read.font), file.parent_path());
-  font_->RebuildTables();
-  font_->setModified(false);
-  tellIndexDamage(read, file);
-  if (!checkSubsetFontFiles()) {
+  return show(openFont(file, MissingFonts::kAsk));
+}
+
+CommandOutcome Document::openFont(const fs::path& file, MissingFonts missing) {
+  return collect([&](CommandOutcome&) {
+    closeWindows();
     replaceFont(nullptr, {});
+    lastSaveTime_ = now();
+    BinaryIndexReadResult read;
+    {
+      WaitCursor wait(env_.busy);
+      read = ReadBinaryIndex(file);
+    }
+    if (!read.opened) {
+      tell(formatText(document_text::kIndexUnreadable, file.string().c_str()));
+      changed();
+      return false;
+    }
+    // Save writes this file again, even when the folder has been renamed since.
+    replaceFont(std::move(read.font), file.parent_path(), file);
+    font_->RebuildTables();
+    font_->setModified(false);
+    tellIndexDamage(read, file);
+    if (!checkSubsetFontFiles(missing)) {
+      replaceFont(nullptr, {});
+      changed();
+      return false;
+    }
     changed();
-    return false;
-  }
-  changed();
-  return true;
+    return true;
+  });
 }
 
 void Document::tellIndexDamage(const BinaryIndexReadResult& read, const fs::path& file) {
   std::string path = file.string();
   if (read.missingRecords > 0)
-    env_.prompts.tell(
-        formatText(document_text::kIndexRecordsMissing, path.c_str(), read.missingRecords));
+    tell(formatText(document_text::kIndexRecordsMissing, path.c_str(), read.missingRecords));
   if (read.fontCountsOutOfRange > 0)
-    env_.prompts.tell(formatText(document_text::kIndexFontCountsOutOfRange, path.c_str(),
-                                 read.fontCountsOutOfRange));
+    tell(formatText(document_text::kIndexFontCountsOutOfRange, path.c_str(),
+                    read.fontCountsOutOfRange));
   if (read.unplacedBeyondLimit > 0)
-    env_.prompts.tell(
-        formatText(document_text::kIndexCidsBeyondLimit, path.c_str(), read.unplacedBeyondLimit));
+    tell(formatText(document_text::kIndexCidsBeyondLimit, path.c_str(), read.unplacedBeyondLimit));
 }
 
-bool Document::checkSubsetFontFiles() {
+bool Document::checkSubsetFontFiles(MissingFonts choice) {
   for (;;) {
     std::vector<int32_t> missing;
     for (int32_t f = 0; f < font_->subsetFontCount(); ++f) {
@@ -95,9 +114,16 @@ bool Document::checkSubsetFontFiles() {
       text += formatText(document_text::kMissingFileName, font_->subsetFont(f).fileStem().c_str()) +
               "\n";
     text += std::string("\n") + document_text::kMissingFilesQuestion;
-    int answer = env_.prompts.ask(text, font_folder_text::kWarningTitle,
-                                  {document_text::kDeleteFonts, document_text::kIgnore,
-                                   document_text::kRetry, document_text::kCancel});
+    int answer = 3;
+    if (choice == MissingFonts::kAsk) {
+      answer = env_.prompts.ask(text, font_folder_text::kWarningTitle,
+                                {document_text::kDeleteFonts, document_text::kIgnore,
+                                 document_text::kRetry, document_text::kCancel});
+    } else if (choice == MissingFonts::kFail) {
+      tell(text);
+    } else {
+      answer = choice == MissingFonts::kDelete ? 0 : 1;
+    }
     switch (answer) {
       case 0:
         font_->Refresh();
@@ -126,8 +152,8 @@ bool Document::saveEditedFont() {
   int answer = env_.prompts.ask(formatText(document_text::kEditedFontQuestion, name.c_str()),
                                 kProgramTitle, {document_text::kYes, document_text::kNo});
   if (answer != 0) return true;
-  if (!WriteNativeFont(edited->path, *edited->font, native_font_flag::kFullInfo)) {
-    env_.prompts.tell(formatText(document_text::kFileNotWritten, edited->path.string().c_str()));
+  if (!WriteNativeFont(edited->path, *edited->font, native_font_flag::kStored)) {
+    tell(formatText(document_text::kFileNotWritten, edited->path.string().c_str()));
     return false;
   }
   edited->modified = false;
@@ -138,18 +164,25 @@ bool Document::Save() {
   if (!font_) return false;
   saveEditedFont();
   applyFontInfoPage();
-  return writeIndex();
-}
-
-bool Document::writeIndex() {
-  fs::path path = binaryIndexPath(folder_);
   if (!folderPathHasSeparator(folder_.string())) {
     int answer = env_.prompts.ask(font_folder_text::kBadFolderName, font_folder_text::kWarningTitle,
                                   {kOkButton, document_text::kCancel});
     if (answer != 0) return false;
-    path = emergencyIndexPath(folder_);
   }
+  return show(saveFont());
+}
+
+CommandOutcome Document::saveFont() {
+  return collect([&](CommandOutcome&) { return font_ && writeIndex(); });
+}
+
+bool Document::writeIndex(bool report) {
+  // A folder path without a separator is written to the emergency file Save warns of.
+  fs::path path =
+      folderPathHasSeparator(folder_.string()) ? indexFile_ : emergencyIndexPath(folder_);
   lastSaveTime_ = now();
+  std::error_code ec;
+  const bool hadFile = fs::exists(path, ec);
   bool written;
   {
     WaitCursor wait(env_.busy);
@@ -157,9 +190,13 @@ bool Document::writeIndex() {
     written = WriteBinaryIndex(*font_, path);
   }
   if (!written) {
-    env_.prompts.tell(formatText(document_text::kIndexNotWritten, path.string().c_str()));
+    if (report)
+      tell(formatText(
+          hadFile ? document_text::kIndexNotWritten : document_text::kIndexFileNotWritten,
+          path.string().c_str()));
     return false;
   }
+  savedIndex();
   changed();
   return true;
 }

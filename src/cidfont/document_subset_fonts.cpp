@@ -27,31 +27,40 @@ bool Document::AddBaseFont() {
   std::vector<fs::path> files = env_.fileDialogs.chooseFiles(request);
   if (files.empty()) return false;
   setFolder(env_.profile, kAddBaseFontFolderKey, files.front().parent_path());
-  return addBaseFontFiles(files) > 0;
+  auto ask = [this](const fs::path&) {
+    return env_.prompts.ask(document_text::kTrueTypeTooLarge, kProgramTitle,
+                            {document_text::kProceed, document_text::kCancel}) == 0;
+  };
+  const CommandOutcome outcome = addBaseFonts(files, ask);
+  show(outcome);
+  return outcome.count > 0;
 }
 
-int Document::addBaseFontFiles(std::span<const fs::path> files, LargeTrueTypeFonts large) {
-  if (!font_) return 0;
-  int added = 0;
-  for (const fs::path& file : files) {
-    std::unique_ptr<SubsetFont> font = readBaseFont(file, large);
-    if (font && addSubsetFont(*font) >= 0) ++added;
-  }
-  if (added > 0) {
-    font_->Refresh();
-    font_->RebuildTables();
-    font_->setModified(true);
-  }
-  changed();
-  return added;
+CommandOutcome Document::addBaseFonts(std::span<const fs::path> files,
+                                      const LargeFontDecision& proceedWithLarge) {
+  return collect([&](CommandOutcome& outcome) {
+    if (!font_) return false;
+    for (const fs::path& file : files) {
+      std::unique_ptr<SubsetFont> font = readBaseFont(file, proceedWithLarge);
+      if (font && addSubsetFont(*font) >= 0) ++outcome.count;
+    }
+    if (outcome.count > 0) {
+      font_->Refresh();
+      font_->RebuildTables();
+      font_->setModified(true);
+    }
+    changed();
+    return outcome.count == static_cast<int32_t>(files.size());
+  });
 }
 
-std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file, LargeTrueTypeFonts large) {
+std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file,
+                                                   const LargeFontDecision& proceedWithLarge) {
   std::string ext = lowerExtension(file);
   std::unique_ptr<SubsetFont> font;
   if (ext == ".vtb") {
     ProgressBox progress(env_.busy, document_text::kAddingCharacters, document_text::kAddingNative);
-    font = ReadNativeFont(file);
+    font = readNativeFontTelling(file);
   } else if (ext == ".pfb") {
     if (!env_.hooks.readType1Font) return notAvailable(file), nullptr;
     ProgressBox progress(env_.busy, document_text::kAddingCharacters, document_text::kAddingType1);
@@ -61,17 +70,13 @@ std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file, LargeTr
     ProgressBox progress(env_.busy, document_text::kAddingCharacters,
                          document_text::kAddingTrueType);
     font = std::make_unique<SubsetFont>();
-    int result = env_.hooks.readTrueTypeFont(file, *font, large != LargeTrueTypeFonts::kAdd,
-                                             progress.callback());
+    int result = env_.hooks.readTrueTypeFont(file, *font, true, progress.callback());
     if (result == 2) {
-      if (large == LargeTrueTypeFonts::kSkip) {
-        env_.prompts.tell(
-            formatText(document_text::kTrueTypeTooLargeSkipped, file.string().c_str()));
+      if (!proceedWithLarge) {
+        tell(formatText(document_text::kTrueTypeTooLargeSkipped, file.string().c_str()));
         return nullptr;
       }
-      int answer = env_.prompts.ask(document_text::kTrueTypeTooLarge, kProgramTitle,
-                                    {document_text::kProceed, document_text::kCancel});
-      if (answer != 0) return nullptr;
+      if (!proceedWithLarge(file)) return nullptr;
       font = std::make_unique<SubsetFont>();
       result = env_.hooks.readTrueTypeFont(file, *font, false, progress.callback());
     }
@@ -79,8 +84,24 @@ std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file, LargeTr
   } else {
     return notAvailable(file), nullptr;
   }
-  if (!font) env_.prompts.tell(formatText(document_text::kFontUnreadable, file.string().c_str()));
+  if (!font) tell(formatText(document_text::kFontUnreadable, file.string().c_str()));
+  if (font) loadEncodingTable(*font);
   return font;
+}
+
+std::unique_ptr<SubsetFont> Document::readNativeFontTelling(const fs::path& file) {
+  std::vector<int32_t> damaged;
+  std::unique_ptr<SubsetFont> font = ReadNativeFont(file, nullptr, &damaged);
+  if (font && !damaged.empty()) {
+    std::string slots;
+    for (int32_t slot : damaged) slots += (slots.empty() ? "" : ", ") + std::to_string(slot);
+    tell(formatText(document_text::kDamagedGlyphs, file.string().c_str(), slots.c_str()));
+  }
+  return font;
+}
+
+void Document::loadEncodingTable(SubsetFont& font) const {
+  if (env_.hooks.loadEncodingTable) env_.hooks.loadEncodingTable(font);
 }
 
 bool Document::NewSubsetFont() {
@@ -92,8 +113,8 @@ bool Document::NewSubsetFont() {
       {new_subset_font_text::kNoSpacesHint, new_subset_font_text::kAlphanumericHint}};
   std::optional<std::string> typed = env_.inputs.askText(request);
   if (!typed) return false;
-  std::unique_ptr<SubsetFont> font = makeEmptySubsetFont(newSubsetFontName(*typed));
 
+  std::optional<IndexRange> index;
   if (env_.indexFontKeysHeld && env_.indexFontKeysHeld()) {
     NumberFieldsRequest fields{new_subset_font_text::kIndexFontTitle,
                                new_subset_font_text::kIndexFontText,
@@ -108,20 +129,34 @@ bool Document::NewSubsetFont() {
                                  values = {f.first, f.last, f.count};
                                }};
     std::optional<std::vector<uint32_t>> values = env_.inputs.askNumbers(fields);
-    if (values && values->size() == 3) {
+    if (values && values->size() == 3) index = IndexRange{(*values)[0], (*values)[1]};
+  }
+  return show(newSubsetFont(*typed, index));
+}
+
+CommandOutcome Document::newSubsetFont(const std::string& name, std::optional<IndexRange> index) {
+  return collect([&](CommandOutcome&) {
+    if (!font_) return false;
+    std::unique_ptr<SubsetFont> font = makeEmptySubsetFont(newSubsetFontName(name));
+    loadEncodingTable(*font);
+    if (index) {
       if (!env_.hooks.makeIndexGlyphs) {
-        env_.prompts.tell(document_text::kIndexFontNotAvailable);
+        tell(document_text::kIndexFontNotAvailable);
       } else {
-        std::string message = env_.hooks.makeIndexGlyphs(*font, (*values)[0], (*values)[1]);
-        if (!message.empty()) env_.prompts.tell(message);
+        // An index font that cannot be made is not added empty.
+        const std::string problem = env_.hooks.makeIndexGlyphs(*font, index->first, index->last);
+        if (!problem.empty()) {
+          tell(problem);
+          return false;
+        }
       }
     }
-  }
-  if (addSubsetFont(*font) < 0) return false;
-  font_->Refresh();
-  font_->RebuildTables();
-  changed();
-  return true;
+    if (addSubsetFont(*font) < 0) return false;
+    font_->Refresh();
+    font_->RebuildTables();
+    changed();
+    return true;
+  });
 }
 
 bool Document::Remove(int32_t font) {
@@ -134,16 +169,25 @@ bool Document::Remove(int32_t font) {
                             {document_text::kRemoveButton, document_text::kCancel}};
   CheckBoxAnswer answer = env_.inputs.askWithCheckBox(question);
   if (answer.button != 0) return false;
-  if (env_.closeFontWindows) env_.closeFontWindows(font);
-  if (answer.checked) {
-    std::error_code ec;
-    fs::remove(SubsetFontFilePath(folder_, entry.fileStem()), ec);
-  }
-  font_->Refresh();
-  font_->RemoveFont(font);
-  font_->RebuildTables();
-  changed();
-  return true;
+  return show(removeFont(font, answer.checked));
+}
+
+CommandOutcome Document::removeFont(int32_t font, bool deleteFile) {
+  return collect([&](CommandOutcome&) {
+    if (!font_ || font < 0 || font >= font_->subsetFontCount()) return false;
+    const SubsetFontEntry& entry = font_->subsetFont(font);
+    if (entry.locked) {
+      tell(formatText(document_text::kLockedFont, font + 1));
+      return false;
+    }
+    if (env_.closeFontWindows) env_.closeFontWindows(font);
+    if (deleteFile) filesToDelete_.push_back(SubsetFontFilePath(folder_, entry.fileStem()));
+    font_->Refresh();
+    font_->RemoveFont(font);
+    font_->RebuildTables();
+    changed();
+    return true;
+  });
 }
 
 bool Document::ExportSubsetFont(int32_t font) {
@@ -156,28 +200,41 @@ bool Document::ExportSubsetFont(int32_t font) {
   request.overwritePrompt = true;
   std::optional<fs::path> file = env_.fileDialogs.choose(request);
   if (!file) return false;
-  return writeSubsetFontAs(font, *file);
+  return show(exportSubsetFontTo(font, *file));
+}
+
+CommandOutcome Document::exportSubsetFontTo(int32_t font, const fs::path& file) {
+  return collect([&](CommandOutcome&) {
+    return font_ && font >= 0 && font < font_->subsetFontCount() && writeSubsetFontAs(font, file);
+  });
 }
 
 bool Document::writeSubsetFontAs(int32_t font, const fs::path& file) {
   bool type1 = lowerExtension(file) != ".vtb";
   if (type1 && !env_.hooks.exportType1Font) return notAvailable(file);
   fs::path source = SubsetFontFilePath(folder_, font_->subsetFont(font).fileStem());
-  std::unique_ptr<SubsetFont> subsetFont = ReadNativeFont(source);
+  std::unique_ptr<SubsetFont> subsetFont = readNativeFontTelling(source);
   if (!subsetFont) {
-    env_.prompts.tell(formatText(document_text::kSubsetFontUnreadable, source.string().c_str()));
+    tell(formatText(document_text::kSubsetFontUnreadable, source.string().c_str()));
     return false;
   }
-  bool written;
+  loadEncodingTable(*subsetFont);
+  Type1Export written;
   if (type1) {
     ProgressBox progress(env_.busy, document_text::kExportType1Progress, {});
     written = env_.hooks.exportType1Font(file, *subsetFont, progress.callback());
   } else {
-    written = WriteNativeFont(file, *subsetFont, native_font_flag::kFullInfo);
+    written.fontWritten = WriteNativeFont(file, *subsetFont, native_font_flag::kStored);
+    written.metricsWritten = true;
   }
-  if (!written)
-    env_.prompts.tell(formatText(document_text::kFileNotWritten, file.string().c_str()));
-  return written;
+  if (!written.fontWritten) {
+    tell(formatText(document_text::kFileNotWritten, file.string().c_str()));
+    return false;
+  }
+  // The font is there; the metrics files are reported on their own.
+  if (!written.metricsWritten)
+    tell(formatText(document_text::kMetricsNotWritten, file.string().c_str()));
+  return written.metricsWritten;
 }
 
 }  // namespace sorvella

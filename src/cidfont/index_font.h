@@ -18,9 +18,9 @@ namespace index_font_text {
 inline constexpr const char* kDigitFamily = "Arial";
 inline constexpr const char* kDigitsMissing =
     "Index fonts take their digits from the TrueType font Arial (or the font the system offers "
-    "in its place), which can't be found or read. The new font has no glyphs.";
+    "in its place), which can't be found or read. The index font was not added.";
 inline constexpr const char* kTooManyIndices =
-    "An index font can hold at most %i characters. The new font has no glyphs.";
+    "An index font can hold at most %i characters. The index font was not added.";
 }  // namespace index_font_text
 
 inline constexpr int kIndexDigitEm = 500;

@@ -59,8 +59,8 @@ bool parseRatio(std::string_view text, double& value) {
   if (text.starts_with('+')) text.remove_prefix(1);
   double parsed = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  // Any finite value is taken as written; only the options dialog limits what is typed.
   if (error != std::errc() || !std::isfinite(parsed)) return false;
-  if (parsed < kMinAutohintingRatio || parsed > kMaxAutohintingRatio) return false;
   value = parsed;
   return true;
 }

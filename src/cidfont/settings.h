@@ -54,7 +54,7 @@ struct Options {
   std::array<int32_t, 12> toolModes{2, 3, 3, 1, 3, 0, 300, 0, 0, 1, 2, 3};
 };
 
-// The aspect ratios are accepted from the file only within what the options dialog allows.
+// What the options dialog accepts for the aspect ratios; the file is read as written.
 inline constexpr double kMinAutohintingRatio = 0;
 inline constexpr double kMaxAutohintingRatio = 1000;
 

@@ -8,6 +8,7 @@
 #include "cidfont/index_font.h"
 #include "cidfont/truetype_font_import.h"
 #include "glyph/native_font_file.h"
+#include "postscript/encoding_selection.h"
 #include "postscript/metrics_files.h"
 #include "postscript/type1_font_file.h"
 #include "postscript/type1_font_writer.h"
@@ -19,7 +20,7 @@ DocumentHooks standardDocumentHooks(const EncodingRegistry& registry, const Opti
   DocumentHooks hooks;
   hooks.importCidFont = [](const std::filesystem::path& file, const AddSubsetFontCallback& add,
                            const ProgressCallback& progress) {
-    return importCidFont(file, add, progress).font;
+    return importCidFont(file, add, progress);
   };
   hooks.readType1Font = [&registry](const std::filesystem::path& file,
                                     const ProgressCallback& progress) {
@@ -27,8 +28,11 @@ DocumentHooks standardDocumentHooks(const EncodingRegistry& registry, const Opti
   };
   hooks.exportType1Font = [](const std::filesystem::path& file, SubsetFont& font,
                              const ProgressCallback& progress) {
+    Type1Export result;
+    result.fontWritten = writeType1Font(font, file, 0, progress);
     // The AFM and INF files go beside the font.
-    return writeType1Font(font, file, 0, progress) && writeMetrics(font, file, 2) == 0;
+    result.metricsWritten = result.fontWritten && writeMetrics(font, file, 2) == 0;
+    return result;
   };
   hooks.exportCidFont = [](const std::filesystem::path& file, const CCidFont& font,
                            const std::filesystem::path& folder, const ProgressCallback& progress) {
@@ -38,7 +42,17 @@ DocumentHooks standardDocumentHooks(const EncodingRegistry& registry, const Opti
       current = ReadNativeFont(SubsetFontFilePath(folder, font.subsetFont(number).fileStem()));
       return current.get();
     };
-    return writeCidFont(font, file, source, progress).written;
+    CidExportResult written = writeCidFont(font, file, source, progress);
+    CidFontExport result;
+    result.written = written.written;
+    result.charactersLeftOut = written.charactersLeftOut;
+    for (int32_t number : written.unreadableFonts)
+      result.unreadableFiles.push_back(
+          SubsetFontFilePath(folder, font.subsetFont(number).fileStem()));
+    return result;
+  };
+  hooks.loadEncodingTable = [&registry](SubsetFont& font) {
+    loadMissingEncodingTable(font, registry);
   };
   hooks.readTrueTypeFont = [&options](const std::filesystem::path& file, SubsetFont& font,
                                       bool refuseLarge, const ProgressCallback& progress) {

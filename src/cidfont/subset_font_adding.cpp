@@ -28,7 +28,7 @@ int32_t addSubsetFont(CCidFont& cidFont, const std::filesystem::path& folder, Su
   if (cidFont.subsetFontCount() >= CCidFont::kMaxSubsetFonts) return -1;
   if (font.slotCount() > CCidFont::kMaxGlyphsPerFont) return -1;
   std::string stem = newFileStem(folder, cidFont);
-  if (!WriteNativeFont(SubsetFontFilePath(folder, stem), font, native_font_flag::kFullInfo))
+  if (!WriteNativeFont(SubsetFontFilePath(folder, stem), font, native_font_flag::kStored))
     return -1;
 
   SubsetFontEntry entry;

@@ -1,5 +1,6 @@
-// The TrueType paths of the document: a TrueType font imported into a new font folder (subset
-// fonts, locks, index file and CMap file), and a TrueType font read as one base font.
+// The TrueType paths of the document: the glyphs of an opened TrueType font made into subset
+// fonts in a font folder and a locked CID font with its CMap, the CMap saved beside the index
+// file, and a TrueType font read as one base font.
 #pragma once
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "cidfont/cid_font.h"
 #include "cidfont/settings.h"
+#include "cidfont/subset_font_adding.h"
 #include "cidfont/truetype_importer.h"
 #include "cmap/code_map.h"
 #include "glyph/subset_font.h"
@@ -26,36 +28,34 @@ inline constexpr const char* kProgressTitle = "Importing TrueType Font";
 
 enum class TrueTypeImportStatus {
   kImported,
-  kUnreadable,      // not a TrueType font with glyphs
-  kCancelled,       // the subset fonts stored so far stay in the folder
-  kNotStored,       // a subset font could not be written into the folder
-  kIndexNotWritten  // the CID font was made, but its index file could not be written
+  kCancelled,  // the fonts stored before the cancel make the CID font
+  kNotStored   // a subset font could not be written into the folder
 };
 
-struct TrueTypeImportOutcome {
-  TrueTypeImportStatus status = TrueTypeImportStatus::kUnreadable;
-  // The new CID font, its subset fonts all locked, and the CMap of the font's character map;
-  // both set for kImported and kIndexNotWritten.
+struct TrueTypeImportRun {
+  TrueTypeImportStatus status = TrueTypeImportStatus::kNotStored;
+  // The CID font, its subset fonts locked and its tables built, and the CMap of the font's
+  // character map; none for kNotStored.
   std::unique_ptr<CCidFont> font;
   std::unique_ptr<CCodeMap> cmap;
-  // For the user, in order; a CMap that could not be saved is told here, and the import
-  // still succeeds.
-  std::vector<std::string> messages;
+  // The subset font files written, in order.
+  std::vector<std::filesystem::path> written;
+  // Why a subset font was not stored.
+  std::string problem;
 };
 
-// Runs an opened and named importer into the existing `folder`: every finished subset font is
-// written there, placed by its glyph names; then the fonts are locked, the tables rebuilt and
-// the index file written, and the CMap saved as <folder>/<file's stem>.cmp, which becomes its
-// file path.
-TrueTypeImportOutcome importTrueTypeFont(TTImporter& importer, const std::filesystem::path& file,
-                                         const std::filesystem::path& folder,
-                                         const Options& options,
-                                         const ProgressCallback& progress = {});
-// The same from the file, under the name the font gives itself.
-TrueTypeImportOutcome importTrueTypeFont(const std::filesystem::path& file,
-                                         const std::filesystem::path& folder,
-                                         const Options& options,
-                                         const ProgressCallback& progress = {});
+// Runs an opened and named importer: every finished subset font is written into `folder`,
+// its characters placed by their glyph names.
+TrueTypeImportRun runTrueTypeImport(TTImporter& importer, const std::filesystem::path& folder,
+                                    const SubsetFontAdding& how,
+                                    const ProgressCallback& progress = {});
+
+// <folder>/<the TrueType file's stem>.cmp
+std::filesystem::path importedCMapPath(const std::filesystem::path& folder,
+                                       const std::filesystem::path& trueTypeFile);
+// Saves the CMap as `file`, which becomes its path; the message for the user when it could
+// not (the CMap then stays unsaved).
+std::string saveImportedCMap(CCodeMap& cmap, const std::filesystem::path& file);
 
 // The typed name with every byte of value 32 or below removed; the proposal when nothing is
 // left.

@@ -1,9 +1,7 @@
-// The program's dialogs answered from the command line: every message box is printed on
-// stderr and answered by the flags given, file and folder dialogs return the paths named on
-// the command line, and progress is drawn as a bar when stderr is a terminal.
+// The platform of the batch tool: messages on stderr, no dialogs, and progress drawn as a bar
+// when stderr is a terminal.
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -18,12 +16,11 @@
 
 namespace sorvella::cli {
 
-class AnsweringPrompts : public Prompts {
+// Messages are printed; nothing is answered on the user's behalf: the batch tool calls the
+// operations with their arguments, so a question that still comes up is declined.
+class BatchPrompts : public Prompts {
  public:
-  explicit AnsweringPrompts(std::ostream& err) : err_(err) {}
-  // Captions chosen whenever a box offers them, in this order of preference. A box that
-  // offers none of them is answered "Cancel" when it can be, else with its first button.
-  void prefer(std::string caption) { preferred_.push_back(std::move(caption)); }
+  explicit BatchPrompts(std::ostream& err) : err_(err) {}
 
   using Prompts::ask;
   int ask(std::string_view text, std::string_view title,
@@ -31,47 +28,19 @@ class AnsweringPrompts : public Prompts {
 
  private:
   std::ostream& err_;
-  std::vector<std::string> preferred_;
 };
 
-class AnsweringFileDialogs : public FileDialogs {
+// File, folder and input dialogs that the batch tool never shows: each is cancelled.
+class NoDialogs : public FileDialogs, public FontFolderDialog, public InputDialogs {
  public:
-  void answer(std::filesystem::path path) { paths_.push_back(std::move(path)); }
-  // The next path; none left cancels.
-  std::optional<std::filesystem::path> choose(const FileDialogRequest& request) override;
-  // Every path still waiting.
-  std::vector<std::filesystem::path> chooseFiles(const FileDialogRequest& request) override;
-
- private:
-  std::deque<std::filesystem::path> paths_;
-};
-
-// Answers once with the folder named on the command line; asked again, it cancels.
-class AnsweringFolderDialog : public FontFolderDialog {
- public:
-  void answer(const std::filesystem::path& folder);
-  std::optional<FontFolderChoice> choose(const FontFolderRequest& request) override;
-
- private:
-  std::optional<FontFolderChoice> choice_;
-};
-
-class AnsweringInputDialogs : public InputDialogs {
- public:
-  void answerText(std::string text) { text_ = std::move(text); }
-  void answerCheckBox(std::string button, bool checked) {
-    button_ = std::move(button);
-    checked_ = checked;
+  std::optional<std::filesystem::path> choose(const FileDialogRequest&) override { return {}; }
+  std::vector<std::filesystem::path> chooseFiles(const FileDialogRequest&) override { return {}; }
+  std::optional<FontFolderChoice> choose(const FontFolderRequest&) override { return {}; }
+  std::optional<std::string> askText(const TextInputRequest&) override { return {}; }
+  std::optional<std::vector<uint32_t>> askNumbers(const NumberFieldsRequest&) override {
+    return {};
   }
-
-  std::optional<std::string> askText(const TextInputRequest& request) override;
-  std::optional<std::vector<uint32_t>> askNumbers(const NumberFieldsRequest& request) override;
-  CheckBoxAnswer askWithCheckBox(const CheckBoxQuestion& question) override;
-
- private:
-  std::optional<std::string> text_;
-  std::string button_;
-  bool checked_ = false;
+  CheckBoxAnswer askWithCheckBox(const CheckBoxQuestion&) override { return {}; }
 };
 
 // A bar on stderr while a progress box is open, only when stderr is a terminal.

@@ -1,5 +1,6 @@
 #include "cli/document_session.h"
 
+#include <algorithm>
 #include <charconv>
 #include <ostream>
 
@@ -31,15 +32,44 @@ DocumentSession::DocumentSession(std::ostream& err)
     : err_(err), prompts_(err), busy_(err), document_(environment()) {}
 
 DocumentEnvironment DocumentSession::environment() {
-  DocumentEnvironment env(prompts_, files_, folders_, inputs_, busy_, profile_, options_);
+  DocumentEnvironment env(prompts_, dialogs_, dialogs_, dialogs_, busy_, profile_, options_);
   env.hooks = cliDocumentHooks(options_);
   return env;
 }
 
 bool DocumentSession::open(const std::filesystem::path& index, const OpenOptions& options) {
-  if (options.missing == "delete") prompts_.prefer(document_text::kDeleteFonts);
-  if (options.missing == "ignore") prompts_.prefer(document_text::kIgnore);
-  return document_.openIndexFile(std::filesystem::absolute(index));
+  const MissingFonts missing = options.missing == "delete"   ? MissingFonts::kDelete
+                               : options.missing == "ignore" ? MissingFonts::kIgnore
+                                                             : MissingFonts::kFail;
+  return report(document_.openFont(std::filesystem::absolute(index), missing));
+}
+
+bool DocumentSession::report(const CommandOutcome& outcome) {
+  for (const std::string& message : outcome.messages) err_ << message << '\n';
+  return outcome.ok;
+}
+
+int DocumentSession::commit(std::ostream& out, bool ok) {
+  if (!ok || document_.folderWriteFailed() || !report(document_.saveFont())) return abandon();
+  reportSaved(out);
+  return 0;
+}
+
+int DocumentSession::abandon() {
+  document_.discardUnsavedFiles();
+  return 1;
+}
+
+int placedCharacters(const CCidFont& font) {
+  return static_cast<int>(std::count_if(font.records().begin(), font.records().end(),
+                                        [](const CharacterRecord& r) { return r.cid >= 0; }));
+}
+
+void DocumentSession::reportSaved(std::ostream& out) {
+  const CCidFont& font = *document_.font();
+  out << formatText(kSavedIndex, document_.indexFile().string().c_str(), font.subsetFontCount(),
+                    font.characterCount(), placedCharacters(font))
+      << '\n';
 }
 
 std::optional<int32_t> DocumentSession::fontNumber(const std::string& text, bool allowAll) {

@@ -11,6 +11,7 @@
 #include "cli/outline_description.h"
 #include "cli/text_encoding.h"
 #include "postscript/cid_keyed_font_reader.h"
+#include "postscript/font_program_status.h"
 #include "postscript/keyword_table.h"
 
 namespace sorvella::cli {
@@ -20,8 +21,7 @@ namespace {
 using nlohmann::ordered_json;
 
 constexpr std::string_view kResourceComment = "%!PS-Adobe-3.0 Resource-CIDFont";
-constexpr const char* kImportFailedMessage = "cannot be imported (status %u)";
-
+constexpr const char* kImportFailedMessage = "cannot be imported. %s";
 
 bool recognisesCidFont(std::span<const uint8_t> head, const std::filesystem::path& path) {
   const std::string_view text(reinterpret_cast<const char*>(head.data()), head.size());
@@ -33,7 +33,7 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions& optio
                      ordered_json& json, std::string& error) {
   CidKeyedFontReader reader;
   if (!reader.open(path)) {
-    error = "cannot be read";
+    error = formatText(kImportFailedMessage, font_program_text::kCannotOpen);
     return false;
   }
   std::map<int, ordered_json> cids;
@@ -63,7 +63,7 @@ bool describeCidFont(const std::filesystem::path& path, const DumpOptions& optio
   // As Import reads it, so that the dump shows what the editor would get.
   const CidFontImport imported = importCidFont(reader, collect);
   if (!imported.font) {
-    error = formatText(kImportFailedMessage, statusNumber(imported.status));
+    error = formatText(kImportFailedMessage, imported.problem.c_str());
     return false;
   }
   std::vector<ordered_json> dicts;

@@ -17,18 +17,25 @@ bool recognises(std::span<const uint8_t> head, const std::filesystem::path&) {
 bool describe(const std::filesystem::path& path, const DumpOptions& options,
               nlohmann::ordered_json& json, std::string& error) {
   NativeFontStatus status = NativeFontStatus::kOk;
-  std::unique_ptr<SubsetFont> font = ReadNativeFont(path, &status);
+  std::vector<int32_t> damaged;
+  std::unique_ptr<SubsetFont> font = ReadNativeFont(path, &status, &damaged);
   if (!font) {
     error = nativeFontStatusText(status);
     return false;
   }
   json["kind"] = "native font";
+  if (!damaged.empty()) json["damagedGlyphs"] = damaged;
   describeSubsetFont(*font, json, options.outlines);
   return true;
 }
 
 void print(const nlohmann::ordered_json& json, std::ostream& out) {
   out << "Native font file\n";
+  if (json.contains("damagedGlyphs")) {
+    out << "Damaged glyphs, left empty:";
+    for (const auto& slot : json["damagedGlyphs"]) out << ' ' << slot.get<int32_t>();
+    out << '\n';
+  }
   printSubsetFont(json, out);
 }
 

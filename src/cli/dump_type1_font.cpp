@@ -5,6 +5,7 @@
 
 #include "base/text_format.h"
 #include "cli/subset_font_description.h"
+#include "postscript/font_program_status.h"
 #include "postscript/program_encodings.h"
 #include "postscript/type1_font_file.h"
 
@@ -12,7 +13,7 @@ namespace sorvella::cli {
 
 namespace {
 
-inline constexpr const char* kUnreadableType1 = "not a readable Type 1 font (status %u)";
+inline constexpr const char* kUnreadableType1 = "not a readable Type 1 font. %s";
 
 bool startsWith(std::span<const uint8_t> head, std::string_view prefix) {
   return head.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), head.begin());
@@ -29,7 +30,8 @@ bool describe(const std::filesystem::path& path, const DumpOptions& options,
   PSFontStatus status = PSFontStatus::kFine;
   std::unique_ptr<SubsetFont> font = readType1Font(path, programEncodings(), {}, &status);
   if (!font) {
-    error = formatText(kUnreadableType1, statusNumber(status));
+    // Without a status of its own the read failed on the bytes themselves.
+    error = formatText(kUnreadableType1, fontProgramStatusText(status, true).c_str());
     return false;
   }
   json["kind"] = "Type 1 font";

@@ -4,15 +4,14 @@
 #include <memory>
 #include <ostream>
 
-#include "base/text_format.h"
 #include "base/path_helpers.h"
+#include "base/text_format.h"
 #include "cidfont/cid_font_messages.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/font_info_fields.h"
 #include "cli/document_session.h"
 #include "cli/dump_command.h"
 #include "cli/subcommand.h"
-#include "cli/truetype_commands.h"
 
 namespace sorvella::cli {
 
@@ -31,12 +30,12 @@ void addNew(CLI::App& app, std::vector<Subcommand>& commands) {
   CLI::App* command = app.add_subcommand("new", "Create an empty CID font in a new font folder");
   command->add_option("FOLDER", args->folder, "The font folder to create")->required();
   command->add_flag("--replace", args->replace, "Use the folder when it already exists");
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
-                        DocumentSession session(err);
-                        if (args->replace) session.prompts().prefer(font_folder_text::kReplace);
-                        session.folders().answer(args->folder);
-                        return session.document().New() && session.save() ? 0 : 1;
-                      }});
+  commands.push_back(
+      {command, [args](std::ostream& out, std::ostream& err) {
+         DocumentSession session(err);
+         if (!session.report(session.document().newFont(args->folder, args->replace))) return 1;
+         return session.commit(out);
+       }});
 }
 
 void addImport(CLI::App& app, std::vector<Subcommand>& commands) {
@@ -50,26 +49,31 @@ void addImport(CLI::App& app, std::vector<Subcommand>& commands) {
   command->add_flag("--replace", args->replace, "Use the folder when it already exists");
   command->add_option("--missing", missing->missing, "For .sci: delete or ignore missing fonts")
       ->check(CLI::IsMember({"delete", "ignore"}));
-  commands.push_back({command, [args, missing](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args, missing](std::ostream& out, std::ostream& err) {
                         std::string ext = lowerExtension(args->source);
                         if (ext != ".cid" && ext != ".sci" && ext != ".ttf") {
                           err << formatText(kUnknownKindMessage, args->source.c_str()) << '\n';
                           return 2;
                         }
-                        if (ext == ".ttf")
-                          return importTrueTypeFontInto(args->source, args->folder, args->replace,
-                                                        err);
                         DocumentSession session(err);
                         if (ext == ".sci") {
                           // A text index arranges the CID font already in the folder.
                           if (!session.open(binaryIndexPath(args->folder), *missing)) return 1;
-                          session.files().answer(args->source);
-                          return session.document().Import() && session.save() ? 0 : 1;
+                          if (!session.report(session.document().importTextIndex(args->source)))
+                            return 1;
+                          return session.commit(out);
                         }
-                        if (args->replace) session.prompts().prefer(font_folder_text::kReplace);
-                        session.files().answer(args->source);
-                        session.folders().answer(args->folder);
-                        return session.document().Import() ? 0 : 1;
+                        // A failed import takes away what it created itself.
+                        Document& document = session.document();
+                        if (!session.report(
+                                ext == ".ttf"
+                                    ? document.importTrueTypeFont(args->source, args->folder,
+                                                                  args->replace)
+                                    : document.importCidFont(args->source, args->folder,
+                                                             args->replace)))
+                          return 1;
+                        session.reportSaved(out);
+                        return 0;
                       }});
 }
 
@@ -85,11 +89,12 @@ void addImportIndex(CLI::App& app, std::vector<Subcommand>& commands) {
       app.add_subcommand("import-index", "Arrange the CID font as a text index file says");
   addOpenOptions(*command, args->index, args->open);
   command->add_option("FILE", args->file, "The text index file (.sci)")->required();
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
-                        session.files().answer(args->file);
-                        return session.document().Import() && session.save() ? 0 : 1;
+                        if (!session.report(session.document().importTextIndex(args->file)))
+                          return 1;
+                        return session.commit(out);
                       }});
 }
 
@@ -116,7 +121,7 @@ void addExport(CLI::App& app, std::vector<Subcommand>& commands) {
   CLI::App* command = app.add_subcommand("export", "Write the CID font as a .cid or .sci file");
   addOpenOptions(*command, args->index, args->open);
   command->add_option("OUT", args->file, "The file to write (.cid or .sci)")->required();
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         std::string ext = lowerExtension(args->file);
                         if (ext != ".cid" && ext != ".sci") {
                           err << formatText(kUnknownKindMessage, args->file.c_str()) << '\n';
@@ -124,8 +129,12 @@ void addExport(CLI::App& app, std::vector<Subcommand>& commands) {
                         }
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
-                        session.files().answer(args->file);
-                        return session.document().Export() ? 0 : 1;
+                        if (!session.report(session.document().exportTo(args->file))) return 1;
+                        const CCidFont& font = session.font();
+                        out << formatText(kWroteCidFont, args->file.string().c_str(),
+                                          font.characterCount(), placedCharacters(font))
+                            << '\n';
+                        return 0;
                       }});
 }
 

@@ -48,8 +48,10 @@ void addOverlapCommands(CLI::App& app, std::vector<Subcommand>& commands) {
              << '\n';
          for (const auto& [code, glyphs] : summary.failed)
            out << formatText(overlap_text::kGlyphsFailed, code, glyphs) << '\n';
-         bool saved = summary.changed == 0 || session.save();
-         return saved && summary.messages.empty() && summary.failed.empty() ? 0 : 1;
+         const bool ok = summary.messages.empty() && summary.failed.empty();
+         if (summary.changed == 0) return ok ? 0 : 1;
+         if (!session.report(session.document().saveFont())) return session.abandon();
+         return ok ? 0 : 1;
        }});
 }
 

@@ -19,7 +19,7 @@ struct Subcommand {
 void addFontFolderCommands(CLI::App& app, std::vector<Subcommand>& commands);
 // add, new-font, remove, lock, unlock, export-font
 void addSubsetFontCommands(CLI::App& app, std::vector<Subcommand>& commands);
-// copy, move, swap, clear, place, compact, expand
+// copy, move, swap, clear, place, compact
 void addArrangementCommands(CLI::App& app, std::vector<Subcommand>& commands);
 // remove-overlap
 void addOverlapCommands(CLI::App& app, std::vector<Subcommand>& commands);

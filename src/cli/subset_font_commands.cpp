@@ -2,13 +2,14 @@
 #include <cctype>
 #include <memory>
 #include <ostream>
+#include <system_error>
 #include <vector>
 
 #include "base/text_format.h"
+#include "cidfont/font_folder.h"
 #include "cli/document_session.h"
 #include "cli/dump_command.h"
 #include "cli/subcommand.h"
-#include "cli/truetype_commands.h"
 
 namespace sorvella::cli {
 
@@ -35,15 +36,19 @@ void addAdd(CLI::App& app, std::vector<Subcommand>& commands) {
   command->add_option("FILE", args->files, "The font files, added in this order")->required();
   command->add_flag("--proceed", args->proceed,
                     "Add TrueType fonts of more than 1000 glyphs too (else they are skipped)");
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
-                        // The fonts that were read are kept even when others were skipped.
-                        int added = session.document().addBaseFontFiles(
-                            args->files,
-                            args->proceed ? LargeTrueTypeFonts::kAdd : LargeTrueTypeFonts::kSkip);
-                        bool saved = added == 0 || session.save();
-                        return saved && added == static_cast<int>(args->files.size()) ? 0 : 1;
+                        // The fonts that were read are kept even when others were skipped;
+                        // a font that could not be written fails the whole command.
+                        Document::LargeFontDecision proceed;
+                        if (args->proceed) proceed = [](const fs::path&) { return true; };
+                        const CommandOutcome added =
+                            session.document().addBaseFonts(args->files, proceed);
+                        session.report(added);
+                        if (added.count == 0) return 1;
+                        const int status = session.commit(out);
+                        return added.ok ? status : 1;
                       }});
 }
 
@@ -56,14 +61,14 @@ void addNewFont(CLI::App& app, std::vector<Subcommand>& commands) {
       ->add_option("--index", args->indexRange,
                    "Make an index font: FIRST LAST, one glyph showing each number")
       ->expected(2);
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
+                        std::optional<IndexRange> index;
                         if (args->indexRange.size() == 2)
-                          return addIndexFont(session, args->name, args->indexRange[0],
-                                              args->indexRange[1]);
-                        session.inputs().answerText(args->name);
-                        return session.document().NewSubsetFont() && session.save() ? 0 : 1;
+                          index = IndexRange{args->indexRange[0], args->indexRange[1]};
+                        return session.commit(out, session.report(session.document().newSubsetFont(
+                                                       args->name, index)));
                       }});
 }
 
@@ -73,18 +78,15 @@ void addRemove(CLI::App& app, std::vector<Subcommand>& commands) {
   addOpenOptions(*command, args->index, args->open);
   command->add_option("N", args->font, "The subset font's number, from 1")->required();
   command->add_flag("--delete-file", args->deleteFile, "Also delete the font's file");
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
                         std::optional<int32_t> font = session.fontNumber(args->font, false);
                         if (!font) return 1;
-                        if (session.font().subsetFont(*font).locked) {
-                          err << formatText(kLockedSubsetFont, *font + 1) << '\n';
+                        // The file goes only once the index file no longer names it.
+                        if (!session.report(session.document().removeFont(*font, args->deleteFile)))
                           return 1;
-                        }
-                        session.inputs().answerCheckBox(document_text::kRemoveButton,
-                                                        args->deleteFile);
-                        return session.document().Remove(*font) && session.save() ? 0 : 1;
+                        return session.commit(out);
                       }});
 }
 
@@ -94,7 +96,7 @@ void addLock(CLI::App& app, std::vector<Subcommand>& commands, const char* name,
       name, locked ? "Lock a subset font, or all of them" : "Unlock a subset font, or all");
   addOpenOptions(*command, args->index, args->open);
   command->add_option("N", args->font, "The subset font's number, from 1, or all")->required();
-  commands.push_back({command, [args, locked](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args, locked](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
                         std::optional<int32_t> font = session.fontNumber(args->font, true);
@@ -103,7 +105,7 @@ void addLock(CLI::App& app, std::vector<Subcommand>& commands, const char* name,
                           session.document().setAllLocked(locked);
                         else
                           session.document().setLocked(*font, locked);
-                        return session.save() ? 0 : 1;
+                        return session.commit(out);
                       }});
 }
 
@@ -114,7 +116,7 @@ void addExportFont(CLI::App& app, std::vector<Subcommand>& commands) {
   addOpenOptions(*command, args->index, args->open);
   command->add_option("N", args->font, "The subset font's number, from 1")->required();
   command->add_option("OUT", args->name, "The file to write (.pfb or .vtb)")->required();
-  commands.push_back({command, [args](std::ostream&, std::ostream& err) {
+  commands.push_back({command, [args](std::ostream& stdOut, std::ostream& err) {
                         fs::path out = args->name;
                         std::string ext = out.extension().string();
                         for (char& c : ext) c = static_cast<char>(std::tolower(c));
@@ -126,8 +128,12 @@ void addExportFont(CLI::App& app, std::vector<Subcommand>& commands) {
                         if (!session.open(args->index, args->open)) return 1;
                         std::optional<int32_t> font = session.fontNumber(args->font, false);
                         if (!font) return 1;
-                        session.files().answer(out);
-                        return session.document().ExportSubsetFont(*font) ? 0 : 1;
+                        if (!session.report(session.document().exportSubsetFontTo(*font, out)))
+                          return 1;
+                        stdOut << formatText(kWroteSubsetFont, out.string().c_str(),
+                                             session.font().subsetFont(*font).characterCount)
+                               << '\n';
+                        return 0;
                       }});
 }
 

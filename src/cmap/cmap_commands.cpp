@@ -3,13 +3,15 @@
 #include <utility>
 
 #include "base/text_format.h"
+#include "cmap/cmap_file_writer.h"
 
 namespace sorvella {
 
 namespace fs = std::filesystem;
 
 const char* cmapReadFailureMessage(int32_t status) {
-  return status == kCMapRearrangedFont ? kRearrangedFontMessage : kInvalidCMapMessage;
+  if (status == kCMapRearrangedFont) return kRearrangedFontMessage;
+  return status == kCMapBadNumber ? kBadNumberMessage : kInvalidCMapMessage;
 }
 
 CMapCommands::CMapCommands(CMapCommandEnvironment environment) : env_(std::move(environment)) {}
@@ -112,8 +114,13 @@ bool CMapCommands::SaveAs() {
 // A failed save leaves Modified set, so that the work is still offered for saving.
 bool CMapCommands::saveTo(const fs::path& path) {
   if (!current_->Save(path)) {
-    env_.prompts.tell(current_->status == kCMapNoOrdering ? kNoOrderingMessage
-                                                          : kDiskProblemMessage);
+    if (current_->status == kCMapUnwritable) {
+      const std::string field(unwritableHeaderField(*current_));
+      env_.prompts.tell(formatText(kUnwritableTextMessage, field.c_str()));
+    } else {
+      env_.prompts.tell(current_->status == kCMapNoOrdering ? kNoOrderingMessage
+                                                            : kDiskProblemMessage);
+    }
     return false;
   }
   current_->modified = false;

@@ -31,6 +31,13 @@ inline constexpr const char* kNoOrderingMessage =
     "Header dialog box and save again";
 inline constexpr const char* kDiskProblemMessage =
     "The CMap file was not saved due to a disk problem. Fix the problem and try to save again.";
+inline constexpr const char* kBadNumberMessage =
+    "The CMap file you tried to open holds a number that can't be read. Nothing after it "
+    "could be read, so the file is not opened. Check the file and try again.";
+inline constexpr const char* kUnwritableTextMessage =
+    "This CMap file can't be saved because its %s would not read back as it is: names can't "
+    "hold spaces or the characters ( ) < > [ ] { } / %%, and texts need balanced parentheses "
+    "and no line ends. Correct it in the Header dialog box and save again";
 
 // The message for a failed read, by its status.
 const char* cmapReadFailureMessage(int32_t status);

@@ -42,7 +42,7 @@ class CMapFileReader {
   bool run() {
     for (;;) {
       const int kind = next();
-      if (kind == Scanner::kEnd) return true;
+      if (kind == Scanner::kEnd) return endOfInput();
       if (kind == Scanner::kWord || kind == Scanner::kLiteralName) {
         switch (keywordNumber(in_.text())) {
           case kKwEndcmap:
@@ -68,7 +68,7 @@ class CMapFileReader {
             continue;
           case kKwCMapVersion:
             // Taken whatever the token is, an integer giving its real value.
-            if (next() == Scanner::kEnd) return true;
+            if (next() == Scanner::kEnd) return endOfInput();
             cmap_.cmapVersion = in_.realValue();
             continue;
           case kKwXUID:
@@ -107,6 +107,10 @@ class CMapFileReader {
     cmap_.status = status;
     return false;
   }
+
+  // The scanner ends with the input or at a number it cannot convert; only the first is the
+  // end of the file, the second would drop everything after it.
+  bool endOfInput() { return in_.atEndOfInput() || fail(kCMapBadNumber); }
 
   bool readString(std::string& into) {
     if (next() != Scanner::kString) return fail(kCMapWrongToken);

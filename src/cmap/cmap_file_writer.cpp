@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text_trim.h"
 #include "platform/atomic_file_write.h"
 #include "postscript/resource_text_scanner.h"
 
@@ -330,9 +331,49 @@ std::string CMapResourceText(const CCodeMap& cmap) {
   return Writer(cmap).text();
 }
 
+namespace {
+
+// What a literal name can hold: no separators, no delimiters, no more than a token.
+bool writableName(std::string_view name) {
+  if (name.size() > ResourceTextScanner::kMaxTokenLength) return false;
+  for (char c : name)
+    if (static_cast<signed char>(c) < 33 ||
+        std::string_view("()<>[]{}/%").find(c) != std::string_view::npos)
+      return false;
+  return true;
+}
+
+// What a string reads back as it stands: the reader interprets no escapes, turns line ends
+// into two characters, keeps nested parentheses only when they are balanced, and trims.
+bool writableString(std::string_view text) {
+  if (text.size() > ResourceTextScanner::kMaxTokenLength) return false;
+  if (trimOwnedText(text) != text) return false;
+  int depth = 0;
+  for (char c : text) {
+    if (c == '\r' || c == '\n') return false;
+    if (c == '(') ++depth;
+    if (c == ')' && --depth < 0) return false;
+  }
+  return depth == 0;
+}
+
+}  // namespace
+
+std::string_view unwritableHeaderField(const CCodeMap& cmap) {
+  if (!writableName(cmap.cmapName)) return "CMapName";
+  if (!writableString(cmap.registry)) return "Registry";
+  if (!writableString(cmap.ordering)) return "Ordering";
+  if (!writableName(cmap.baseName)) return "base CMap name";
+  return {};
+}
+
 bool CCodeMap::Save(const std::filesystem::path& path) {
   if (ordering.empty()) {
     status = kCMapNoOrdering;
+    return false;
+  }
+  if (!unwritableHeaderField(*this).empty()) {
+    status = kCMapUnwritable;
     return false;
   }
   if (!writeFileAtomically(path, CMapResourceText(*this))) {

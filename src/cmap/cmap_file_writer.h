@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "cmap/code_map.h"
 
@@ -14,5 +15,10 @@ inline constexpr int kCMapSectionLimit = 100;
 // The whole file, lines ending with CR LF. A based CMap with a base table lists only the
 // codes whose CIDs differ from the base's.
 std::string CMapResourceText(const CCodeMap& cmap);
+
+// The first header field that the file could not carry as it is, so that reading it back
+// would give another text ("CMapName", "Registry", "Ordering", "base CMap name"); empty when
+// every field can be written. Save refuses such a CMap.
+std::string_view unwritableHeaderField(const CCodeMap& cmap);
 
 }  // namespace sorvella

@@ -24,6 +24,8 @@ enum CMapStatus : int32_t {
   kCMapRearrangedFont = 6,  // a font resource with beginrearrangedfont
   kCMapNoOrdering = 7,      // Save refused: no Ordering
   kCMapWriteFailed = 8,     // Save could not write the file
+  kCMapBadNumber = 9,       // a number that cannot be converted, before the end of the input
+  kCMapUnwritable = 10,     // Save refused: a name or text would not read back the same
 };
 
 struct NotdefEntry {

@@ -16,22 +16,25 @@ bool WriteNativeFont(const std::filesystem::path& path, SubsetFont& font, int fl
   return true;
 }
 
-std::unique_ptr<SubsetFont> ReadNativeFont(std::span<const uint8_t> bytes,
-                                           NativeFontStatus* status) {
+std::unique_ptr<SubsetFont> ReadNativeFont(std::span<const uint8_t> bytes, NativeFontStatus* status,
+                                           std::vector<int32_t>* damagedGlyphs) {
   NativeFontReader reader;
   std::unique_ptr<SubsetFont> font = reader.read(bytes);
   if (status) *status = reader.status();
+  if (damagedGlyphs) *damagedGlyphs = reader.damagedGlyphs();
   return font;
 }
 
 std::unique_ptr<SubsetFont> ReadNativeFont(const std::filesystem::path& path,
-                                           NativeFontStatus* status) {
+                                           NativeFontStatus* status,
+                                           std::vector<int32_t>* damagedGlyphs) {
   std::optional<std::vector<uint8_t>> bytes = readWholeFile(path);
   if (!bytes) {
     if (status) *status = NativeFontStatus::kCannotOpen;
+    if (damagedGlyphs) damagedGlyphs->clear();
     return nullptr;
   }
-  std::unique_ptr<SubsetFont> font = ReadNativeFont(*bytes, status);
+  std::unique_ptr<SubsetFont> font = ReadNativeFont(*bytes, status, damagedGlyphs);
   if (font) font->setFileName(path);
   return font;
 }

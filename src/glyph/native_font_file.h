@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "glyph/native_font_reader.h"
 #include "glyph/native_font_writer.h"
@@ -16,11 +17,14 @@ namespace sorvella {
 // success the font's file name becomes the path.
 bool WriteNativeFont(const std::filesystem::path& path, SubsetFont& font, int flags);
 
-// Null when the read fails; `status`, when given, says why. The path variant sets the font's
+// Null when the read fails; `status`, when given, says why. Slots whose glyph records are
+// damaged are left empty and listed in `damagedGlyphs`. The path variant sets the font's
 // file name.
 std::unique_ptr<SubsetFont> ReadNativeFont(const std::filesystem::path& path,
-                                           NativeFontStatus* status = nullptr);
+                                           NativeFontStatus* status = nullptr,
+                                           std::vector<int32_t>* damagedGlyphs = nullptr);
 std::unique_ptr<SubsetFont> ReadNativeFont(std::span<const uint8_t> bytes,
-                                           NativeFontStatus* status = nullptr);
+                                           NativeFontStatus* status = nullptr,
+                                           std::vector<int32_t>* damagedGlyphs = nullptr);
 
 }  // namespace sorvella

@@ -31,8 +31,6 @@ const char* nativeFontStatusText(NativeFontStatus status) {
       return "an axis name record is missing";
     case NativeFontStatus::kEmptySlotWithData:
       return "an empty glyph slot holds data";
-    case NativeFontStatus::kBadGlyph:
-      return "a glyph record cannot be read";
   }
   return "unknown status";
 }
@@ -94,8 +92,8 @@ constexpr TextRecord kTextRecords[] = {
 // One pass over the bytes into one font; the first failure sets the status and ends it.
 class Pass {
  public:
-  Pass(Bytes bytes, SubsetFont& font, NativeFontStatus& status)
-      : bytes_(bytes), font_(font), status_(status), records_(bytes, 0) {}
+  Pass(Bytes bytes, SubsetFont& font, NativeFontStatus& status, std::vector<int32_t>& damaged)
+      : bytes_(bytes), font_(font), status_(status), damaged_(damaged), records_(bytes, 0) {}
 
   bool run() {
     if (!readHeader()) return false;
@@ -168,7 +166,10 @@ class Pass {
             [this](const NativeRecord& s) { return hintReplacement(s); });
       case tag::kGlyph: {
         auto glyph = std::make_unique<Glyph>();
-        if (!readGlyphRecord(*glyph, r.data)) return fail(NativeFontStatus::kBadGlyph);
+        if (!readGlyphRecord(*glyph, r.data)) {
+          damaged_.push_back(font_.slotCount());
+          glyph.reset();
+        }
         font_.appendSlot(std::move(glyph));
         return true;
       }
@@ -359,6 +360,7 @@ class Pass {
   Bytes bytes_;
   SubsetFont& font_;
   NativeFontStatus& status_;
+  std::vector<int32_t>& damaged_;
   NativeRecordReader records_;
   int masterNames_ = 0;
   int masterDesigns_ = 0;
@@ -369,8 +371,9 @@ class Pass {
 
 std::unique_ptr<SubsetFont> NativeFontReader::read(std::span<const uint8_t> bytes) {
   status_ = NativeFontStatus::kOk;
+  damagedGlyphs_.clear();
   auto font = std::make_unique<SubsetFont>();
-  if (!Pass(bytes, *font, status_).run()) return nullptr;
+  if (!Pass(bytes, *font, status_, damagedGlyphs_).run()) return nullptr;
   return font;
 }
 

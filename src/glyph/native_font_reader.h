@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "glyph/subset_font.h"
 
@@ -20,7 +21,6 @@ enum class NativeFontStatus : int32_t {
   kTooManyMasterRecords = 6,
   kMissingAxisNames = 7,
   kEmptySlotWithData = 8,
-  kBadGlyph = 9,
 };
 
 // A short English sentence for the status, for the batch tool and logs.
@@ -31,9 +31,13 @@ class NativeFontReader {
   // Null unless the status is kOk afterwards. The font's file name is left empty.
   std::unique_ptr<SubsetFont> read(std::span<const uint8_t> bytes);
   NativeFontStatus status() const { return status_; }
+  // The slots of the last read whose glyph records could not be read: they are left empty,
+  // so that one damaged glyph does not cost the others.
+  const std::vector<int32_t>& damagedGlyphs() const { return damagedGlyphs_; }
 
  private:
   NativeFontStatus status_ = NativeFontStatus::kOk;
+  std::vector<int32_t> damagedGlyphs_;
 };
 
 }  // namespace sorvella

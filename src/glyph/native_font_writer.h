@@ -14,6 +14,8 @@ namespace native_font_flag {
 constexpr int kEncoding = 1;         // also write the encoding group
 constexpr int kHintReplacement = 2;  // also write the hint-replacement group
 constexpr int kFullInfo = 4;         // write the font information in full (every writer does)
+// What the program stores: without the encoding group a font's own table would be lost.
+constexpr int kStored = kFullInfo | kEncoding;
 }  // namespace native_font_flag
 
 // Nothing when a record would be longer than a 32-bit length can say.

@@ -73,9 +73,10 @@ class CidKeyedFontReader {
   std::optional<CidFontInfo> parseHeader(SubsetFontCallback callback);
 
   // Reads the data section and hands every finished subset font to the callback. False when
-  // the stream failed, with kCidMapOutOfRange or kSubrMapOutOfRange, or after a cancel
-  // (kCancelled) while the SubrMaps are read: then nothing has been handed over. After a later
-  // cancel or kFontDictOutOfRange the fonts handed over before stay and the result is true.
+  // the stream failed, with kCidMapOutOfRange or kSubrMapOutOfRange (a cancel while the
+  // SubrMaps are read gives kSubrMapOutOfRange too): then nothing has been handed over. A later
+  // cancel finishes with kFinished, and kFontDictOutOfRange ends the split early; the fonts
+  // handed over before stay and the result is true.
   // Progress: range (0, CID count) first; a cancel query for each SubrMap, at each font
   // dictionary and every 10 CIDs; the CIDs processed after each finished subset font; a last
   // cancel query when all went well.

@@ -116,7 +116,7 @@ bool CidKeyedFontReader::loadSubroutineMaps(std::size_t start) {
   for (int fd = 0; fd < fdCount_; ++fd) {
     if (fontDicts_[static_cast<std::size_t>(fd)].subrCount <= 0) continue;
     if (report(kProgressCancelQuery) != 0) {
-      source_.raiseStatus(PSFontStatus::kCancelled);
+      source_.raiseStatus(PSFontStatus::kSubrMapOutOfRange);  // nothing has been handed over yet
       return false;
     }
     if (!readSubroutineMap(start, fd)) return false;
@@ -185,8 +185,9 @@ void CidKeyedFontReader::splitFontDict(int fd, std::size_t start) {
   std::unique_ptr<SubsetFont> font = std::move(fontDictInfo_[fdIndex]);
   if (!fontDictSelected(fd) || in.status() != PSFontStatus::kFine) return;
   if (!font) font = std::make_unique<SubsetFont>();  // a dictionary the header never ended
+  // A cancel finishes the import with the fonts handed over so far.
   if (report(kProgressCancelQuery) != 0) {
-    in.raiseStatus(PSFontStatus::kCancelled);
+    in.raiseStatus(PSFontStatus::kFinished);
     return;
   }
 
@@ -214,7 +215,7 @@ void CidKeyedFontReader::splitFontDict(int fd, std::size_t start) {
   int number = 1;  // of the subset font within the dictionary
   for (std::size_t cid = 0; cid < cids; ++cid) {
     if (cid > 0 && cid % kCidsPerCancelQuery == 0 && report(kProgressCancelQuery) != 0) {
-      in.raiseStatus(PSFontStatus::kCancelled);
+      in.raiseStatus(PSFontStatus::kFinished);
       break;
     }
     const int64_t length = int64_t{cidOffset_[cid + 1]} - int64_t{cidOffset_[cid]};

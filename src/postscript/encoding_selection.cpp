@@ -25,6 +25,14 @@ void setSubsetFontEncoding(SubsetFont& font, int32_t number, const EncodingRegis
   encoding.number = number;
 }
 
+void loadMissingEncodingTable(SubsetFont& font, const EncodingRegistry& registry) {
+  SubsetFontEncoding& encoding = font.encoding();
+  if (encoding.number == 0) return;
+  for (const std::string& name : encoding.glyphNames)
+    if (!name.empty()) return;
+  loadTable(encoding, encoding.number, registry);
+}
+
 void loadNewFontEncoding(SubsetFont& font, const EncodingRegistry& registry) {
   loadTable(font.encoding(), kStandardEncodingNumber, registry);
   font.encoding().number = kStandardEncodingNumber;

@@ -19,4 +19,8 @@ void setSubsetFontEncoding(SubsetFont& font, int32_t number, const EncodingRegis
 // Gives a new font encoding number 1 with its table, as every new subset font starts.
 void loadNewFontEncoding(SubsetFont& font, const EncodingRegistry& registry);
 
+// A font that carries an encoding number other than 0 but no names at all (a new font, or
+// one read from a file without its encoding group) gets the table of that number.
+void loadMissingEncodingTable(SubsetFont& font, const EncodingRegistry& registry);
+
 }  // namespace sorvella

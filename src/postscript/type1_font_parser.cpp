@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "postscript/encoding_selection.h"
 #include "postscript/keyword_table.h"
 #include "postscript/type1_font_info.h"
 
@@ -24,6 +25,7 @@ bool Type1FontParser::readType1Font(SubsetFont* font, const EncodingRegistry& en
   ownFont_.reset();
   if (!font) {
     ownFont_ = std::make_unique<SubsetFont>();
+    loadNewFontEncoding(*ownFont_, encodings);  // what a font without /Encoding keeps
     font = ownFont_.get();
   }
   font_ = font;

@@ -31,7 +31,7 @@ TEST_F(FailedWrites, SubsetFontThatCannotBeWrittenIsNotAdded) {
   fs::remove_all(folder_ / "MINCHO");
   test::writeFile(folder_ / "MINCHO", "not a folder");
   std::vector<fs::path> files{file};
-  EXPECT_EQ(document_->addBaseFontFiles(files), 0);
+  EXPECT_EQ(addBaseFontFiles(files), 0);
   expectOnlyMessage(
       "The subset font Good could not be written into the font folder. It was not added.");
   EXPECT_EQ(document_->font()->subsetFontCount(), 1);

@@ -54,7 +54,17 @@ class DocumentTest : public ::testing::Test {
       files.push_back(writeSampleFont(folder_ / ("in" + std::to_string(i) + ".vtb"),
                                       "Font" + std::to_string(i + 1), names));
     }
-    ASSERT_EQ(document_->addBaseFontFiles(files), static_cast<int>(files.size()));
+    ASSERT_EQ(addBaseFontFiles(files), static_cast<int>(files.size()));
+  }
+
+  // The operation, its messages shown as the command shows them; how many fonts were added.
+  int addBaseFontFiles(const std::vector<std::filesystem::path>& files,
+                       const Document::LargeFontDecision& proceed = nullptr) {
+    return show(document_->addBaseFonts(files, proceed)).count;
+  }
+  const CommandOutcome& show(const CommandOutcome& outcome) {
+    for (const std::string& message : outcome.messages) prompts_.tell(message);
+    return outcome;
   }
 
   // The command's one report, in a plain box with "OK".

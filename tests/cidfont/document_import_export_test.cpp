@@ -109,8 +109,11 @@ class ImportCidFontFile : public test::DocumentTest {
       font->info().setFontName("Imported");
       auto first = test::sampleSubsetFont("Imported-01", {"CID-5", "CID-7"});
       auto second = test::sampleSubsetFont("Imported-02", {"CID-2", "notacid"});
-      if (!add(*font, *first) || !add(*font, *second)) return std::unique_ptr<CCidFont>();
-      return font;
+      if (!add(*font, *first) || !add(*font, *second)) return CidFontImport{};
+      CidFontImport imported;
+      imported.font = std::move(font);
+      imported.status = PSFontStatus::kFinished;
+      return imported;
     };
     rebuild();
   }
@@ -166,7 +169,7 @@ TEST_F(ImportCidFontFile, BuildsPlacesLocksAndSaves) {
 
 TEST_F(ImportCidFontFile, FailedImportLeavesNoFont) {
   hooks_.importCidFont = [](const fs::path&, const AddSubsetFontCallback&,
-                            const ProgressCallback&) { return std::unique_ptr<CCidFont>(); };
+                            const ProgressCallback&) { return CidFontImport{}; };
   rebuild();
   makeNewFont("OLD");
   dialogs_.script(source());
@@ -195,7 +198,7 @@ TEST_F(ExportCidFont, CidFileGoesToTheExporterWithItsProgressBox) {
   hooks_.exportCidFont = [&](const fs::path& file, const CCidFont&, const fs::path&,
                              const ProgressCallback&) {
     written = file;
-    return true;
+    return CidFontExport{true, 0, {}};
   };
   rebuild();
   makeNewFont();
@@ -236,7 +239,7 @@ TEST_F(ExportSubsetFontFile, Type1GoesToTheWriterWithItsProgressBox) {
   std::string exported;
   hooks_.exportType1Font = [&](const fs::path&, SubsetFont& font, const ProgressCallback&) {
     exported = font.info().fontName();
-    return true;
+    return Type1Export{true, true};
   };
   rebuild();
   makeNewFont();

@@ -50,7 +50,7 @@ TEST_F(AddBaseFontFiles, UnreadableAndUnavailableFilesAreSkippedWithTheirMessage
   fs::path good = test::writeSampleFont(folder_ / "good.vtb", "Good", {"a"});
   test::writeFile(folder_ / "t1.pfb", "x");
   std::vector<fs::path> files{folder_ / "broken.vtb", folder_ / "t1.pfb", good};
-  EXPECT_EQ(document_->addBaseFontFiles(files), 1);
+  EXPECT_EQ(addBaseFontFiles(files), 1);
   ASSERT_EQ(prompts_.shown().size(), 2u);
   EXPECT_EQ(prompts_.shown()[0].text,
             (folder_ / "broken.vtb").string() + " can't be read as a base font. It is skipped.");
@@ -66,12 +66,12 @@ TEST_F(AddBaseFontFiles, Type1FilesGoThroughTheReaderHook) {
   makeNewFont("T1");
   test::writeFile(folder_ / "t1.pfb", "x");
   std::vector<fs::path> files{folder_ / "t1.pfb"};
-  EXPECT_EQ(document_->addBaseFontFiles(files), 1);
+  EXPECT_EQ(addBaseFontFiles(files), 1);
   EXPECT_EQ(busy_.boxes().back().caption, "Adding Type 1 Font");
   EXPECT_EQ(document_->font()->subsetFont(0).name(), "Times");
 }
 
-TEST_F(AddBaseFontFiles, LargeTrueTypeFontAsksBeforeProceeding) {
+TEST_F(AddBaseFontFiles, LargeTrueTypeFontIsAddedOnlyWhenTheCallerProceeds) {
   std::vector<bool> refusals;
   hooks_.readTrueTypeFont = [&](const fs::path&, SubsetFont& font, bool refuse,
                                 const ProgressCallback&) {
@@ -83,15 +83,17 @@ TEST_F(AddBaseFontFiles, LargeTrueTypeFontAsksBeforeProceeding) {
   rebuild();
   makeNewFont("TT");
   std::vector<fs::path> files{folder_ / "big.ttf"};
-  prompts_.script("Cancel");
-  EXPECT_EQ(document_->addBaseFontFiles(files), 0);
-  EXPECT_EQ(onlyBox().text,
-            "This TrueType font includes more than 1000 characters. Try to Import it instead of "
-            "Adding it.\nWhat do you want to do now?");
-  EXPECT_EQ(onlyBox().title, "Sorvella");
-  EXPECT_EQ(onlyBox().buttons, (std::vector<std::string>{"&Proceed", "Cancel"}));
-  prompts_.script("&Proceed");
-  EXPECT_EQ(document_->addBaseFontFiles(files), 1);
+  std::vector<fs::path> asked;
+  auto decide = [&asked](bool proceed) {
+    return [&asked, proceed](const fs::path& file) {
+      asked.push_back(file);
+      return proceed;
+    };
+  };
+  EXPECT_EQ(addBaseFontFiles(files, decide(false)), 0);
+  EXPECT_TRUE(prompts_.shown().empty());
+  EXPECT_EQ(addBaseFontFiles(files, decide(true)), 1);
+  EXPECT_EQ(asked, (std::vector<fs::path>{files[0], files[0]}));
   EXPECT_EQ(refusals, (std::vector<bool>{true, true, false}));
   EXPECT_EQ(busy_.boxes().back().caption, "Adding TrueType Font");
 }
@@ -191,12 +193,16 @@ TEST_F(RemoveSubsetFont, AsksWithTheCheckBoxAndKeepsTheFileWhenClear) {
   EXPECT_EQ(document_->font()->record(0).font, 0);
 }
 
-TEST_F(RemoveSubsetFont, CheckedBoxDeletesTheFile) {
+// The file goes once the index file no longer names it, so a folder never has an index file
+// that names a deleted font.
+TEST_F(RemoveSubsetFont, CheckedBoxDeletesTheFileWhenTheIndexFileIsSaved) {
   fs::path file = fileOf(1);
   inputs_.scriptCheckBox("&Remove", true);
   ASSERT_TRUE(document_->Remove(1));
-  EXPECT_FALSE(fs::exists(file));
   EXPECT_EQ(document_->font()->characterCount(), 2);
+  EXPECT_TRUE(fs::exists(file));
+  ASSERT_TRUE(document_->Save());
+  EXPECT_FALSE(fs::exists(file));
 }
 
 TEST_F(RemoveSubsetFont, CancelRemovesNothing) {

@@ -52,7 +52,7 @@ TEST(IndexFontMakerTest, AsksForArialOnceAndRefusesWhatItCannotMake) {
   IndexFontMaker maker(liberation);
   SubsetFont font;
   EXPECT_EQ(maker.fill(font, 0, 16384),
-            "An index font can hold at most 16384 characters. The new font has no glyphs.");
+            "An index font can hold at most 16384 characters. The index font was not added.");
   EXPECT_EQ(font.slotCount(), 0);
   EXPECT_EQ(maker.fill(font, 4294967290u, 4294967295u), "");
   EXPECT_EQ(font.glyph(5)->name(), "IND-4294967295");

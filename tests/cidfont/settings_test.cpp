@@ -140,10 +140,12 @@ TEST_F(OptionsFromBadValues, OutOfRangeIntegersAreClampedOrIgnored) {
   EXPECT_EQ(options.snapStyle, 327761);
 }
 
-TEST_F(OptionsFromBadValues, RatiosOutsideWhatTheDialogAcceptsKeepTheDefault) {
+TEST_F(OptionsFromBadValues, RatiosAreReadAsWrittenAndOnlyNonNumbersKeepTheDefault) {
   EXPECT_EQ(loadedFrom("[Options]\nAutohintingHRatio= +2.50x \n").autohintingHRatio, 2.5);
-  EXPECT_EQ(loadedFrom("[Options]\nAutohintingHRatio=1000\n").autohintingHRatio, 1000.0);
-  for (const char* text : {"", "abc", "-0.5", "1000.01", "1e400", "nan", "inf", ",5"}) {
+  // Only the dialog limits the ratios to 0..1000.
+  EXPECT_EQ(loadedFrom("[Options]\nAutohintingHRatio=1000.01\n").autohintingHRatio, 1000.01);
+  EXPECT_EQ(loadedFrom("[Options]\nAutohintingVRatio=-0.5\n").autohintingVRatio, -0.5);
+  for (const char* text : {"", "abc", "1e400", "nan", "inf", ",5"}) {
     EXPECT_EQ(loadedFrom("[Options]\nAutohintingHRatio=" + std::string(text)).autohintingHRatio,
               1.0)
         << text;

@@ -1,5 +1,6 @@
 #include "cli/cli_run.h"
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,9 +13,18 @@ namespace sorvella::test {
 
 namespace {
 
-CliResult runShell(const std::string& command) {
+// `fileSizeLimit`: see runCli.
+CliResult runShell(const std::string& command, long fileSizeLimit = 0) {
   CliResult result;
+  // The child takes the limit with it; this process gets its own back before it writes.
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  if (fileSizeLimit > 0) {
+    rlimit limited{static_cast<rlim_t>(fileSizeLimit), old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
   FILE* pipe = popen(command.c_str(), "r");
+  if (fileSizeLimit > 0) setrlimit(RLIMIT_FSIZE, &old);
   if (!pipe) return result;
   std::array<char, 4096> buffer;
   std::size_t n;
@@ -27,8 +37,8 @@ CliResult runShell(const std::string& command) {
 
 }  // namespace
 
-CliResult runCli(const std::string& args) {
-  return runShell(std::string(SORVELLA_CLI_PATH) + " " + args + " 2>&1");
+CliResult runCli(const std::string& args, long fileSizeLimit) {
+  return runShell(std::string(SORVELLA_CLI_PATH) + " " + args + " 2>&1", fileSizeLimit);
 }
 
 CliResult runCliBounded(const std::string& args) {

@@ -12,7 +12,9 @@ struct CliResult {
   std::string output;  // stdout and stderr together
 };
 
-CliResult runCli(const std::string& args);
+// `fileSizeLimit`, when above 0, is the largest file the run may write (RLIMIT_FSIZE), so that
+// writes fail part-way as on a full disk.
+CliResult runCli(const std::string& args, long fileSizeLimit = 0);
 // The same in a child process held to 512 MB of memory and 10 s of processor time; a tool
 // that goes past them dies or fails with another message than the one it owes.
 CliResult runCliBounded(const std::string& args);

@@ -5,6 +5,7 @@
 #include <map>
 #include <utility>
 
+#include "base/text_format.h"
 #include "cidfont/binary_index_file.h"
 #include "cli/cli_run.h"
 #include "support/cid_fixtures.h"
@@ -108,7 +109,7 @@ TEST_F(NewAddAndArrange, ArrangementSurvivesExportClearAndImport) {
   EXPECT_EQ(arrangement(), placed);
 }
 
-TEST_F(NewAddAndArrange, CompactAndExpandKeepThePlacedCharacters) {
+TEST_F(NewAddAndArrange, CompactKeepsThePlacedCharactersAndThereIsNoExpand) {
   makeFont({2});
   run("place " + q(index_) + " 0 1 5");
   run("compact " + q(index_));
@@ -116,9 +117,25 @@ TEST_F(NewAddAndArrange, CompactAndExpandKeepThePlacedCharacters) {
   EXPECT_EQ(placed.size(), 2u);
   EXPECT_EQ(placed[5], std::make_pair(0, 0));
   EXPECT_EQ(placed[6], std::make_pair(0, 1));
-  run("expand " + q(index_) + " 50");
-  EXPECT_EQ(arrangement(), placed);
-  EXPECT_EQ(runCli("expand " + q(index_) + " -3").status, 2);
+  // The range top is not stored, so an expanded range could not be kept.
+  EXPECT_EQ(runCli("expand " + q(index_) + " 50").status, 2);
+}
+
+TEST_F(NewAddAndArrange, CommandsSayWhatTheyWroteWhatLockedFontsKeptAndWhatIsNoCid) {
+  makeFont({3, 2});
+  EXPECT_EQ(runCli("place " + q(index_) + " 0 4 10").output,
+            "Saved " + index_.string() + ": 2 subset fonts, 5 characters, 5 of them placed.\n");
+  run("lock " + q(index_) + " 2");
+  // Font 2 stays at CIDs 13 and 14; the move meets them at three of its pairs.
+  for (const auto& [command, kept] : {std::pair{"clear %s 0 20", 2}, {"move %s 10 14 11", 3}}) {
+    std::string out = runCli(formatText(command, q(index_).c_str())).output;
+    EXPECT_NE(out.find("Note: " + std::to_string(kept) + " characters"), std::string::npos) << out;
+  }
+  for (const char* bad : {"-1", "99999999999999999999", "x"}) {
+    test::CliResult r = runCli("clear " + q(index_) + " 0 " + bad);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.output.find(std::string(bad) + " is not a CID"), std::string::npos) << r.output;
+  }
 }
 
 TEST_F(NewAddAndArrange, NewFontLockAndExportFont) {

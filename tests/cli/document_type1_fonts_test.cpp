@@ -6,6 +6,8 @@
 
 #include "cli/cli_run.h"
 #include "support/peer_tools.h"
+#include "support/temp_folder.h"
+#include "support/tx_metrics.h"
 
 namespace sorvella {
 namespace {
@@ -15,6 +17,7 @@ namespace fs = std::filesystem;
 using test::kTx;
 constexpr const char* kSans = "/usr/share/fonts/X11/Type1/NimbusSans-Regular.pfb";
 constexpr const char* kRoman = "/usr/share/fonts/X11/Type1/NimbusRoman-Bold.pfb";
+constexpr const char* kSymbol = "/usr/share/fonts/X11/Type1/StandardSymbolsPS.pfb";
 
 // The "{name-or-cid,enc-or-fd,width,{box}}" entry tx -mtx prints for one glyph.
 std::string txEntry(const std::string& mtx, const std::string& key) {
@@ -61,6 +64,19 @@ TEST_F(DocumentTypeOneFonts, ExportedType1FontReadsInTxWithItsMetrics) {
     EXPECT_EQ(a.substr(a.find(',', a.find(',') + 1)), b.substr(b.find(',', b.find(',') + 1)))
         << glyph;
   }
+}
+
+TEST_F(DocumentTypeOneFonts, ExportedFontsKeepTheirEncodings) {
+  ASSERT_EQ(test::runCli("add " + index_ + " " + kSymbol).status, 0);
+  for (const char* n : {"1", "3"})
+    ASSERT_EQ(test::runCli("export-font " + index_ + " " + n + " " + index_ + n + ".pfb").status,
+              0);
+  EXPECT_NE(test::readFile(index_ + "1.afm").find("\nC 65 ; WX 667 ; N A ; "), std::string::npos);
+  // The symbol font's own /Encoding array comes through the font folder.
+  auto ours = test::checkedTxMetrics(index_ + "3.pfb");
+  auto theirs = test::checkedTxMetrics(kSymbol);
+  ASSERT_EQ(ours.size(), theirs.size());
+  for (const auto& [name, glyph] : theirs) EXPECT_EQ(ours[name].encoding, glyph.encoding) << name;
 }
 
 TEST_F(DocumentTypeOneFonts, ExportedCidFontShowsThePlacedGlyphsAtTheirCids) {

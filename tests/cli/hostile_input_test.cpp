@@ -70,7 +70,6 @@ TEST_F(HostileInput, TextIndexFilesThatAreNoneOrReachTooFarAreRefused) {
 TEST_F(HostileInput, CidArgumentsBeyondTheHighestCidAreRefusedAtOnce) {
   expectBounded("place", sound_, "0 5 2000000000", 1, cid_font_text::kCidBeyondLimit);
   expectBounded("move", sound_, "1 100 2147483600", 1, cid_font_text::kCidBeyondLimit);
-  expectBounded("expand", sound_, "2000000000", 1, cid_font_text::kCidBeyondLimit);
   expectBounded("clear", sound_, "0 2000000000", 0);
   expectBounded("place", sound_, "0 2000000000 65533", 0);  // three unplaced characters
 }

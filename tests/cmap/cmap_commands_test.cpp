@@ -101,6 +101,12 @@ TEST_F(OpenCMap, InvalidFileLeavesNoCMap) {
   EXPECT_EQ(commands_.current(), nullptr);
 }
 
+TEST_F(OpenCMap, NumberThatCannotBeReadIsReported) {
+  dialogs_.script(write("N.cmp", "%!PS-Adobe-3.0 Resource-CMap\n30#12 begincidchar <20> 1\n"));
+  EXPECT_FALSE(commands_.Open());
+  expectMessage(kBadNumberMessage);
+}
+
 TEST_F(OpenCMap, RearrangedFontIsRefusedByName) {
   dialogs_.script(write("R.cmp", "%!PS-Adobe-3.0 Resource-Font\n/R 12 dict beginrearrangedfont\n"));
   EXPECT_FALSE(commands_.Open());

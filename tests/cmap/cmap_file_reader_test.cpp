@@ -128,6 +128,16 @@ TEST_F(CMapHeaderKeywords, NothingAfterEndcmapCounts) {
 
 class CMapSections : public CMapReading {};
 
+TEST_F(CMapSections, ANumberThatCannotBeConvertedFailsWithStatus9) {
+  // The scanner ends there as at the end of the file; what follows would be lost on Save.
+  for (const char* body : {"30#12 1 begincidchar <20> 5 endcidchar",
+                           "1 begincidchar <20> 5 endcidchar 1#0 1 begincidchar <21> 6 endcidchar",
+                           "/CMapVersion 30#12 def"}) {
+    EXPECT_FALSE(readBody(body)) << body;
+    EXPECT_EQ(cmap_.status, kCMapBadNumber) << body;
+  }
+}
+
 TEST_F(CMapSections, CidRangeMapsConsecutiveCids) {
   ASSERT_TRUE(readBody("1 begincidrange\n<8140> <817E> 633\nendcidrange"));
   EXPECT_EQ(cmap_.Lookup(0x81, 0x40), 633);

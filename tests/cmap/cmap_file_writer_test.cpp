@@ -234,6 +234,21 @@ TEST_F(CMapSaving, WritesTheFileAndKeepsTheFilePath) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
 }
 
+TEST_F(CMapSaving, TextsThatWouldNotReadBackAreRefusedWithStatus10) {
+  cmap_.ordering = "Ja(p)an";  // balanced: kept as it is
+  ASSERT_TRUE(cmap_.Save(folder_ / "A.cmp"));
+  for (auto [field, text] : {std::pair{&CCodeMap::cmapName, "Has Space"},
+                             {&CCodeMap::registry, "Two\nLines"},
+                             {&CCodeMap::ordering, "Open("},
+                             {&CCodeMap::baseName, "Base<"}}) {
+    CCodeMap cmap = cmap_;
+    cmap.*field = text;
+    EXPECT_FALSE(cmap.Save(folder_ / "B.cmp")) << text;
+    EXPECT_EQ(cmap.status, kCMapUnwritable) << text;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "B.cmp"));
+}
+
 TEST_F(CMapSaving, UnwritablePlaceFailsWithANonZeroStatus) {
   cmap_.ordering = "GB1";
   test::writeFile(folder_ / "file", "x");

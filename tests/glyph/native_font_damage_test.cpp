@@ -194,13 +194,5 @@ TEST_F(BadSlotRecords, AnEmptySlotWithDataFails) {
                 NativeFontStatus::kEmptySlotWithData);
 }
 
-TEST_F(BadSlotRecords, AGlyphRecordThatCannotBeReadFails) {
-  expectFailure(test::nativeStart() + rec(2001, "\x01\x09\x07\x02\x0F") + test::nativeEnd(),
-                NativeFontStatus::kBadGlyph);
-  std::string cut = glyph();
-  expectFailure(test::nativeStart() + rec(2001, cut.substr(0, cut.size() - 1)) + test::nativeEnd(),
-                NativeFontStatus::kBadGlyph);
-}
-
 }  // namespace
 }  // namespace sorvella

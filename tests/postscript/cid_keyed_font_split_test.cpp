@@ -294,7 +294,7 @@ TEST_F(CidSplitProgress, ReportsTheRangeCancelQueriesAndPositions) {
 TEST_F(CidSplitProgress, ACancelKeepsTheFontsHandedOverBefore) {
   // The second query is the one before CID 10 of dictionary A.
   EXPECT_TRUE(import(twoDicts().bytes(), 5, recorder(1)));
-  EXPECT_EQ(reader_->status(), PSFontStatus::kCancelled);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kFinished);
   EXPECT_EQ(handed(), (Handed{{"A-01", 5}, {"A-02", 5}}));
   EXPECT_EQ(queries_, 2) << "nothing is asked after the cancel";
 }
@@ -303,7 +303,7 @@ TEST_F(CidSplitProgress, ACancelWhileTheSubrMapsAreReadHandsNothingOver) {
   HandCidFont font = twoDicts();
   font.dicts[1].subroutines = {charstring("return")};
   EXPECT_FALSE(import(font.bytes(), 5, recorder(0)));
-  EXPECT_EQ(reader_->status(), PSFontStatus::kCancelled);
+  EXPECT_EQ(reader_->status(), PSFontStatus::kSubrMapOutOfRange);
   EXPECT_TRUE(fonts_.empty());
 }
 
