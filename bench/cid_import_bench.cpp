@@ -5,17 +5,16 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "bench_timing.h"
 #include "cidfont/cid_font_import.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace sorvella::bench;
 
 std::filesystem::path ipaMincho() {
   const std::filesystem::path path = std::filesystem::path(SORVELLA_FIXTURE_DIR) / "ipamincho.cid";
@@ -25,49 +24,6 @@ std::filesystem::path ipaMincho() {
     if (std::system(command.c_str()) != 0) return {};
   }
   return path;
-}
-
-double secondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double cpuSeconds(int who) {
-  rusage usage{};
-  getrusage(who, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Best wall-clock and CPU times of a few runs; on a shared machine the best runs are the ones
-// least disturbed by others.
-struct Times {
-  double wall = -1;
-  double cpu = -1;
-  void add(double w, double c) {
-    wall = wall < 0 ? w : std::min(wall, w);
-    cpu = cpu < 0 ? c : std::min(cpu, c);
-  }
-};
-
-Times txCffTimes(const std::filesystem::path& font, int runs) {
-  const std::filesystem::path out = std::filesystem::temp_directory_path() / "sorvella-bench.cff";
-  const std::string command =
-      "/usr/libexec/afdko/tx -cff '" + font.string() + "' '" + out.string() + "' >/dev/null 2>&1";
-  Times times;
-  for (int i = 0; i < runs; ++i) {
-    const double cpu = cpuSeconds(RUSAGE_CHILDREN);
-    const Clock::time_point start = Clock::now();
-    if (std::system(command.c_str()) != 0) return {};
-    times.add(secondsSince(start), cpuSeconds(RUSAGE_CHILDREN) - cpu);
-  }
-  std::filesystem::remove(out);
-  return times;
-}
-
-double peakRssMegabytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
 }
 
 void BM_ImportIpaMinchoAgainstTxCff(benchmark::State& state) {

@@ -24,6 +24,7 @@ RANKS = {
 # The platform interfaces sit beside base: any folder may include them, they include only base.
 PLATFORM = "platform"
 HEADLESS = "platform/headless"  # chosen by the programs
+FONTCONFIG = "platform/fontconfig"  # chosen by the programs
 QT = "platform/qt"              # Qt widgets any ui/ folder may use
 PROGRAMS = ("app", "cli")
 QT_FOLDERS_RE = re.compile(r"(^|/)(ui|qt)$|^app$")
@@ -35,7 +36,7 @@ QT_INCLUDE_RE = re.compile(r"^\s*#\s*include\s*<Q")
 def folder_of(path):
     """The folder a src/-relative path belongs to: 'cidfont', 'cidfont/ui', 'platform/qt'."""
     parts = path.split("/")[:-1]
-    if len(parts) >= 2 and parts[1] in ("ui", "qt", "headless"):
+    if len(parts) >= 2 and parts[1] in ("ui", "qt", "headless", "fontconfig"):
         return "/".join(parts[:2])
     return parts[0] if parts else ""
 
@@ -48,9 +49,9 @@ def allowed(source, target):
         return False
     if target == PLATFORM:
         return True
-    if source in (PLATFORM, HEADLESS, QT):
+    if source in (PLATFORM, HEADLESS, FONTCONFIG, QT):
         return source != PLATFORM and target == PLATFORM
-    if target == HEADLESS:
+    if target in (HEADLESS, FONTCONFIG):
         return source in PROGRAMS
     if source == "app":
         return target != "cli"
@@ -97,6 +98,7 @@ SELF_TEST_CASES = [
     (QT, PLATFORM, True), (HEADLESS, PLATFORM, True), (PLATFORM, "base", True),
     ("postscript", "cidfont", False), ("cmap", "cidfont", False), ("glyph", "postscript", False),
     ("postscript", "truetype", False), ("charts", "editor", False), ("app", "cli", False),
+    ("cli", FONTCONFIG, True), (FONTCONFIG, PLATFORM, True), ("cidfont", FONTCONFIG, False),
     ("cli", "app", False), ("cli", QT, False), ("cidfont", "cidfont/ui", False),
     ("cidfont", QT, False), ("cidfont", HEADLESS, False), ("cidfont/ui", "charts", False),
     ("cidfont/ui", "charts/ui", False), ("charts/ui", "cidfont/ui", False),

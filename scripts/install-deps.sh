@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev libfuzzer-14-dev
   # test peers and real data
   afdko python3-fonttools ghostscript poppler-data
-  fonts-dejavu-core fonts-urw-base35 fonts-ipafont-mincho
+  fonts-dejavu-core fonts-urw-base35 fonts-ipafont-mincho fonts-liberation2
 )
 
 missing=()

@@ -51,7 +51,7 @@ CMainFrame::CMainFrame(const fs::path& settingsFile, QWidget* parent)
   // folder with the encoding files, wherever the program itself was installed.
   fs::path program = executablePath();
   env.programFile = data.empty() ? program : data / program.filename();
-  env.hooks = standardDocumentHooks(programEncodings());
+  env.hooks = standardDocumentHooks(programEncodings(), options_, systemFonts_);
   env.indexFontKeysHeld = [] {
     Qt::KeyboardModifiers keys = QGuiApplication::queryKeyboardModifiers();
     return keys.testFlag(Qt::ControlModifier) && keys.testFlag(Qt::ShiftModifier);

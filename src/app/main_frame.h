@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "cidfont/settings.h"
+#include "platform/fontconfig/fontconfig_system_fonts.h"
 #include "platform/ini_file_profile.h"
 #include "platform/qt/qt_busy_indicator.h"
 #include "platform/qt/qt_file_dialogs.h"
@@ -83,6 +84,7 @@ class CMainFrame : public QMainWindow {
   QtBusyIndicator busy_;
   IniFileProfile profile_;
   Options options_;
+  FontconfigSystemFonts systemFonts_;
   std::unique_ptr<Document> document_;
 };
 

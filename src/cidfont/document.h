@@ -19,6 +19,7 @@
 namespace sorvella {
 
 struct BinaryIndexReadResult;
+class TTImporter;
 
 namespace document_text {
 // New.
@@ -118,6 +119,11 @@ inline constexpr const char* kTrueTypeTooLarge =
     "This TrueType font includes more than 1000 characters. Try to Import it instead of Adding "
     "it.\nWhat do you want to do now?";
 inline constexpr const char* kProceed = "&Proceed";
+// A large TrueType font skipped without asking (the batch tool).
+inline constexpr const char* kTrueTypeTooLargeSkipped =
+    "The TrueType font %s includes more than 1000 characters and was not added. Try to Import "
+    "it instead of Adding it.";
+inline constexpr const char* kTrueTypeUnreadable = "%s can't be read as a TrueType font.";
 inline constexpr const char* kFontUnreadable = "%s can't be read as a base font. It is skipped.";
 // Remove.
 inline constexpr const char* kRemoveQuestion =
@@ -187,6 +193,12 @@ class Document {
   // A CIDFont file as a new CID font in `folder` (see newFont); its index file is saved.
   CommandOutcome importCidFont(const std::filesystem::path& file,
                                const std::filesystem::path& folder, bool useExisting);
+  // A TrueType font as a new CID font in `folder` (see newFont), named `fontName` (empty: the
+  // name the font gives itself); its index file is saved, and its CMap, saved beside it under
+  // the file's name with ".cmp", becomes the current CMap.
+  CommandOutcome importTrueTypeFont(const std::filesystem::path& file,
+                                    const std::filesystem::path& folder, bool useExisting,
+                                    const std::string& fontName = {});
   // A text index file arranges the open CID font.
   CommandOutcome importTextIndex(const std::filesystem::path& file);
   // A CIDFont (.cid) or text index (.sci) file.
@@ -265,6 +277,9 @@ class Document {
   void startFont(const ChosenFolder& folder);
   bool importCidFontInto(const std::filesystem::path& file, const ChosenFolder& folder,
                          int32_t& characters);
+  bool importTrueType(const std::filesystem::path& file);
+  bool importTrueTypeFontInto(TTImporter& importer, const std::filesystem::path& file,
+                              const ChosenFolder& folder, int32_t& characters);
   bool importFailed(const std::filesystem::path& file, const ChosenFolder& folder,
                     const std::vector<std::filesystem::path>& written, const std::string& reason);
   bool notAvailable(const std::filesystem::path& file);

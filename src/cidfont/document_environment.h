@@ -66,8 +66,9 @@ struct DocumentHooks {
   // file without its encoding) the table of that number.
   std::function<void(SubsetFont& font)> loadEncodingTable;
   // Fills an index font with one glyph per index from `first` to `last`, each showing its
-  // number in digits of the system's Arial font.
-  std::function<void(SubsetFont& font, uint32_t first, uint32_t last)> makeIndexGlyphs;
+  // number in digits of the system's Arial font. Returns the message for the user when it
+  // could not, empty when it did.
+  std::function<std::string(SubsetFont& font, uint32_t first, uint32_t last)> makeIndexGlyphs;
 };
 
 // The subset font the glyph editor holds, which Save offers to write first.

@@ -36,8 +36,9 @@ bool Document::Import() {
     tell(document_text::kIndexNeedsFont);
     return false;
   }
-  if (ext != ".cid") return notAvailable(*file);
+  if (ext != ".cid" && ext != ".ttf") return notAvailable(*file);
   setFolder(env_.profile, kImportFromFolderKey, file->parent_path());
+  if (ext == ".ttf") return importTrueType(*file);
   if (!env_.hooks.importCidFont) return notAvailable(*file);
   std::string name = file->stem().string();
   std::optional<ChosenFolder> folder = chooseFontFolder(

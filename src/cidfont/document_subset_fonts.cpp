@@ -72,7 +72,11 @@ std::unique_ptr<SubsetFont> Document::readBaseFont(const fs::path& file,
     font = std::make_unique<SubsetFont>();
     int result = env_.hooks.readTrueTypeFont(file, *font, true, progress.callback());
     if (result == 2) {
-      if (!proceedWithLarge || !proceedWithLarge(file)) return nullptr;
+      if (!proceedWithLarge) {
+        tell(formatText(document_text::kTrueTypeTooLargeSkipped, file.string().c_str()));
+        return nullptr;
+      }
+      if (!proceedWithLarge(file)) return nullptr;
       font = std::make_unique<SubsetFont>();
       result = env_.hooks.readTrueTypeFont(file, *font, false, progress.callback());
     }
@@ -136,10 +140,16 @@ CommandOutcome Document::newSubsetFont(const std::string& name, std::optional<In
     std::unique_ptr<SubsetFont> font = makeEmptySubsetFont(newSubsetFontName(name));
     loadEncodingTable(*font);
     if (index) {
-      if (!env_.hooks.makeIndexGlyphs)
+      if (!env_.hooks.makeIndexGlyphs) {
         tell(document_text::kIndexFontNotAvailable);
-      else
-        env_.hooks.makeIndexGlyphs(*font, index->first, index->last);
+      } else {
+        // An index font that cannot be made is not added empty.
+        const std::string problem = env_.hooks.makeIndexGlyphs(*font, index->first, index->last);
+        if (!problem.empty()) {
+          tell(problem);
+          return false;
+        }
+      }
     }
     if (addSubsetFont(*font) < 0) return false;
     font_->Refresh();

@@ -5,6 +5,8 @@
 #include "cidfont/cid_font_export.h"
 #include "cidfont/cid_font_import.h"
 #include "cidfont/font_folder.h"
+#include "cidfont/index_font.h"
+#include "cidfont/truetype_font_import.h"
 #include "glyph/native_font_file.h"
 #include "postscript/encoding_selection.h"
 #include "postscript/metrics_files.h"
@@ -13,7 +15,8 @@
 
 namespace sorvella {
 
-DocumentHooks standardDocumentHooks(const EncodingRegistry& registry) {
+DocumentHooks standardDocumentHooks(const EncodingRegistry& registry, const Options& options,
+                                    const SystemFonts& systemFonts) {
   DocumentHooks hooks;
   hooks.importCidFont = [](const std::filesystem::path& file, const AddSubsetFontCallback& add,
                            const ProgressCallback& progress) {
@@ -50,6 +53,15 @@ DocumentHooks standardDocumentHooks(const EncodingRegistry& registry) {
   };
   hooks.loadEncodingTable = [&registry](SubsetFont& font) {
     loadMissingEncodingTable(font, registry);
+  };
+  hooks.readTrueTypeFont = [&options](const std::filesystem::path& file, SubsetFont& font,
+                                      bool refuseLarge, const ProgressCallback& progress) {
+    return static_cast<int>(readTrueTypeBaseFont(file, font, refuseLarge, options, progress));
+  };
+  // The digits are made once, when the first index font asks for them.
+  hooks.makeIndexGlyphs = [maker = std::make_shared<IndexFontMaker>(systemFonts)](
+                              SubsetFont& font, uint32_t first, uint32_t last) {
+    return maker->fill(font, first, last);
   };
   return hooks;
 }

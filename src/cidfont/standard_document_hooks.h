@@ -3,11 +3,16 @@
 #pragma once
 
 #include "cidfont/document_environment.h"
+#include "cidfont/settings.h"
+#include "platform/system_fonts.h"
 #include "postscript/encoding_registry.h"
 
 namespace sorvella {
 
-// `registry` must outlive the hooks (the Type 1 reader resolves encodings through it).
-DocumentHooks standardDocumentHooks(const EncodingRegistry& registry);
+// The three must outlive the hooks: the Type 1 reader resolves encodings through `registry`,
+// TrueType glyphs are autohinted as `options` say, and index fonts take their digits from a
+// font of `systemFonts`.
+DocumentHooks standardDocumentHooks(const EncodingRegistry& registry, const Options& options,
+                                    const SystemFonts& systemFonts);
 
 }  // namespace sorvella

@@ -6,12 +6,18 @@
 
 #include "base/text_format.h"
 #include "cidfont/standard_document_hooks.h"
+#include "platform/fontconfig/fontconfig_system_fonts.h"
 #include "postscript/program_encodings.h"
 
 namespace sorvella::cli {
 
-DocumentHooks cliDocumentHooks() {
-  return standardDocumentHooks(programEncodings());
+const SystemFonts& cliSystemFonts() {
+  static const FontconfigSystemFonts fonts;
+  return fonts;
+}
+
+DocumentHooks cliDocumentHooks(const Options& options) {
+  return standardDocumentHooks(programEncodings(), options, cliSystemFonts());
 }
 
 void addOpenOptions(CLI::App& command, std::filesystem::path& index, OpenOptions& options) {
@@ -27,7 +33,7 @@ DocumentSession::DocumentSession(std::ostream& err)
 
 DocumentEnvironment DocumentSession::environment() {
   DocumentEnvironment env(prompts_, dialogs_, dialogs_, dialogs_, busy_, profile_, options_);
-  env.hooks = cliDocumentHooks();
+  env.hooks = cliDocumentHooks(options_);
   return env;
 }
 

@@ -12,6 +12,7 @@
 #include "cidfont/settings.h"
 #include "cli/cli_platform.h"
 #include "platform/headless/memory_profile.h"
+#include "platform/system_fonts.h"
 
 namespace sorvella::cli {
 
@@ -29,7 +30,9 @@ inline constexpr const char* kWroteSubsetFont = "Wrote %s: %i glyphs.";
 int placedCharacters(const CCidFont& font);
 
 // The importers and exporters the batch tool offers (filled as they become available).
-DocumentHooks cliDocumentHooks();
+DocumentHooks cliDocumentHooks(const Options& options);
+// The system's fonts as the batch tool finds them.
+const SystemFonts& cliSystemFonts();
 
 struct OpenOptions {
   std::string missing;  // "delete", "ignore" or empty (fail)

@@ -9,6 +9,7 @@
 #include "cli/dump_encoding.h"
 #include "cli/dump_index.h"
 #include "cli/dump_native_font.h"
+#include "cli/dump_truetype_font.h"
 #include "cli/dump_type1_font.h"
 
 namespace sorvella::cli {
@@ -22,6 +23,7 @@ const std::vector<Dumper>& dumpers() {
       nativeFontDumper(),
       type1FontDumper(),
       cidFontDumper(),
+      trueTypeFontDumper(),
   };
   return all;
 }

@@ -42,15 +42,16 @@ void addImport(CLI::App& app, std::vector<Subcommand>& commands) {
   auto args = std::make_shared<FolderArguments>();
   auto missing = std::make_shared<OpenOptions>();
   CLI::App* command = app.add_subcommand(
-      "import", "Import a CIDFont file into a new font folder, or a text index file into one");
-  command->add_option("SOURCE", args->source, "The .cid or .sci file")->required();
+      "import",
+      "Import a CIDFont or TrueType file into a new font folder, or a text index file into one");
+  command->add_option("SOURCE", args->source, "The .cid, .ttf or .sci file")->required();
   command->add_option("FOLDER", args->folder, "The font folder")->required();
   command->add_flag("--replace", args->replace, "Use the folder when it already exists");
   command->add_option("--missing", missing->missing, "For .sci: delete or ignore missing fonts")
       ->check(CLI::IsMember({"delete", "ignore"}));
   commands.push_back({command, [args, missing](std::ostream& out, std::ostream& err) {
                         std::string ext = lowerExtension(args->source);
-                        if (ext != ".cid" && ext != ".sci") {
+                        if (ext != ".cid" && ext != ".sci" && ext != ".ttf") {
                           err << formatText(kUnknownKindMessage, args->source.c_str()) << '\n';
                           return 2;
                         }
@@ -63,8 +64,13 @@ void addImport(CLI::App& app, std::vector<Subcommand>& commands) {
                           return session.commit(out);
                         }
                         // A failed import takes away what it created itself.
-                        if (!session.report(session.document().importCidFont(
-                                args->source, args->folder, args->replace)))
+                        Document& document = session.document();
+                        if (!session.report(
+                                ext == ".ttf"
+                                    ? document.importTrueTypeFont(args->source, args->folder,
+                                                                  args->replace)
+                                    : document.importCidFont(args->source, args->folder,
+                                                             args->replace)))
                           return 1;
                         session.reportSaved(out);
                         return 0;

@@ -24,20 +24,27 @@ struct Arguments {
   std::string name;
   std::string font;
   bool deleteFile = false;
+  bool proceed = false;
+  std::vector<uint32_t> indexRange;
 };
 
 void addAdd(CLI::App& app, std::vector<Subcommand>& commands) {
   auto args = std::make_shared<Arguments>();
-  CLI::App* command = app.add_subcommand("add", "Add base fonts (.vtb, .pfb) as subset fonts");
+  CLI::App* command =
+      app.add_subcommand("add", "Add base fonts (.vtb, .pfb, .ttf) as subset fonts");
   addOpenOptions(*command, args->index, args->open);
   command->add_option("FILE", args->files, "The font files, added in this order")->required();
+  command->add_flag("--proceed", args->proceed,
+                    "Add TrueType fonts of more than 1000 glyphs too (else they are skipped)");
   commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
                         // The fonts that were read are kept even when others were skipped;
                         // a font that could not be written fails the whole command.
+                        Document::LargeFontDecision proceed;
+                        if (args->proceed) proceed = [](const fs::path&) { return true; };
                         const CommandOutcome added =
-                            session.document().addBaseFonts(args->files, nullptr);
+                            session.document().addBaseFonts(args->files, proceed);
                         session.report(added);
                         if (added.count == 0) return 1;
                         const int status = session.commit(out);
@@ -50,11 +57,18 @@ void addNewFont(CLI::App& app, std::vector<Subcommand>& commands) {
   CLI::App* command = app.add_subcommand("new-font", "Add a new, empty subset font");
   addOpenOptions(*command, args->index, args->open);
   command->add_option("NAME", args->name, "The new font's name")->required();
+  command
+      ->add_option("--index", args->indexRange,
+                   "Make an index font: FIRST LAST, one glyph showing each number")
+      ->expected(2);
   commands.push_back({command, [args](std::ostream& out, std::ostream& err) {
                         DocumentSession session(err);
                         if (!session.open(args->index, args->open)) return 1;
-                        return session.commit(
-                            out, session.report(session.document().newSubsetFont(args->name)));
+                        std::optional<IndexRange> index;
+                        if (args->indexRange.size() == 2)
+                          index = IndexRange{args->indexRange[0], args->indexRange[1]};
+                        return session.commit(out, session.report(session.document().newSubsetFont(
+                                                       args->name, index)));
                       }});
 }
 

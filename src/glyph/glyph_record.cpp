@@ -1,5 +1,5 @@
 // Glyph record: four leading bytes, tagged items (name, outline, advance, hints, guides,
-// components, TrueType data) and the end tag.
+// components, kerning, TrueType data) and the end tag.
 #include "glyph/glyph_record.h"
 
 #include <array>
@@ -268,6 +268,15 @@ void writeGlyphRecord(const Glyph& glyph, ByteWriter& out) {
         out.put64le(std::bit_cast<uint64_t>(scale.x));
         out.put64le(std::bit_cast<uint64_t>(scale.y));
       }
+    }
+  }
+
+  if (!glyph.kerning().empty()) {
+    out.put8(tag::kKerning);
+    writePacked(out, size32(glyph.kerning().size()));
+    for (const KernPair& pair : glyph.kerning()) {
+      writePacked(out, pair.rightGlyph);
+      for (int m = 0; m < masters; ++m) writePacked(out, valueAt(pair.values, m));
     }
   }
 

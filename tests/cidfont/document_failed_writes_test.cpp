@@ -75,12 +75,12 @@ TEST_F(FailedWrites, EditedFontStaysModifiedAndTheIndexIsStillSaved) {
   EXPECT_EQ(test::readFile(folder_ / "MINCHO" / "MINCHO.sqf"), before_);
 }
 
-TEST_F(FailedWrites, TrueTypeImportIsNotAvailable) {
+TEST_F(FailedWrites, UnreadableTrueTypeImportKeepsTheFont) {
   fs::path ttf = folder_ / "font.ttf";
   test::writeFile(ttf, "x");
   dialogs_.script(ttf);
   EXPECT_FALSE(document_->Import());
-  expectOnlyMessage(".ttf files can't be handled by this build of Sorvella.");
+  expectOnlyMessage(ttf.string() + " can't be read as a TrueType font.");
   EXPECT_NE(document_->font(), nullptr);
 }
 

@@ -14,6 +14,7 @@
 #include "postscript/font_program_status.h"
 #include "postscript/program_encodings.h"
 #include "support/cid_fixtures.h"
+#include "support/fixed_system_fonts.h"
 #include "support/native_font_bytes.h"
 #include "support/sample_fonts.h"
 
@@ -25,10 +26,11 @@ namespace fs = std::filesystem;
 class DocumentFailures : public test::DocumentTest {
  protected:
   void SetUp() override {
-    hooks_ = standardDocumentHooks(programEncodings());
+    hooks_ = standardDocumentHooks(programEncodings(), options_, systemFonts_);
     rebuild();
     makeNewFont();
   }
+  test::FixedSystemFonts systemFonts_{std::nullopt};
   fs::path stored(int32_t font) {
     return SubsetFontFilePath(document_->folder(), document_->font()->subsetFont(font).fileStem());
   }

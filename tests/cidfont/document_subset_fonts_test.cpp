@@ -129,6 +129,7 @@ TEST_F(NewSubsetFontCommand, CtrlShiftAsksForAnIndexFont) {
   hooks_.makeIndexGlyphs = [&](SubsetFont& font, uint32_t first, uint32_t last) {
     range = {first, last};
     for (uint32_t i = first; i <= last; ++i) font.appendSlot(std::make_unique<Glyph>());
+    return std::string();
   };
   rebuild();
   makeNewFont("IDX");

@@ -73,6 +73,8 @@ Glyph handBuiltGlyph() {
   hints.replacement = {{hint_kind::kHorizontal, 0}, {hint_kind::kReplacementPoint, 2}};
   g.guides().emplace().vertical.push_back({{{250, 1000}}});
   g.components().push_back({7, {{-5, 2000}}, {{1.0, 0.5}}});
+  g.setKerning(3, -40);
+  g.setKerning(200, 15);
   TrueTypeGlyphData& tt = g.trueTypeData().emplace();
   tt.header = {1, 2, 3, 40000};
   tt.headerByte = 5;
@@ -107,6 +109,7 @@ TEST(GlyphRecord, BytesOfAGlyphWithEveryTag) {
                          "04 8B 8C F7 8E FA 7C "                    // guides
                          "05 8C 92 86 FF 00 00 07 D0 "              // component 7 at (-5, 2000)
                          "00 00 00 00 00 00 F0 3F 00 00 00 00 00 00 E0 3F "
+                         "06 8D 8E 63 F7 5C 9A "                      // kerning: 3 -40, 200 15
                          "09 8C 8D 8E FF 00 00 9C 40 90 8B 81 F7 C0 F8 24 "  // TrueType data
                          "8C 8D 8D 8B 8B 01 EF FB 5C 00 8D B0 01 8B "
                          "0F";
@@ -142,9 +145,11 @@ TEST_F(GlyphRecordReading, WrongLeadingBytesLeaveTheGlyphUnchanged) {
   EXPECT_EQ(g.nodeCount(), 4);
 }
 
-TEST_F(GlyphRecordReading, KerningTagIsReadButNeverWritten) {
-  // Kerning against glyph 3 (-40) and glyph 200 (+15), inserted before the end tag.
-  auto bytes = record_;
+TEST_F(GlyphRecordReading, KerningReadFromAnyPlaceIsWrittenInTagOrder) {
+  // The same pairs as tag 6 after the TrueType data, just before the end tag.
+  Glyph withoutKerning = handBuiltGlyph();
+  withoutKerning.kerning().clear();
+  auto bytes = glyphRecordBytes(withoutKerning);
   bytes.pop_back();
   for (uint8_t b : fromHex("06 8D 8E 63 F7 5C 9A 0F")) bytes.push_back(b);
   Glyph g;

@@ -79,6 +79,12 @@ Glyph randomGlyph(std::mt19937& rng, int masters) {
     }
     g.components().push_back(c);
   }
+  for (int k = static_cast<int>(rng() % 4); k > 0; --k) {
+    KernPair pair;
+    pair.rightGlyph = static_cast<int32_t>(rng() % 70000) - 1;
+    for (int m = 0; m < masters; ++m) pair.values.push_back(coordinate(rng));
+    g.kerning().push_back(pair);
+  }
   if (rng() % 3 == 0) {
     TrueTypeGlyphData& tt = g.trueTypeData().emplace();
     for (uint16_t& h : tt.header) h = static_cast<uint16_t>(rng());

@@ -12,7 +12,7 @@ namespace sorvella::test {
 uint32_t testSeed();
 
 // Nodes of every kind (with connections, never selected), hints with a replacement
-// program, guides, components and TrueType data; no kerning (records never write it).
+// program, guides, components, kerning pairs and TrueType data.
 Glyph randomGlyph(std::mt19937& rng, int masterCount);
 
 }  // namespace sorvella::test
