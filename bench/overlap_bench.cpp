@@ -13,36 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "cidfont/cid_font_import.h"
 #include "outline/overlap_removal.h"
 #include "postscript/type1_font_writer.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace sorvella::bench;
 namespace fs = std::filesystem;
-
-double secondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double cpuSeconds(int who) {
-  rusage usage{};
-  getrusage(who, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Best wall-clock and CPU seconds of a few runs: on a shared machine the best runs are the
-// ones least disturbed by others, and CPU time is disturbed least.
-struct Times {
-  double wall = -1;
-  double cpu = -1;
-  void add(double w, double c) {
-    wall = wall < 0 ? w : std::min(wall, w);
-    cpu = cpu < 0 ? c : std::min(cpu, c);
-  }
-};
 
 // The glyphs of the fixture, made on first use; with `shifted` each carries a moved copy.
 std::vector<sorvella::Glyph> ipaMinchoGlyphs(bool shifted) {
