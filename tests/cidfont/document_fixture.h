@@ -74,6 +74,9 @@ class DocumentTest : public ::testing::Test {
     EXPECT_EQ(prompts_.shown().size(), 1u);
     return prompts_.shown().back();
   }
+  std::string lastMessage() const {
+    return prompts_.shown().empty() ? "" : prompts_.shown().back().text;
+  }
 
   TempFolder folder_;
   ScriptedPrompts prompts_;
