@@ -7,6 +7,7 @@
 
 #include "base/text_format.h"
 #include "cidfont/binary_index_file.h"
+#include "cidfont/cid_font_messages.h"
 #include "cli/cli_run.h"
 #include "support/cid_fixtures.h"
 #include "support/sample_subset_font.h"
@@ -65,18 +66,18 @@ class DocumentCommandsTest : public ::testing::Test {
 
 class NewAddAndArrange : public DocumentCommandsTest {};
 
+// A font with unplaced characters and a locked one whose characters are all placed.
 TEST_F(NewAddAndArrange, InfoShowsTheLegendAndEveryFont) {
+  using namespace cid_font_text;
   makeFont({3, 2});
+  run("place " + q(index_) + " 3 4 0");
+  run("lock " + q(index_) + " 2");
   test::CliResult r = runCli("info " + q(index_));
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_EQ(r.output,
-            "The current CID font contains 5 characters in 2 subset fonts.\n"
-            "You have selected font number 1. Its name is Font1 and it is placed in file "
-            "MINC0000.vtb. This font contains 3 characters 3 which are not placed yet. The font "
-            "is not locked.\n"
-            "You have selected font number 2. Its name is Font2 and it is placed in file "
-            "MINC0001.vtb. This font contains 2 characters 2 which are not placed yet. The font "
-            "is not locked.\n");
+            formatText(kSummary, 5, 2) + "\n" +
+                formatText(kFontWithUnplaced, 1, "Font1", "MINC0000.vtb", 3, 3, kNotLocked) + "\n" +
+                formatText(kFontAllPlaced, 2, "Font2", "MINC0001.vtb", 2, kLocked) + "\n");
 }
 
 TEST_F(NewAddAndArrange, ArrangementSurvivesExportClearAndImport) {
