@@ -30,8 +30,6 @@ class DocumentTest : public ::testing::Test {
     env.closeWindows = [this] { ++windowsClosed_; };
     env.closeFontWindows = [this](int32_t f) { closedFonts_.push_back(f); };
     env.changed = [this] { ++changes_; };
-    env.editedFont = [this] { return &edited_; };
-    env.fontInfoPage = [this] { return page_; };
     env.indexFontKeysHeld = [this] { return indexKeys_; };
     return env;
   }
@@ -87,8 +85,6 @@ class DocumentTest : public ::testing::Test {
   MemoryProfile profile_;
   Options options_;
   DocumentHooks hooks_;
-  EditedSubsetFont edited_;
-  std::optional<FontInfoFields> page_;
   bool indexKeys_ = false;
   int64_t clock_ = 1000;
   int windowsClosed_ = 0;

@@ -116,15 +116,12 @@ class SaveCidFont : public test::DocumentTest {
   }
 };
 
-TEST_F(SaveCidFont, WritesTheIndexFileWithTheFontInfoPage) {
-  page_ = FontInfoFields{" My Font\t", "", "4000", "1, 2;3", "", "Japan1", "6", ""};
+TEST_F(SaveCidFont, WritesTheIndexFileOfTheFolder) {
   clock_ = 5000;
   ASSERT_TRUE(document_->Save());
   BinaryIndexReadResult read = ReadBinaryIndex(folder_ / "MINCHO" / "MINCHO.sqf");
   ASSERT_TRUE(read.opened);
   EXPECT_EQ(read.font->characterCount(), 2);
-  EXPECT_EQ(read.font->info().fontName(), "MyFont");
-  EXPECT_EQ(read.font->info().xuid(), (std::vector<int32_t>{1, 2, 3}));
   EXPECT_EQ(document_->lastSaveTime(), 5000);
   EXPECT_FALSE(document_->font()->modified());
 }
@@ -139,33 +136,6 @@ TEST_F(SaveCidFont, IndexFileThatCannotBeWrittenKeepsTheFontModified) {
   EXPECT_FALSE(document_->Save());
   expectOnlyMessage(formatText(document_text::kIndexNotWritten, index.c_str()));
   EXPECT_TRUE(document_->font()->modified());
-}
-
-// The editor's modified font is written first when the user says so; a write that fails is
-// told and keeps it modified, and the index file is saved all the same.
-TEST_F(SaveCidFont, AsksToSaveTheEditorsFontFirst) {
-  auto edited = test::sampleSubsetFont("Kana", {"a"});
-  test::writeFile(folder_ / "blocked", "x");
-  const fs::path blocked = folder_ / "blocked" / "kana.vtb";
-  const struct {
-    const char* answer;
-    fs::path file;
-    bool written;
-  } cases[] = {{document_text::kNo, folder_ / "no.vtb", false},
-               {document_text::kYes, blocked, false},
-               {document_text::kYes, folder_ / "yes.vtb", true}};
-  for (const auto& c : cases) {
-    edited_ = {edited.get(), c.file, true};
-    prompts_.script(c.answer);
-    const std::size_t shown = prompts_.shown().size();
-    fs::remove(folder_ / "MINCHO" / "MINCHO.sqf");
-    EXPECT_TRUE(document_->Save());
-    EXPECT_TRUE(fs::exists(folder_ / "MINCHO" / "MINCHO.sqf"));
-    EXPECT_EQ(prompts_.shown()[shown].text, formatText(document_text::kEditedFontQuestion, "Kana"));
-    EXPECT_EQ(fs::exists(c.file), c.written) << c.file;
-    EXPECT_EQ(edited_.modified, !c.written) << c.file;
-  }
-  EXPECT_EQ(prompts_.shown()[2].text, formatText(document_text::kFileNotWritten, blocked.c_str()));
 }
 
 TEST_F(SaveCidFont, FolderWithoutSeparatorSavesTheEmergencyFileOnOk) {

@@ -52,26 +52,5 @@ TEST_F(SavePrompt, EachAnswerDoesWhatItSays) {
   EXPECT_EQ(prompts_.shown().size(), 3u);
 }
 
-// Exit asks for the CMap after the font; Cancel keeps both, "&Yes" saves the CMap.
-TEST_F(SavePrompt, ExitAsksForTheCMapAfterTheFont) {
-  ASSERT_TRUE(document_->cmaps().New());
-  CCodeMap& cmap = *document_->cmaps().current();
-  cmap.ordering = "Japan1";
-  cmap.filePath = folder_ / "A.cmp";
-  cmap.modified = true;
-  prompts_.script(kNo);
-  prompts_.script(kCancel);
-  EXPECT_FALSE(document_->mayExit());
-  ASSERT_EQ(prompts_.shown().size(), 2u);
-  EXPECT_EQ(prompts_.shown()[1].text, formatText(kCMapQuestion, durationText(125).c_str()));
-  EXPECT_TRUE(document_->font()->modified());
-  EXPECT_TRUE(cmap.modified);
-  prompts_.script(kNo);
-  prompts_.script(kYes);
-  EXPECT_TRUE(document_->mayExit());
-  EXPECT_TRUE(fs::exists(folder_ / "A.cmp"));
-  EXPECT_FALSE(cmap.modified);
-}
-
 }  // namespace
 }  // namespace sorvella

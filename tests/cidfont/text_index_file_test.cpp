@@ -48,7 +48,7 @@ TEST(TextIndexWriting, RunsOfCidsAndGlyphsFormLines) {
   font.Place(12, 7);
   font.Place(14, 9);
   font.Place(15, font.appendRecord(font.record(9)));
-  font.Place(16, 26);  // font 2, glyph 6
+  font.Place(16, 26);     // font 2, glyph 6
   font.Place(70001, 28);  // beyond the table, placed out of order
   font.Place(70000, 27);
   EXPECT_EQ(indexLines(textIndexBytes(font)),
