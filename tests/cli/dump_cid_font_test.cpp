@@ -5,6 +5,9 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
+#include "base/text_format.h"
+#include "cidfont/cid_font_messages.h"
+#include "cidfont/document.h"
 #include "cli/cli_run.h"
 #include "postscript/font_program_status.h"
 #include "support/cid_fixtures.h"
@@ -88,8 +91,13 @@ TEST_F(DumpCidFont, ShowsWhatImportKeepsOfADamagedFile) {
   test::CliResult imported =
       test::runCli("import " + path.string() + " " + (folder / "Beyond").string());
   EXPECT_EQ(imported.status, 0) << imported.output;
+  const std::string incomplete = document_text::kImportIncomplete;  // "%s could not ... %s %i"
+  EXPECT_NE(imported.output.find(incomplete.substr(2, incomplete.find("%s", 2) - 2)),
+            std::string::npos)
+      << imported.output;
   test::CliResult info = test::runCli("info " + (folder / "Beyond" / "Beyond.sqf").string());
-  EXPECT_NE(info.output.find("512 characters in 1 subset fonts"), std::string::npos) << info.output;
+  EXPECT_NE(info.output.find(formatText(cid_font_text::kSummary, 512, 1)), std::string::npos)
+      << info.output;
 }
 
 TEST_F(DumpCidFont, ADamagedFileFailsWithASentenceForItsStatus) {
