@@ -69,16 +69,6 @@ class PlacedFont : public ::testing::Test {
   CCidFont font_;
 };
 
-TEST_F(PlacedFont, RebuildingFromRecordsPlacesAndCollectsUnplaced) {
-  EXPECT_EQ(at(font_, 4), std::make_pair(0, 4));
-  EXPECT_EQ(at(font_, 23), std::make_pair(1, 3));
-  EXPECT_EQ(font_.CharacterAt(6), -1);
-  EXPECT_EQ(font_.unplaced(), (std::vector<int32_t>{6, 7, 12}));
-  EXPECT_EQ(font_.rangeTop(), 23);
-  EXPECT_EQ(font_.UnplacedCount(0), 2);
-  EXPECT_EQ(font_.UnplacedCount(1), 1);
-}
-
 TEST_F(PlacedFont, PlacingBeyondTheTableUsesTheOverflowListAndRefreshStoresIt) {
   font_.Place(70000, 3);
   EXPECT_EQ(font_.CharacterAt(70000), 3);

@@ -5,9 +5,12 @@
 #include "base/text_format.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/remembered_folders.h"
+#include "cidfont/standard_document_hooks.h"
 #include "cidfont/text_index_file.h"
 #include "document_fixture.h"
 #include "glyph/native_font_file.h"
+#include "postscript/program_encodings.h"
+#include "support/cid_fixtures.h"
 
 namespace sorvella {
 namespace {
@@ -81,34 +84,22 @@ TEST_F(ImportDialog, TextIndexFileArrangesTheOpenFont) {
 
 // A CIDFont file asks for the new font's folder, proposing the file's name, and shows the
 // importer's progress; the imported font is saved.
-TEST_F(ImportDialog, CidFontFileGoesToTheImporterInTheChosenFolder) {
-  hooks_.importCidFont = [](const fs::path&, const AddSubsetFontCallback& add,
-                            const ProgressCallback& progress) {
-    progress(kProgressRange, 0, 3);
-    auto font = std::make_unique<CCidFont>();
-    font->info().setFontName("Imported");
-    auto subset = test::sampleSubsetFont("Imported-01", {"CID-5", "CID-7"});
-    CidFontImport imported;
-    if (!add(*font, *subset)) return imported;
-    imported.font = std::move(font);
-    imported.status = PSFontStatus::kFinished;
-    return imported;
-  };
+TEST_F(ImportDialog, CidFontFileIsImportedIntoTheChosenFolder) {
+  hooks_ = standardDocumentHooks(programEncodings());
   rebuild();
-  fs::create_directories(folder_ / "src");
-  test::writeFile(folder_ / "src" / "Sample.cid", "%!");
-  dialogs_.script(folder_ / "src" / "Sample.cid");
-  folders_.script(FontFolderChoice{folder_.path(), "Sample", false});
+  const fs::path source = test::cidFixture("ten.cid");
+  dialogs_.script(source);
+  folders_.script(FontFolderChoice{folder_.path(), "TEN", false});
   ASSERT_TRUE(document_->Import());
   ASSERT_EQ(folders_.requests().size(), 1u);
-  EXPECT_EQ(folders_.requests()[0].text, formatText(document_text::kImportCidText, "Sample"));
-  EXPECT_EQ(folders_.requests()[0].initialName, "Sample");
-  EXPECT_EQ(getFolder(profile_, kImportFromFolderKey).string(), (folder_ / "src").string() + "/");
+  EXPECT_EQ(folders_.requests()[0].text, formatText(document_text::kImportCidText, "ten"));
+  EXPECT_EQ(folders_.requests()[0].initialName, "ten");
+  EXPECT_EQ(getFolder(profile_, kImportFromFolderKey).string(),
+            source.parent_path().string() + "/");
   ASSERT_EQ(busy_.boxes().size(), 1u);
-  EXPECT_EQ(busy_.boxes()[0].calls, (std::vector<int64_t>{kProgressRange, 0, 3}));
-  EXPECT_EQ(document_->font()->info().fontName(), "Imported");
-  EXPECT_EQ(document_->font()->CharacterAt(7), 1);
-  EXPECT_TRUE(fs::exists(folder_ / "Sample" / "Sample.sqf"));
+  EXPECT_EQ(busy_.boxes()[0].calls.front(), kProgressRange);
+  EXPECT_EQ(document_->font()->characterCount(), 10);
+  EXPECT_TRUE(fs::exists(folder_ / "TEN" / "TEN.sqf"));
   EXPECT_FALSE(document_->font()->modified());
 }
 

@@ -24,7 +24,7 @@ class DumpCidFont : public ::testing::Test {
 };
 
 // The header and dictionaries under their own key names; every CID where tx sees it, with
-// its dictionary, advance and box.
+// its dictionary, advance, box and, when asked for, its outline.
 TEST_F(DumpCidFont, JsonHoldsTheHeaderAndCidsAsTxSeesThem) {
   const std::map<int, test::TxCidGlyph> tx = test::txCidMetrics(ten_);
   ASSERT_FALSE(tx.empty()) << test::kTx << " is missing or failed";
@@ -43,6 +43,8 @@ TEST_F(DumpCidFont, JsonHoldsTheHeaderAndCidsAsTxSeesThem) {
   for (const auto& c : cids) {
     const int cid = c["cid"];
     SCOPED_TRACE(cid);
+    for (const char* key : {"contours", "hints", "replacement", "smooth", "fixed"})
+      EXPECT_TRUE(c.contains(key)) << key;
     ASSERT_EQ(tx.count(cid), 1u);
     const test::TxCidGlyph& peer = tx.at(cid);
     EXPECT_EQ(c["fd"], peer.fd);
@@ -57,6 +59,10 @@ TEST_F(DumpCidFont, JsonHoldsTheHeaderAndCidsAsTxSeesThem) {
     ASSERT_FALSE(c["contours"].empty());
     EXPECT_EQ(c["contours"][0][0][0], "M");
   }
+  // The outlines only when asked for.
+  const auto plain = nlohmann::json::parse(test::runCli("dump --json " + ten_.string()).output);
+  ASSERT_EQ(plain["cids"].size(), cids.size());
+  for (const auto& c : plain["cids"]) EXPECT_FALSE(c.contains("contours"));
 }
 
 // NimbusSans' A: an outer contour and the counter of its bar.
