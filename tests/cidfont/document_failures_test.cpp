@@ -34,7 +34,6 @@ class DocumentFailures : public test::DocumentTest {
   fs::path stored(int32_t font) {
     return SubsetFontFilePath(document_->folder(), document_->font()->subsetFont(font).fileStem());
   }
-  std::string lastMessage() { return prompts_.shown().empty() ? "" : prompts_.shown().back().text; }
   bool import(const fs::path& source, const std::string& folder) {
     dialogs_.script(source);
     folders_.script(FontFolderChoice{folder_.path(), folder, false});

@@ -30,8 +30,6 @@ class DocumentTest : public ::testing::Test {
     env.closeWindows = [this] { ++windowsClosed_; };
     env.closeFontWindows = [this](int32_t f) { closedFonts_.push_back(f); };
     env.changed = [this] { ++changes_; };
-    env.editedFont = [this] { return &edited_; };
-    env.fontInfoPage = [this] { return page_; };
     env.indexFontKeysHeld = [this] { return indexKeys_; };
     return env;
   }
@@ -74,6 +72,9 @@ class DocumentTest : public ::testing::Test {
     EXPECT_EQ(prompts_.shown().size(), 1u);
     return prompts_.shown().back();
   }
+  std::string lastMessage() const {
+    return prompts_.shown().empty() ? "" : prompts_.shown().back().text;
+  }
 
   TempFolder folder_;
   ScriptedPrompts prompts_;
@@ -84,8 +85,6 @@ class DocumentTest : public ::testing::Test {
   MemoryProfile profile_;
   Options options_;
   DocumentHooks hooks_;
-  EditedSubsetFont edited_;
-  std::optional<FontInfoFields> page_;
   bool indexKeys_ = false;
   int64_t clock_ = 1000;
   int windowsClosed_ = 0;

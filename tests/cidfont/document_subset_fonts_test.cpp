@@ -1,77 +1,44 @@
-// The "Subset Fonts" page's commands: Add Base Font, New..., Remove, the lock flags and what
-// they enable.
+// The "Subset Fonts" page's commands through their dialogs: Add Base Font, New... and Remove.
 #include <gtest/gtest.h>
 
+#include "base/text_format.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/remembered_folders.h"
 #include "document_fixture.h"
-#include "glyph/native_font_file.h"
 
 namespace sorvella {
 namespace {
 
 namespace fs = std::filesystem;
 
-class AddBaseFontFiles : public test::DocumentTest {
+class SubsetFontCommands : public test::DocumentTest {
  protected:
   void SetUp() override { makeNewFont(); }
+  fs::path fileOf(int32_t font) {
+    return SubsetFontFilePath(document_->folder(), document_->font()->subsetFont(font).fileStem());
+  }
 };
 
-TEST_F(AddBaseFontFiles, AddsSeveralFilesInTheOrderChosen) {
+// The files arrive in the order chosen; one that cannot be read is told and skipped.
+TEST_F(SubsetFontCommands, AddBaseFontAddsTheChosenFiles) {
   fs::path a = test::writeSampleFont(folder_ / "in" / "a.vtb", "Alpha", {"a", "b"});
   fs::path b = test::writeSampleFont(folder_ / "in" / "b.VTB", "Beta", {"c", "", "CID-3"});
-  dialogs_.scriptFiles({b, a});
+  test::writeFile(folder_ / "in" / "broken.vtb", "not a font");
+  dialogs_.scriptFiles({b, folder_ / "in" / "broken.vtb", a});
   ASSERT_TRUE(document_->AddBaseFont());
-  const FileDialogRequest& request = dialogs_.requests().back();
-  EXPECT_EQ(request.title, "Add Base Font");
-  EXPECT_EQ(request.filter,
-            "All Font Files|*.pfb;*.vtb;*.ttf|Type 1 binary (*.pfb)|*.pfb|TrueType "
-            "(*.ttf)|*.ttf|Vidazud 3.0 (*.vtb)|*.vtb||");
+  expectOnlyMessage(
+      formatText(document_text::kFontUnreadable, (folder_ / "in" / "broken.vtb").c_str()));
   EXPECT_EQ(getFolder(profile_, kAddBaseFontFolderKey).string(), (folder_ / "in").string() + "/");
-
   const CCidFont& font = *document_->font();
   ASSERT_EQ(font.subsetFontCount(), 2);
   EXPECT_EQ(font.subsetFont(0).name(), "Beta");
-  EXPECT_EQ(font.subsetFont(0).fileStem(), "MINC0000");
-  EXPECT_EQ(font.subsetFont(0).characterCount, 3);
   EXPECT_EQ(font.subsetFont(1).name(), "Alpha");
-  EXPECT_EQ(font.subsetFont(1).fileStem(), "MINC0001");
-  EXPECT_EQ(font.characterCount(), 5);
   EXPECT_EQ(font.unplaced().size(), 5u);  // "CID-3" places nothing outside an import
   EXPECT_TRUE(font.modified());
-  ASSERT_EQ(busy_.boxes().size(), 2u);
-  EXPECT_EQ(busy_.boxes()[0].title, "Adding characters...");
-  EXPECT_EQ(busy_.boxes()[0].caption, "Adding Vantrel Font");
-  EXPECT_TRUE(fs::exists(folder_ / "MINCHO" / "MINC0000.vtb"));
 }
 
-TEST_F(AddBaseFontFiles, UnreadableAndUnavailableFilesAreSkippedWithTheirMessage) {
-  test::writeFile(folder_ / "broken.vtb", "not a font");
-  fs::path good = test::writeSampleFont(folder_ / "good.vtb", "Good", {"a"});
-  test::writeFile(folder_ / "t1.pfb", "x");
-  std::vector<fs::path> files{folder_ / "broken.vtb", folder_ / "t1.pfb", good};
-  EXPECT_EQ(addBaseFontFiles(files), 1);
-  ASSERT_EQ(prompts_.shown().size(), 2u);
-  EXPECT_EQ(prompts_.shown()[0].text,
-            (folder_ / "broken.vtb").string() + " can't be read as a base font. It is skipped.");
-  EXPECT_EQ(prompts_.shown()[1].text, ".pfb files can't be handled by this build of Sorvella.");
-  EXPECT_EQ(document_->font()->subsetFont(0).name(), "Good");
-}
-
-TEST_F(AddBaseFontFiles, Type1FilesGoThroughTheReaderHook) {
-  hooks_.readType1Font = [](const fs::path&, const ProgressCallback&) {
-    return test::sampleSubsetFont("Times", {"A"});
-  };
-  rebuild();
-  makeNewFont("T1");
-  test::writeFile(folder_ / "t1.pfb", "x");
-  std::vector<fs::path> files{folder_ / "t1.pfb"};
-  EXPECT_EQ(addBaseFontFiles(files), 1);
-  EXPECT_EQ(busy_.boxes().back().caption, "Adding Type 1 Font");
-  EXPECT_EQ(document_->font()->subsetFont(0).name(), "Times");
-}
-
-TEST_F(AddBaseFontFiles, LargeTrueTypeFontIsAddedOnlyWhenTheCallerProceeds) {
+// A TrueType font too large to add is asked about; only "&Proceed" has it read in full.
+TEST_F(SubsetFontCommands, LargeTrueTypeFontIsAddedOnlyWhenTheUserProceeds) {
   std::vector<bool> refusals;
   hooks_.readTrueTypeFont = [&](const fs::path&, SubsetFont& font, bool refuse,
                                 const ProgressCallback&) {
@@ -82,49 +49,32 @@ TEST_F(AddBaseFontFiles, LargeTrueTypeFontIsAddedOnlyWhenTheCallerProceeds) {
   };
   rebuild();
   makeNewFont("TT");
-  std::vector<fs::path> files{folder_ / "big.ttf"};
-  std::vector<fs::path> asked;
-  auto decide = [&asked](bool proceed) {
-    return [&asked, proceed](const fs::path& file) {
-      asked.push_back(file);
-      return proceed;
-    };
-  };
-  EXPECT_EQ(addBaseFontFiles(files, decide(false)), 0);
-  EXPECT_TRUE(prompts_.shown().empty());
-  EXPECT_EQ(addBaseFontFiles(files, decide(true)), 1);
-  EXPECT_EQ(asked, (std::vector<fs::path>{files[0], files[0]}));
+  for (const char* answer : {document_text::kCancel, document_text::kProceed}) {
+    dialogs_.scriptFiles({folder_ / "big.ttf"});
+    prompts_.script(answer);
+    EXPECT_EQ(document_->AddBaseFont(), answer == document_text::kProceed);
+    EXPECT_EQ(lastMessage(), document_text::kTrueTypeTooLarge);
+  }
   EXPECT_EQ(refusals, (std::vector<bool>{true, true, false}));
-  EXPECT_EQ(busy_.boxes().back().caption, "Adding TrueType Font");
+  EXPECT_EQ(document_->font()->subsetFont(0).name(), "Big");
 }
 
-class NewSubsetFontCommand : public test::DocumentTest {
- protected:
-  void SetUp() override { makeNewFont(); }
-};
-
-TEST_F(NewSubsetFontCommand, AsksForTheNameAndAddsAnEmptyFont) {
+// The typed name, made fit, names an empty font; with the index font keys held, the numbers
+// asked for go to the glyph maker, and without one the user is told the font stays empty.
+TEST_F(SubsetFontCommands, NewAddsAFontOfTheTypedName) {
+  EXPECT_FALSE(document_->NewSubsetFont());
   inputs_.scriptText(" My  Font ");
   ASSERT_TRUE(document_->NewSubsetFont());
-  const TextInputRequest& request = inputs_.textRequests()[0];
-  EXPECT_EQ(request.title, "New Font Name");
-  EXPECT_EQ(request.label, "New font name:");
-  EXPECT_EQ(request.initialText, "Untitled");
-  EXPECT_EQ(request.hints,
-            (std::vector<std::string>{"Font name should not have any space characters.",
-                                      "Use alphanumeric characters only."}));
   EXPECT_EQ(document_->font()->subsetFont(0).name(), "MyFont");
-  EXPECT_EQ(document_->font()->subsetFont(0).characterCount, 0);
-  EXPECT_TRUE(fs::exists(folder_ / "MINCHO" / "MINC0000.vtb"));
+  EXPECT_TRUE(fs::exists(fileOf(0)));
   EXPECT_TRUE(inputs_.numberRequests().empty());
-}
+  indexKeys_ = true;
+  inputs_.scriptText("Plain");
+  inputs_.scriptNumbers(std::vector<uint32_t>{8, 12, 5});
+  ASSERT_TRUE(document_->NewSubsetFont());
+  EXPECT_EQ(lastMessage(), document_text::kIndexFontNotAvailable);
+  EXPECT_EQ(document_->font()->subsetFont(1).characterCount, 0);
 
-TEST_F(NewSubsetFontCommand, CancelAddsNothing) {
-  EXPECT_FALSE(document_->NewSubsetFont());
-  EXPECT_EQ(document_->font()->subsetFontCount(), 0);
-}
-
-TEST_F(NewSubsetFontCommand, CtrlShiftAsksForAnIndexFont) {
   std::vector<uint32_t> range;
   hooks_.makeIndexGlyphs = [&](SubsetFont& font, uint32_t first, uint32_t last) {
     range = {first, last};
@@ -133,117 +83,44 @@ TEST_F(NewSubsetFontCommand, CtrlShiftAsksForAnIndexFont) {
   };
   rebuild();
   makeNewFont("IDX");
-  indexKeys_ = true;
   inputs_.scriptText("Index");
   inputs_.scriptNumbers(std::vector<uint32_t>{8, 12, 5});
   ASSERT_TRUE(document_->NewSubsetFont());
-  ASSERT_EQ(inputs_.numberRequests().size(), 1u);
-  const NumberFieldsRequest& request = inputs_.numberRequests()[0];
-  EXPECT_EQ(request.title, "Make Index Font");
-  EXPECT_EQ(request.text, "Enter parameters of index font");
-  EXPECT_EQ(request.labels,
-            (std::vector<std::string>{
-                "First index to create:", "Last index to create:", "Number of characters:"}));
-  EXPECT_EQ(request.initialValues, (std::vector<uint32_t>{0, 0, 0}));
-  std::vector<uint32_t> values{0, 5, 6};
-  values[0] = 20;
-  request.edited(0, values);
-  EXPECT_EQ(values, (std::vector<uint32_t>{20, 20, 1}));
   EXPECT_EQ(range, (std::vector<uint32_t>{8, 12}));
   EXPECT_EQ(document_->font()->subsetFont(0).characterCount, 5);
+  // The fields are coupled as the user types: a new first index recounts the characters.
+  std::vector<uint32_t> values{3, 12, 6};
+  inputs_.numberRequests().back().edited(0, values);
+  EXPECT_EQ(values, (std::vector<uint32_t>{3, 12, 10}));
 }
 
-TEST_F(NewSubsetFontCommand, IndexFontWithoutItsMakerIsAddedEmpty) {
-  indexKeys_ = true;
-  inputs_.scriptText("Index");
-  inputs_.scriptNumbers(std::vector<uint32_t>{8, 12, 5});
-  ASSERT_TRUE(document_->NewSubsetFont());
-  expectOnlyMessage(
-      "Index fonts can't be made by this build of Sorvella. The new font has no glyphs.");
-  EXPECT_EQ(document_->font()->subsetFont(0).name(), "Index");
-  EXPECT_EQ(document_->font()->subsetFont(0).characterCount, 0);
-}
+// The question names the font; Cancel removes nothing, a clear box keeps the file, a checked
+// one deletes it once the index file no longer names it. A locked font is not offered.
+TEST_F(SubsetFontCommands, RemoveAsksAndPassesTheAnswer) {
+  addFonts({2, 1});
+  const fs::path first = fileOf(0), second = fileOf(1);
+  inputs_.scriptCheckBox(document_text::kCancel, true);
+  EXPECT_FALSE(document_->Remove(0));
+  EXPECT_EQ(inputs_.checkBoxQuestions()[0].text,
+            formatText(document_text::kRemoveQuestion, "Font1"));
+  EXPECT_EQ(document_->font()->subsetFontCount(), 2);
 
-class RemoveSubsetFont : public test::DocumentTest {
- protected:
-  void SetUp() override {
-    makeNewFont();
-    addFonts({2, 1});
-  }
-  fs::path fileOf(int32_t font) {
-    return SubsetFontFilePath(document_->folder(), document_->font()->subsetFont(font).fileStem());
-  }
-};
-
-TEST_F(RemoveSubsetFont, AsksWithTheCheckBoxAndKeepsTheFileWhenClear) {
-  fs::path file = fileOf(0);
-  inputs_.scriptCheckBox("&Remove", false);
+  inputs_.scriptCheckBox(document_text::kRemoveButton, false);
   ASSERT_TRUE(document_->Remove(0));
-  const CheckBoxQuestion& question = inputs_.checkBoxQuestions()[0];
-  EXPECT_EQ(question.text,
-            "Are you sure you want to remove font Font1? If you are not completely sure, leave "
-            "the following check box clear and later you may add the deleted font again.");
-  EXPECT_EQ(question.title, "Remove Font");
-  EXPECT_EQ(question.checkBox, "Delete font file from the disk");
-  EXPECT_EQ(question.buttons, (std::vector<std::string>{"&Remove", "Cancel"}));
-  EXPECT_TRUE(fs::exists(file));
   EXPECT_EQ(closedFonts_, std::vector<int32_t>{0});
   ASSERT_EQ(document_->font()->subsetFontCount(), 1);
   EXPECT_EQ(document_->font()->subsetFont(0).name(), "Font2");
-  EXPECT_EQ(document_->font()->record(0).font, 0);
-}
-
-// The file goes once the index file no longer names it, so a folder never has an index file
-// that names a deleted font.
-TEST_F(RemoveSubsetFont, CheckedBoxDeletesTheFileWhenTheIndexFileIsSaved) {
-  fs::path file = fileOf(1);
-  inputs_.scriptCheckBox("&Remove", true);
-  ASSERT_TRUE(document_->Remove(1));
-  EXPECT_EQ(document_->font()->characterCount(), 2);
-  EXPECT_TRUE(fs::exists(file));
+  inputs_.scriptCheckBox(document_text::kRemoveButton, true);
+  ASSERT_TRUE(document_->Remove(0));
+  EXPECT_TRUE(fs::exists(second));
   ASSERT_TRUE(document_->Save());
-  EXPECT_FALSE(fs::exists(file));
-}
+  EXPECT_FALSE(fs::exists(second));
+  EXPECT_TRUE(fs::exists(first));
 
-TEST_F(RemoveSubsetFont, CancelRemovesNothing) {
-  inputs_.scriptCheckBox("Cancel", true);
-  EXPECT_FALSE(document_->Remove(0));
-  EXPECT_EQ(document_->font()->subsetFontCount(), 2);
-  EXPECT_TRUE(fs::exists(fileOf(0)));
-}
-
-TEST_F(RemoveSubsetFont, LockedFontIsNotOffered) {
+  addFonts({1});
   document_->setLocked(0, true);
-  EXPECT_FALSE(document_->commandStates(0).remove);
   EXPECT_FALSE(document_->Remove(0));
-  EXPECT_TRUE(inputs_.checkBoxQuestions().empty());
-}
-
-class LockFlags : public test::DocumentTest {};
-
-TEST_F(LockFlags, WhatEachStateEnables) {
-  SubsetFontCommandStates none = document_->commandStates(0);
-  EXPECT_FALSE(none.add || none.newFont || none.lockCheck || none.edit || none.exportFont ||
-               none.remove);
-  makeNewFont();
-  SubsetFontCommandStates empty = document_->commandStates(-1);
-  EXPECT_TRUE(empty.add && empty.newFont && empty.lockCheck);
-  EXPECT_FALSE(empty.edit || empty.exportFont || empty.remove);
-  addFonts({1, 1});
-  EXPECT_TRUE(document_->commandStates(1).remove);
-  EXPECT_TRUE(document_->commandStates(1).edit && document_->commandStates(1).exportFont);
-}
-
-TEST_F(LockFlags, LockAllAndUnlockAll) {
-  makeNewFont();
-  addFonts({1, 1});
-  document_->setAllLocked(true);
-  EXPECT_TRUE(document_->font()->subsetFont(0).locked && document_->font()->subsetFont(1).locked);
-  document_->setAllLocked(false);
-  EXPECT_FALSE(document_->font()->subsetFont(0).locked || document_->font()->subsetFont(1).locked);
-  document_->setLocked(1, true);
-  EXPECT_FALSE(document_->font()->subsetFont(0).locked);
-  EXPECT_TRUE(document_->font()->subsetFont(1).locked);
+  EXPECT_EQ(inputs_.checkBoxQuestions().size(), 3u);
 }
 
 }  // namespace

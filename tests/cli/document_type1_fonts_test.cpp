@@ -38,25 +38,17 @@ class DocumentTypeOneFonts : public ::testing::Test {
   std::string index_;
 };
 
-TEST_F(DocumentTypeOneFonts, AddedFontsArriveUnplacedInTheirOwnFiles) {
-  EXPECT_TRUE(fs::exists(folder_ / "FONT" / "FONT0000.vtb"));
-  EXPECT_TRUE(fs::exists(folder_ / "FONT" / "FONT0001.vtb"));
-  test::CliResult info = test::runCli("info " + index_);
-  ASSERT_EQ(info.status, 0) << info.output;
-  EXPECT_NE(info.output.find("Its name is NimbusSans-Regular and it is placed in file "
-                             "FONT0000.vtb. This font contains 855 characters 855 which are not "
-                             "placed yet."),
-            std::string::npos)
-      << info.output;
-}
-
-TEST_F(DocumentTypeOneFonts, ExportedType1FontReadsInTxWithItsMetrics) {
-  std::string pfb = (folder_ / "sans.pfb").string();
-  test::CliResult r = test::runCli("export-font " + index_ + " 1 " + pfb);
-  ASSERT_EQ(r.status, 0) << r.output;
-  EXPECT_TRUE(fs::exists(folder_ / "sans.afm"));
-  EXPECT_TRUE(fs::exists(folder_ / "sans.inf"));
-  std::string ours = test::commandOutput(std::string(kTx) + " -mtx " + pfb);
+// Each exported font reads in tx with the metrics of its source, its .afm beside it, and
+// keeps its encoding: the standard one, or the symbol font's own, through the font folder.
+TEST_F(DocumentTypeOneFonts, ExportedType1FontsReadInTxWithTheirMetricsAndEncodings) {
+  ASSERT_EQ(test::runCli("add " + index_ + " " + kSymbol).status, 0);
+  for (const char* n : {"1", "3"}) {
+    test::CliResult r = test::runCli("export-font " + index_ + " " + n + " " + index_ + n + ".pfb");
+    ASSERT_EQ(r.status, 0) << r.output;
+  }
+  EXPECT_TRUE(fs::exists(index_ + "1.inf"));
+  EXPECT_NE(test::readFile(index_ + "1.afm").find("\nC 65 ; WX 667 ; N A ; "), std::string::npos);
+  std::string ours = test::commandOutput(std::string(kTx) + " -mtx " + index_ + "1.pfb");
   std::string theirs = test::commandOutput(std::string(kTx) + " -mtx " + kSans);
   for (const char* glyph : {"A", "g", "Aacute", "ampersand"}) {
     std::string a = txEntry(ours, glyph), b = txEntry(theirs, glyph);
@@ -64,19 +56,10 @@ TEST_F(DocumentTypeOneFonts, ExportedType1FontReadsInTxWithItsMetrics) {
     EXPECT_EQ(a.substr(a.find(',', a.find(',') + 1)), b.substr(b.find(',', b.find(',') + 1)))
         << glyph;
   }
-}
-
-TEST_F(DocumentTypeOneFonts, ExportedFontsKeepTheirEncodings) {
-  ASSERT_EQ(test::runCli("add " + index_ + " " + kSymbol).status, 0);
-  for (const char* n : {"1", "3"})
-    ASSERT_EQ(test::runCli("export-font " + index_ + " " + n + " " + index_ + n + ".pfb").status,
-              0);
-  EXPECT_NE(test::readFile(index_ + "1.afm").find("\nC 65 ; WX 667 ; N A ; "), std::string::npos);
-  // The symbol font's own /Encoding array comes through the font folder.
-  auto ours = test::checkedTxMetrics(index_ + "3.pfb");
-  auto theirs = test::checkedTxMetrics(kSymbol);
-  ASSERT_EQ(ours.size(), theirs.size());
-  for (const auto& [name, glyph] : theirs) EXPECT_EQ(ours[name].encoding, glyph.encoding) << name;
+  auto symbol = test::checkedTxMetrics(index_ + "3.pfb");
+  auto source = test::checkedTxMetrics(kSymbol);
+  ASSERT_EQ(symbol.size(), source.size());
+  for (const auto& [name, glyph] : source) EXPECT_EQ(symbol[name].encoding, glyph.encoding) << name;
 }
 
 TEST_F(DocumentTypeOneFonts, ExportedCidFontShowsThePlacedGlyphsAtTheirCids) {

@@ -6,7 +6,6 @@
 
 #include "cli/cli_run.h"
 #include "glyph/native_font_file.h"
-#include "support/cid_fixtures.h"
 #include "support/path_glyph.h"
 
 namespace sorvella {
@@ -61,17 +60,6 @@ TEST_F(DumpOutlines, ReadableFormListsThemWithoutTheFlagContoursAreCounted) {
   const json g = json::parse(test::runCli("dump --json " + path_.string()).output)["glyphs"][0];
   EXPECT_EQ(g["contours"], 2);
   EXPECT_FALSE(g.contains("hints"));
-}
-
-TEST(DumpOutlinesCid, OutlinesOnlyWithTheFlag) {
-  const std::string ten = test::cidFixture("ten.cid").string();
-  for (const char* flag : {"", "--outlines "}) {
-    const json cids = json::parse(test::runCli("dump --json " + (flag + ten)).output)["cids"];
-    ASSERT_FALSE(cids.empty()) << "run tests/fixtures/make-fixtures.sh";
-    for (const json& c : cids)
-      for (const char* key : {"contours", "hints", "replacement", "smooth", "fixed"})
-        EXPECT_EQ(c.contains(key), *flag != 0) << key;
-  }
 }
 
 }  // namespace
