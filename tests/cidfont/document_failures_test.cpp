@@ -14,7 +14,6 @@
 #include "postscript/font_program_status.h"
 #include "postscript/program_encodings.h"
 #include "support/cid_fixtures.h"
-#include "support/fixed_system_fonts.h"
 #include "support/native_font_bytes.h"
 #include "support/sample_fonts.h"
 

@@ -10,6 +10,7 @@
 #include "cidfont/document.h"
 #include "platform/headless/memory_profile.h"
 #include "support/recording_busy_indicator.h"
+#include "support/fixed_system_fonts.h"
 #include "support/sample_subset_font.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_folder_dialog.h"
@@ -84,6 +85,8 @@ class DocumentTest : public ::testing::Test {
   RecordingBusyIndicator busy_;
   MemoryProfile profile_;
   Options options_;
+  // For the standard hooks: no font stands in for the index fonts' digits.
+  FixedSystemFonts noSystemFonts_{std::nullopt};
   DocumentHooks hooks_;
   bool indexKeys_ = false;
   int64_t clock_ = 1000;

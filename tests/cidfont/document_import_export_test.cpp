@@ -32,7 +32,7 @@ TEST_F(ImportDialog, OffersTextIndexFilesOnlyWithAFontOpen) {
 }
 
 TEST_F(ImportDialog, KindsThisBuildCannotReadAreTold) {
-  for (const char* name : {"Sample.cid", "font.ttf"}) {
+  for (const char* name : {"Sample.cid", "font.otf"}) {
     test::writeFile(folder_ / name, "%!");
     dialogs_.script(folder_ / name);
     EXPECT_FALSE(document_->Import());
@@ -85,7 +85,7 @@ TEST_F(ImportDialog, TextIndexFileArrangesTheOpenFont) {
 // A CIDFont file asks for the new font's folder, proposing the file's name, and shows the
 // importer's progress; the imported font is saved.
 TEST_F(ImportDialog, CidFontFileIsImportedIntoTheChosenFolder) {
-  hooks_ = standardDocumentHooks(programEncodings());
+  hooks_ = standardDocumentHooks(programEncodings(), options_, noSystemFonts_);
   rebuild();
   const fs::path source = test::cidFixture("ten.cid");
   dialogs_.script(source);
