@@ -87,13 +87,6 @@ TEST_F(TrueTypeGlyphs, CompositesFlattenWithOffsetsScalesAndPointPlacement) {
   EXPECT_EQ(flattened(5), "0,0 90,80o 100,0 | ");  // x' = x + y / 2
 }
 
-TEST_F(TrueTypeGlyphs, MirroredComponentsAreReversed) {
-  open({test::simpleGlyph({kSquare}), test::compositeGlyph({{0, 100, 0, false, {-0x4000, 0x4000}}}),
-        test::compositeGlyph({{0, 100, 100, false, {-0x4000}}})});  // a turn by 180 degrees
-  EXPECT_EQ(flattened(1), "100,0 0,0 0,100 100,100 | ");
-  EXPECT_EQ(flattened(2), "100,100 100,0 0,0 0,100 | ");
-}
-
 TEST_F(TrueTypeGlyphs, HostileCompositesAreErrorsNotHangs) {
   // 4 refers to itself; 5 and 6 to each other; 7.. nest 70 deep; 80.. double 20 times.
   std::vector<std::vector<uint8_t>> glyphs = {test::simpleGlyph({kSquare}),

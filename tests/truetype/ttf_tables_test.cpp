@@ -71,19 +71,6 @@ TEST_F(TrueTypeTables, UnreadableFilesFailWithTheirErrorCode) {
   EXPECT_EQ(font_.error(), TTError::kNone);
 }
 
-TEST_F(TrueTypeTables, Format4MapsRangesWithDeltaAndWithGlyphIndexArray) {
-  // Segment 0: 0x20..0x22 by delta -29; segment 1: 0x41..0x43 through the array (delta 5),
-  // whose first value 0 stays 0; the closing 0xFFFF segment.
-  const int arrayOffset = 2 * 2;  // from segment 1's idRangeOffset past segment 2's to the array
-  TTcmapTable* t = cmap(test::cmapFormat4(
-      {{0x20, 0x22, -29, 0}, {0x41, 0x43, 5, arrayOffset}, {0xFFFF, 0xFFFF, 1, 0}}, {0, 7, 9}));
-  ASSERT_NE(t, nullptr);
-  EXPECT_EQ(t->error(), TTError::kNone);
-  EXPECT_EQ(glyphsFor(t, {0x20, 0x22, 0x41, 0x42, 0x43, 0x1F, 0xFFFF}),
-            (std::vector<int>{3, 5, 0, 12, 14, 0, 0}));
-  EXPECT_EQ(t->glyphs().size(), 65536u);
-}
-
 TEST_F(TrueTypeTables, RecordsOfOneOffsetShareOneBody) {
   TTF& f = open({{"cmap", test::cmapTable({{0, 3, 0}, {3, 1, 0}, {1, 0, 1}},
                                           {test::cmapFormat4({{0xFFFF, 0xFFFF, 1, 0}}),
