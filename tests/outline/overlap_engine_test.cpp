@@ -130,7 +130,7 @@ TEST(RemoveOverlapTest, CurveCutAtStemKeepsExactCurvePiecesEndingOnTheStem) {
 
 TEST(RemoveOverlapTest, QuadraticPiecesBecomeTheirExactCubics) {
   // Quadratic (0,0)-(100,150)-(200,0): cubic controls at 2/3 of the way to (100,150).
-  Glyph g = pathGlyph("M 0 0 Q 100 150 L 200 0");
+  Glyph g = pathGlyph("M 0 0 O 100 150 L 200 0");
   ASSERT_EQ(removeOverlap(g, 0, kCorrect), OverlapStatus::kOk);
   ASSERT_EQ(g.nodeCount(), 2);
   EXPECT_EQ(g.node(1),
