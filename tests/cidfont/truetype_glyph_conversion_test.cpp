@@ -58,13 +58,6 @@ TEST_F(ConvertTrueTypeGlyph, AdvancesScaleTo1000UnitsWithHalvesGoingDown) {
   EXPECT_EQ(convert({{}}, 0, 0, {{500, 0}}), nullptr);
 }
 
-TEST_F(ConvertTrueTypeGlyph, ContoursAreReversedAndQuadraticPiecesBecomeCubic) {
-  auto g = convert({test::simpleGlyph({kSquare, {{0, 0}, {50, 80, false}, {100, 0}}})}, 0, 1000,
-                   {{200, 0}});
-  EXPECT_EQ(nodesOf(*g), "M 0 0 L 100 0 L 100 100 L 0 100 M 0 0 L 100 0 C 67 53 33 53 0 0");
-  EXPECT_EQ(g->advance(0).x, 200);
-}
-
 TEST_F(ConvertTrueTypeGlyph, PointsScaleInIntegersAndShiftToTheSideBearing) {
   // xMin 100, lsb 50: the outline moves 50 units left before scaling from 2048 units.
   auto g = convert({test::simpleGlyph({{{100, -1024}, {100, 1024}, {2098, 1024}}})}, 0, 2048,

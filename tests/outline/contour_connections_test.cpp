@@ -36,8 +36,8 @@ TEST(RecomputeConnectionsTest, SmoothWhereCurvesJoinWithoutCorner) {
       {"just within the slope limit", "M 0 0 L 100 0 C 200 1 300 100 300 200 L 0 200", ".S.."},
       {"just beyond it", "M 0 0 L 100 0 C 200 2 300 100 300 200 L 0 200", "...."},
       {"lines stay sharp", "M 0 0 L 100 0 L 200 0 L 200 100", "...."},
-      {"quadratic end into line", "M 0 0 Q 100 0 L 100 100 L 100 200 L 0 200", "..S.."},
-      {"trailing control closing into the first line", "M 0 100 L 0 200 L 100 200 L 100 0 Q 0 0",
+      {"quadratic end into line", "M 0 0 O 100 0 L 100 100 L 100 200 L 0 200", "..S.."},
+      {"trailing control closing into the first line", "M 0 100 L 0 200 L 100 200 L 100 0 O 0 0",
        "S...."},
   };
   for (const auto& c : cases) {

@@ -6,27 +6,6 @@
 
 namespace sorvella::test {
 
-Glyph pathGlyph(const std::string& text) {
-  Glyph g;
-  std::istringstream in(text);
-  std::string op;
-  auto p = [&] {
-    int x = 0, y = 0;
-    in >> x >> y;
-    return Point{static_cast<int16_t>(x), static_cast<int16_t>(y)};
-  };
-  while (in >> op) {
-    if (op == "M") g.appendNode(Node::move(p()));
-    if (op == "L") g.appendNode(Node::line(p()));
-    if (op == "Q") g.appendNode(Node::offCurve(p()));
-    if (op == "C") {
-      Point c1 = p(), c2 = p();
-      g.appendNode(Node::curve(p(), c1, c2));
-    }
-  }
-  return g;
-}
-
 std::string rectanglePath(int x0, int y0, int x1, int y1, bool counterClockwise) {
   std::ostringstream s;
   s << "M " << x0 << ' ' << y0;

@@ -1,14 +1,13 @@
-// Small outlines written as text for tests, "M x y L x y C x1 y1 x2 y2 x y Q x y" (Q is an
-// off-curve node), and contours summarised independently of where they start.
+// Rectangles written as path texts for pathGlyph, and contours summarised independently of
+// where they start.
 #pragma once
 
 #include <string>
 
 #include "glyph/glyph.h"
+#include "support/path_glyph.h"
 
 namespace sorvella::test {
-
-Glyph pathGlyph(const std::string& text);
 
 // The path of a rectangle, anticlockwise or clockwise.
 std::string rectanglePath(int x0, int y0, int x1, int y1, bool counterClockwise = true);

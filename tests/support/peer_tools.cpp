@@ -59,6 +59,11 @@ std::map<std::string, PeerType1Font> fontToolsType1Fonts(
   for (const auto& font : fonts) arguments.push_back(font.string());
   std::istringstream lines(runPeer(kSystemPython, arguments).out);
 
+  const std::map<std::string, std::string PeerType1Font::*> kTextKeys = {
+      {"FontName", &PeerType1Font::fontName},
+      {"FullName", &PeerType1Font::fullName},
+      {"FamilyName", &PeerType1Font::familyName},
+      {"Weight", &PeerType1Font::weight}};
   std::map<std::string, PeerType1Font> all;
   PeerType1Font* current = nullptr;
   std::string line;
@@ -71,14 +76,8 @@ std::map<std::string, PeerType1Font> fontToolsType1Fonts(
       current = &all[value];
     } else if (!current) {
       continue;
-    } else if (key == "FontName") {
-      current->fontName = value;
-    } else if (key == "FullName") {
-      current->fullName = value;
-    } else if (key == "FamilyName") {
-      current->familyName = value;
-    } else if (key == "Weight") {
-      current->weight = value;
+    } else if (auto text = kTextKeys.find(key); text != kTextKeys.end()) {
+      current->*text->second = value;
     } else if (key == "ItalicAngle") {
       current->italicAngle = std::strtod(value.c_str(), nullptr);
     } else if (key == "isFixedPitch") {

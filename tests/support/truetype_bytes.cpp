@@ -114,6 +114,19 @@ std::vector<uint8_t> nameTable(
   return out;
 }
 
+std::string utf16(const std::string& ascii) {
+  std::string out;
+  for (char c : ascii) out += std::string(1, '\0') + c;
+  return out;
+}
+
+std::vector<uint8_t> os2Table(const std::string& vendor) {
+  std::vector<uint8_t> t(58, 0);
+  t.insert(t.end(), vendor.begin(), vendor.end());
+  t.resize(78, 0);
+  return t;
+}
+
 std::vector<uint8_t> sfntBytes(
     const std::vector<std::pair<std::string, std::vector<uint8_t>>>& tables) {
   std::vector<uint8_t> out = words({1, 0, static_cast<int>(tables.size()), 0, 0, 0});
@@ -133,9 +146,8 @@ std::vector<uint8_t> sfntBytes(
 
 std::vector<uint8_t> fontBytes(const TTTestFont& font) {
   const int glyphs = static_cast<int>(font.glyphs.size());
-  const int hMetrics = font.numberOfHMetrics >= 0 ? font.numberOfHMetrics
-                       : font.metrics.empty()     ? glyphs
-                                                  : static_cast<int>(font.metrics.size());
+  // One long metric per entry of `metrics` (per glyph without any).
+  const int hMetrics = font.metrics.empty() ? glyphs : static_cast<int>(font.metrics.size());
   std::map<std::string, std::vector<uint8_t>> t = font.extra;
   std::vector<uint8_t>& head = t["head"] =
       words({1, 0, 0, 0, 0, 0, 0x5F0F, 0x3CF5, 0, font.unitsPerEm});

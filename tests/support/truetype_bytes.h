@@ -45,11 +45,15 @@ std::vector<uint8_t> cmapFormat4(const std::vector<std::vector<int>>& segments,
 std::vector<uint8_t> nameTable(
     const std::vector<std::pair<std::vector<int>, std::string>>& records);
 
+// UTF-16 big-endian bytes of an ASCII text, as platform 3 names are stored.
+std::string utf16(const std::string& ascii);
+// An OS/2 table whose vendor identifier is `vendor` (four letters).
+std::vector<uint8_t> os2Table(const std::string& vendor);
+
 struct TTTestFont {
   int unitsPerEm = 1000;
-  std::vector<std::vector<uint8_t>> glyphs;  // `glyf` data of each glyph, empty for none
-  std::vector<std::pair<int, int>> metrics;  // advance and left side bearing of each glyph
-  int numberOfHMetrics = -1;  // -1: one per entry of `metrics` (per glyph without any)
+  std::vector<std::vector<uint8_t>> glyphs;           // `glyf` data of each glyph, empty for none
+  std::vector<std::pair<int, int>> metrics;           // advance and left side bearing of each glyph
   std::map<std::string, std::vector<uint8_t>> extra;  // further tables by tag
 };
 

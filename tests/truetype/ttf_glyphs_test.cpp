@@ -44,33 +44,6 @@ class TrueTypeGlyphs : public ::testing::Test {
   TTF font_;
 };
 
-TEST_F(TrueTypeGlyphs, SimpleGlyphsDecodeWithMetricsFromHmtxOrTheBox) {
-  // Glyph 0 by hand: one contour of three points, flags off/same, on/short+, on/word x and
-  // short- y; x deltas 200, -100; y deltas 100, -100.
-  const std::vector<uint8_t> packed = {0, 1, 0, 0,    0,    0,    0,   200,  0,    100, 0,
-                                       2, 0, 0, 0x30, 0x37, 0x05, 200, 0xFF, 0x9C, 100, 100};
-  TTF& f = open({packed, test::simpleGlyph({kSquare}), {}}, {{0, 10}, {600, 0}});
-  ASSERT_EQ(f.glyphCount(), 3u);
-  TTGLYPH& g = *f.glyph(1);
-  EXPECT_FALSE(g.loaded());
-  ASSERT_TRUE(f.LoadOutline(g));
-  EXPECT_EQ(g.kind(), TTGlyphKind::kSimple);
-  EXPECT_EQ(g.outline().points.size(), 4u);
-  EXPECT_EQ(g.outline().points[2], (TTPoint{100, 100, 1}));
-  EXPECT_EQ(g.advanceWidth(), 600);
-  EXPECT_EQ(g.unitsPerEm(), 1000);
-  f.ReleaseOutline(g);
-  EXPECT_FALSE(g.loaded());
-  EXPECT_TRUE(g.outline().points.empty());
-  EXPECT_EQ(flattened(0), "0,0o 200,100 100,0 | ");
-  EXPECT_EQ(f.glyph(0)->leftSideBearing(), 10);
-  EXPECT_EQ(f.glyph(0)->advanceWidth(), 200);   // 0 in `hmtx`: the box's width
-  EXPECT_EQ(f.glyph(0)->advanceHeight(), 100);  // no vertical metrics: the box's height
-  EXPECT_EQ(f.glyph(2)->advanceWidth(), 600);   // after the long metrics: the last advance
-  ASSERT_TRUE(f.LoadOutline(*f.glyph(2)));
-  EXPECT_EQ(f.glyph(2)->kind(), TTGlyphKind::kEmpty);
-}
-
 TEST_F(TrueTypeGlyphs, DamagedGlyphDataGivesTheGlyphAnErrorCode) {
   std::vector<uint8_t> cut = test::simpleGlyph({kSquare});
   cut.resize(cut.size() - 3);
@@ -112,13 +85,6 @@ TEST_F(TrueTypeGlyphs, CompositesFlattenWithOffsetsScalesAndPointPlacement) {
             "10,20 10,120 110,120 110,20 | 200,0 225,40o 250,0 | 150,0 200,80o 250,0 | ");
   EXPECT_EQ(flattened(4), "0,0 0,100 100,100 100,0 | 0,0 50,80o 100,0 | ");
   EXPECT_EQ(flattened(5), "0,0 90,80o 100,0 | ");  // x' = x + y / 2
-}
-
-TEST_F(TrueTypeGlyphs, MirroredComponentsAreReversed) {
-  open({test::simpleGlyph({kSquare}), test::compositeGlyph({{0, 100, 0, false, {-0x4000, 0x4000}}}),
-        test::compositeGlyph({{0, 100, 100, false, {-0x4000}}})});  // a turn by 180 degrees
-  EXPECT_EQ(flattened(1), "100,0 0,0 0,100 100,100 | ");
-  EXPECT_EQ(flattened(2), "100,100 100,0 0,0 0,100 | ");
 }
 
 TEST_F(TrueTypeGlyphs, HostileCompositesAreErrorsNotHangs) {
