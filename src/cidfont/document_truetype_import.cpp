@@ -59,7 +59,8 @@ bool Document::importTrueTypeFontInto(TTImporter& importer, const fs::path& file
   closeWindows();
   replaceFont(nullptr, {});
   changed();
-  const SubsetFontAdding how{true, env_.options.fitAscender, env_.options.fitDescender};
+  SubsetFontAdding how{true, env_.options.fitAscender, env_.options.fitDescender};
+  how.prepare = [this](SubsetFont& font) { loadEncodingTable(font); };
   TrueTypeImportRun run;
   {
     ProgressBox progress(env_.busy, truetype_font_import_text::kProgressTitle, {});

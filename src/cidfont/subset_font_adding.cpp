@@ -27,6 +27,7 @@ int32_t addSubsetFont(CCidFont& cidFont, const std::filesystem::path& folder, Su
                       const SubsetFontAdding& how) {
   if (cidFont.subsetFontCount() >= CCidFont::kMaxSubsetFonts) return -1;
   if (font.slotCount() > CCidFont::kMaxGlyphsPerFont) return -1;
+  if (how.prepare) how.prepare(font);
   std::string stem = newFileStem(folder, cidFont);
   if (!WriteNativeFont(SubsetFontFilePath(folder, stem), font, native_font_flag::kStored))
     return -1;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 
 #include "cidfont/cid_font.h"
 #include "cidfont/font_info_block.h"
@@ -18,9 +19,15 @@ inline constexpr const char* kTooManyGlyphsMessage =
     "The font %s has %i glyphs, but a subset font can hold at most 16384. It was not added.";
 
 struct SubsetFontAdding {
-  bool placeByName = false;  // on while an import runs
-  int fitAscender = 900;     // the thumbnails' fit, from the options
-  int fitDescender = -200;
+  SubsetFontAdding(bool place = false, int ascender = 900, int descender = -200)
+      : placeByName(place), fitAscender(ascender), fitDescender(descender) {}
+
+  bool placeByName;  // on while an import runs
+  int fitAscender;   // the thumbnails' fit, from the options
+  int fitDescender;
+  // Called on each font before it is stored; the document gives a new font the table of its
+  // encoding there.
+  std::function<void(SubsetFont& font)> prepare;
 };
 
 // The CID a glyph name such as "CID-1234" gives, or -1.

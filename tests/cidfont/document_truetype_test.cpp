@@ -38,6 +38,12 @@ TEST_F(TrueTypeDocument, ImportPlacesLocksAndSavesTheFontAndMakesItsCMapCurrent)
       writeFont("Ming.ttf", 600,
                 {{"name", test::nameTable({{{3, 1, 0x409, 6}, test::utf16("Ming-Light")}})},
                  {"OS/2", test::os2Table("VEND")}});
+  // Each new subset font is given its encoding's table before it is stored.
+  std::vector<std::string> prepared;
+  hooks_.loadEncodingTable = [&prepared](SubsetFont& f) {
+    prepared.push_back(f.info().fontName());
+  };
+  rebuild();
   dialogs_.script(ttf);
   folders_.script(FontFolderChoice{folder_.path(), "MingFolder", false});
   inputs_.scriptText(" My Ming ");
@@ -60,6 +66,7 @@ TEST_F(TrueTypeDocument, ImportPlacesLocksAndSavesTheFontAndMakesItsCMapCurrent)
   EXPECT_EQ(font.subsetFont(0).name(), "MyMing-01");
   EXPECT_EQ(font.subsetFont(1).name(), "MyMing-02");
   EXPECT_TRUE(font.subsetFont(0).locked && font.subsetFont(1).locked);
+  EXPECT_EQ(prepared, (std::vector<std::string>{"MyMing-01", "MyMing-02"}));
   for (int32_t cid : {0, 512, 513, 599}) {
     const CharacterRecord& r = font.record(font.CharacterAt(cid));
     EXPECT_EQ(r.font * 513 + r.glyph, cid);
