@@ -40,6 +40,25 @@ Times txCffTimes(const std::filesystem::path& font, int runs) {
   return times;
 }
 
+void reportAgainstTxCff(benchmark::State& state, const std::filesystem::path& font,
+                        const Times& import, int glyphs, int subsetFonts, double peakMegabytes) {
+  const Times tx = txCffTimes(font, static_cast<int>(state.iterations()));
+  if (tx.wall < 0) {
+    state.SkipWithError("/usr/libexec/afdko/tx failed or is missing");
+    return;
+  }
+  state.counters["glyphs"] = glyphs;
+  state.counters["subset_fonts"] = subsetFonts;
+  state.counters["import_ms"] = import.wall * 1000;
+  state.counters["ms_per_glyph"] = glyphs > 0 ? import.wall * 1000 / glyphs : 0;
+  state.counters["import_cpu_ms"] = import.cpu * 1000;
+  state.counters["tx_cff_ms"] = tx.wall * 1000;
+  state.counters["tx_cff_cpu_ms"] = tx.cpu * 1000;
+  state.counters["import_per_tx"] = import.wall / tx.wall;
+  state.counters["import_per_tx_cpu"] = tx.cpu > 0 ? import.cpu / tx.cpu : 0;
+  state.counters["peak_rss_MB"] = peakMegabytes;
+}
+
 double peakRssMegabytes() {
   // VmHWM follows resets; the resource usage's maximum does not.
   std::ifstream status("/proc/self/status");

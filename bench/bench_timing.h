@@ -2,6 +2,8 @@
 // AFDKO's tx converting a font to CFF as the reference, and the peak resident set size.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <chrono>
 #include <filesystem>
 
@@ -23,6 +25,11 @@ struct Times {
 
 // `tx -cff font` run `runs` times; wall -1 when tx failed or is missing.
 Times txCffTimes(const std::filesystem::path& font, int runs);
+
+// The counters of an import of `glyphs` glyphs in `subsetFonts` subset fonts against
+// `tx -cff font`, run as often as the benchmark ran; the benchmark is skipped when tx failed.
+void reportAgainstTxCff(benchmark::State& state, const std::filesystem::path& font,
+                        const Times& import, int glyphs, int subsetFonts, double peakMegabytes);
 
 // The process's peak resident set size in MB since the last reset (or since it started).
 double peakRssMegabytes();

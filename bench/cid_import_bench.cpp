@@ -54,20 +54,7 @@ void BM_ImportIpaMinchoAgainstTxCff(benchmark::State& state) {
     }
     state.SetIterationTime(seconds);
   }
-  const Times tx = txCffTimes(font, static_cast<int>(state.iterations()));
-  if (tx.wall < 0) {
-    state.SkipWithError("/usr/libexec/afdko/tx failed or is missing");
-    return;
-  }
-  state.counters["glyphs"] = glyphs;
-  state.counters["subset_fonts"] = subsetFonts;
-  state.counters["import_ms"] = import.wall * 1000;
-  state.counters["tx_cff_ms"] = tx.wall * 1000;
-  state.counters["import_per_tx"] = import.wall / tx.wall;
-  state.counters["import_cpu_ms"] = import.cpu * 1000;
-  state.counters["tx_cff_cpu_ms"] = tx.cpu * 1000;
-  state.counters["import_per_tx_cpu"] = import.cpu / tx.cpu;
-  state.counters["peak_rss_MB"] = peakRssMegabytes();
+  reportAgainstTxCff(state, font, import, glyphs, subsetFonts, peakRssMegabytes());
 }
 BENCHMARK(BM_ImportIpaMinchoAgainstTxCff)
     ->UseManualTime()

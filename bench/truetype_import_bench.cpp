@@ -25,23 +25,6 @@ using namespace sorvella::bench;
 constexpr const char* kIpaMincho = "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf";
 constexpr const char* kDejaVuSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-void report(benchmark::State& state, const Times& import, int glyphs, int subsetFonts,
-            double peak) {
-  const Times tx = txCffTimes(kIpaMincho, static_cast<int>(state.iterations()));
-  if (tx.wall < 0) {
-    state.SkipWithError("/usr/libexec/afdko/tx failed or is missing");
-    return;
-  }
-  state.counters["glyphs"] = glyphs;
-  state.counters["subset_fonts"] = subsetFonts;
-  state.counters["import_ms"] = import.wall * 1000;
-  state.counters["ms_per_glyph"] = import.wall * 1000 / glyphs;
-  state.counters["import_cpu_ms"] = import.cpu * 1000;
-  state.counters["tx_cff_ms"] = tx.wall * 1000;
-  state.counters["import_per_tx"] = import.wall / tx.wall;
-  state.counters["peak_rss_MB"] = peak;
-}
-
 void BM_ImportIpaMinchoTrueTypeInMemory(benchmark::State& state) {
   Times import;
   int glyphs = 0;
@@ -75,7 +58,7 @@ void BM_ImportIpaMinchoTrueTypeInMemory(benchmark::State& state) {
     }
     state.SetIterationTime(seconds);
   }
-  report(state, import, glyphs, subsetFonts, peak);
+  reportAgainstTxCff(state, kIpaMincho, import, glyphs, subsetFonts, peak);
 }
 BENCHMARK(BM_ImportIpaMinchoTrueTypeInMemory)
     ->UseManualTime()
@@ -115,7 +98,7 @@ void BM_ImportIpaMinchoTrueTypeToFolder(benchmark::State& state) {
     state.SetIterationTime(seconds);
   }
   std::filesystem::remove_all(folder);
-  report(state, import, glyphs, subsetFonts, peak);
+  reportAgainstTxCff(state, kIpaMincho, import, glyphs, subsetFonts, peak);
 }
 BENCHMARK(BM_ImportIpaMinchoTrueTypeToFolder)
     ->UseManualTime()

@@ -18,8 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::runCli;
 
-std::string q(const fs::path& p) { return "'" + p.string() + "'"; }
-
 void run(const std::string& args) {
   test::CliResult r = runCli(args);
   ASSERT_EQ(r.status, 0) << args << "\n" << r.output;
@@ -50,9 +48,9 @@ TEST(CidFontRoundTrip, ImportReopenRearrangeExportAndImportAgain) {
   const std::map<int, test::TxCidGlyph> tx = test::txCidMetrics(source);
   ASSERT_FALSE(tx.empty()) << "tx cannot read " << source;
   const fs::path index = folder / "THREE" / "THREE.sqf";
-  run("import " + q(source) + " " + q(folder / "THREE"));
+  run("import " + test::quoted(source) + " " + test::quoted(folder / "THREE"));
 
-  test::CliResult info = runCli("info " + q(index));
+  test::CliResult info = runCli("info " + test::quoted(index));
   ASSERT_EQ(info.status, 0) << info.output;
   EXPECT_EQ(info.output.substr(0, info.output.find('\n')),
             formatText("The current CID font contains %d characters in 3 subset fonts.",
@@ -62,20 +60,20 @@ TEST(CidFontRoundTrip, ImportReopenRearrangeExportAndImportAgain) {
   // Every CID arrives where tx sees it. The imported fonts are locked, so a clear skips them.
   const auto imported = arrangement(index);
   EXPECT_EQ(cidsOf(imported), cidsOf(tx));
-  run("clear " + q(index) + " 2 60");
+  run("clear " + test::quoted(index) + " 2 60");
   EXPECT_EQ(arrangement(index), imported);
 
   const fs::path sci = folder / "three.sci";
-  run("export " + q(index) + " " + q(sci));
-  run("unlock " + q(index) + " all");
-  run("clear " + q(index) + " 2 60");
+  run("export " + test::quoted(index) + " " + test::quoted(sci));
+  run("unlock " + test::quoted(index) + " all");
+  run("clear " + test::quoted(index) + " 2 60");
   EXPECT_LT(arrangement(index).size(), imported.size());
-  run("import-index " + q(index) + " " + q(sci));
+  run("import-index " + test::quoted(index) + " " + test::quoted(sci));
   EXPECT_EQ(arrangement(index), imported);
 
   // The exported CIDFont carries the same CIDs with the same advances and boxes.
   const fs::path cid = folder / "three.cid";
-  run("export " + q(index) + " " + q(cid));
+  run("export " + test::quoted(index) + " " + test::quoted(cid));
   const std::map<int, test::TxCidGlyph> exported = test::txCidMetrics(cid);
   ASSERT_EQ(cidsOf(exported), cidsOf(tx));
   for (const auto& [n, glyph] : tx) {
@@ -84,7 +82,7 @@ TEST(CidFontRoundTrip, ImportReopenRearrangeExportAndImportAgain) {
     EXPECT_NEAR(ours.left, glyph.left, 1) << "CID " << n;
     EXPECT_NEAR(ours.top, glyph.top, 1) << "CID " << n;
   }
-  run("import " + q(cid) + " " + q(folder / "AGAIN"));
+  run("import " + test::quoted(cid) + " " + test::quoted(folder / "AGAIN"));
   const auto again = arrangement(folder / "AGAIN" / "AGAIN.sqf");
   EXPECT_EQ(cidsOf(again), cidsOf(imported));
 }
@@ -99,10 +97,10 @@ TEST(CidFontRoundTrip, AllUrwFontsArriveAsUnplacedSubsetFonts) {
 
   test::CliFolder folder;
   const fs::path index = folder / "URW" / "URW.sqf";
-  run("new " + q(folder / "URW"));
+  run("new " + test::quoted(folder / "URW"));
   std::string files;
-  for (const fs::path& font : fonts) files += " " + q(font);
-  run("add " + q(index) + files);
+  for (const fs::path& font : fonts) files += " " + test::quoted(font);
+  run("add " + test::quoted(index) + files);
 
   BinaryIndexReadResult read = ReadBinaryIndex(index);
   ASSERT_TRUE(read.opened);

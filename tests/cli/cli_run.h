@@ -19,6 +19,11 @@ CliResult runCli(const std::string& args, long fileSizeLimit = 0);
 // that goes past them dies or fails with another message than the one it owes.
 CliResult runCliBounded(const std::string& args);
 
+// A path as one shell word.
+inline std::string quoted(const std::filesystem::path& p) {
+  return "'" + p.string() + "'";
+}
+
 class CliFolder {
  public:
   CliFolder();

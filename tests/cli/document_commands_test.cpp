@@ -24,7 +24,7 @@ using Arrangement = std::map<int32_t, std::pair<int, int>>;
 
 class DocumentCommandsTest : public ::testing::Test {
  protected:
-  std::string q(const fs::path& p) { return "'" + p.string() + "'"; }
+  std::string q(const fs::path& p) { return test::quoted(p); }
 
   // A new folder MINCHO with fonts of the given glyph counts named Font1, Font2, ...
   void makeFont(const std::vector<int>& glyphCounts) {

@@ -15,10 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string q(const fs::path& p) {
-  return "'" + p.string() + "'";
-}
-
 // Every file under `folder` with its bytes.
 std::map<fs::path, std::string> filesIn(const fs::path& folder) {
   std::map<fs::path, std::string> files;
@@ -30,31 +26,35 @@ std::map<fs::path, std::string> filesIn(const fs::path& folder) {
 // Each limit lets the small files of a command through and stops a larger one later on.
 TEST(FailedCommands, SayWhyAndChangeNoFile) {
   test::CliFolder folder;
-  const std::string index = q(folder / "MINCHO" / "MINCHO.sqf");
+  const std::string index = test::quoted(folder / "MINCHO" / "MINCHO.sqf");
   std::vector<std::string> glyphs;
   for (int g = 0; g < 40; ++g) glyphs.push_back("g" + std::to_string(g));
   for (const std::string& args :
-       {"new " + q(folder / "MINCHO"),
-        "add " + index + " " + q(test::writeSampleFont(folder / "one.vtb", "One", glyphs)),
-        "place " + index + " 0 9 0", "export " + index + " " + q(folder / "saved.sci")})
+       {"new " + test::quoted(folder / "MINCHO"),
+        "add " + index + " " +
+            test::quoted(test::writeSampleFont(folder / "one.vtb", "One", glyphs)),
+        "place " + index + " 0 9 0", "export " + index + " " + test::quoted(folder / "saved.sci")})
     ASSERT_EQ(test::runCli(args).status, 0) << args;
   const fs::path extra = test::writeSampleFont(folder / "extra.vtb", "Extra", {"a", "b"});
   const std::string written = "could not be written";
   const std::tuple<std::string, long, std::string> commands[] = {
-      {"new " + q(folder / "NEWF"), 100, written},
-      {"import " + q(test::cidFixture("dict1200.cid")) + " " + q(folder / "BIG"), 150000, written},
-      {"import " + q(test::cidFixture("ten.cid")) + " " + q(folder / "TEN"), 1000, written},
-      {"import " + q(folder / "no.cid") + " " + q(folder / "NO"), 0,
+      {"new " + test::quoted(folder / "NEWF"), 100, written},
+      {"import " + test::quoted(test::cidFixture("dict1200.cid")) + " " +
+           test::quoted(folder / "BIG"),
+       150000, written},
+      {"import " + test::quoted(test::cidFixture("ten.cid")) + " " + test::quoted(folder / "TEN"),
+       1000, written},
+      {"import " + test::quoted(folder / "no.cid") + " " + test::quoted(folder / "NO"), 0,
        font_program_text::kCannotOpen},
-      {"import-index " + index + " " + q(folder / "saved.sci"), 3000, written},
-      {"add " + index + " " + q(extra), 3000, written},
+      {"import-index " + index + " " + test::quoted(folder / "saved.sci"), 3000, written},
+      {"add " + index + " " + test::quoted(extra), 3000, written},
       {"new-font " + index + " Fresh", 3000, written},
       {"remove --delete-file " + index + " 1", 100, written},
       {"lock " + index + " all", 3000, written},
       {"move " + index + " 0 3 20", 3000, written},
-      {"export " + index + " " + q(folder / "out.cid"), 1000, written},
-      {"export " + index + " " + q(folder / "out.sci"), 200, written},
-      {"export-font " + index + " 1 " + q(folder / "out.pfb"), 1000, written},
+      {"export " + index + " " + test::quoted(folder / "out.cid"), 1000, written},
+      {"export " + index + " " + test::quoted(folder / "out.sci"), 200, written},
+      {"export-font " + index + " 1 " + test::quoted(folder / "out.pfb"), 1000, written},
   };
   const auto before = filesIn(folder / "");
   for (const auto& [args, limit, says] : commands) {

@@ -15,10 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::runCli;
 
-std::string q(const fs::path& p) {
-  return "'" + p.string() + "'";
-}
-
 class RemoveOverlapCommandTest : public ::testing::Test {
  protected:
   // Font 1: glyph 0 a square with a second square over it, glyph 1 a plain square.
@@ -32,8 +28,8 @@ class RemoveOverlapCommandTest : public ::testing::Test {
     pen.closePath();
     fs::path file = folder_ / "squares.vtb";
     ASSERT_TRUE(WriteNativeFont(file, *font, native_font_flag::kFullInfo));
-    ASSERT_EQ(runCli("new " + q(folder_ / "MINCHO")).status, 0);
-    ASSERT_EQ(runCli("add " + q(index_) + " " + q(file)).status, 0);
+    ASSERT_EQ(runCli("new " + test::quoted(folder_ / "MINCHO")).status, 0);
+    ASSERT_EQ(runCli("add " + test::quoted(index_) + " " + test::quoted(file)).status, 0);
     before_ = ReadBinaryIndex(index_).font->records();
   }
 
@@ -44,7 +40,7 @@ class RemoveOverlapCommandTest : public ::testing::Test {
 
 // Even-odd filling makes the squares' overlap a hole, which the thumbnail shows.
 TEST_F(RemoveOverlapCommandTest, RewritesChangedGlyphsAndTheirThumbnails) {
-  test::CliResult r = runCli("remove-overlap " + q(index_) + " all --mode 3");
+  test::CliResult r = runCli("remove-overlap " + test::quoted(index_) + " all --mode 3");
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_TRUE(r.output.starts_with("1 glyphs changed, 0 failed.\nSaved ")) << r.output;
   std::unique_ptr<SubsetFont> font = ReadNativeFont(folder_ / "MINCHO" / "MINC0000.vtb");
@@ -58,15 +54,15 @@ TEST_F(RemoveOverlapCommandTest, RewritesChangedGlyphsAndTheirThumbnails) {
   EXPECT_EQ(after[1].thumbnail, before_[1].thumbnail);
 
   // Non-zero filling keeps the hole, so nothing is left to change.
-  r = runCli("remove-overlap " + q(index_) + " 1");
+  r = runCli("remove-overlap " + test::quoted(index_) + " 1");
   EXPECT_EQ(r.output, "0 glyphs changed, 0 failed.\n");
 }
 
 TEST_F(RemoveOverlapCommandTest, RefusesUnknownFontsAndModes) {
-  test::CliResult r = runCli("remove-overlap " + q(index_) + " 2");
+  test::CliResult r = runCli("remove-overlap " + test::quoted(index_) + " 2");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.output, "There is no subset font 2.\n");
-  EXPECT_EQ(runCli("remove-overlap " + q(index_) + " 1 --mode 4").status, 2);
+  EXPECT_EQ(runCli("remove-overlap " + test::quoted(index_) + " 1 --mode 4").status, 2);
 }
 
 }  // namespace

@@ -14,10 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::runCli;
 
-std::string q(const fs::path& p) {
-  return "'" + p.string() + "'";
-}
-
 class TrueTypeCommands : public ::testing::Test {
  protected:
   fs::path writeFont(const std::string& name, int glyphs) {
@@ -38,7 +34,7 @@ class TrueTypeCommands : public ::testing::Test {
 
 TEST_F(TrueTypeCommands, ImportMakesTheFolderIndexAndCMapAndRefusesWhatItCannotRead) {
   const fs::path ttf = writeFont("Song.ttf", 600);
-  test::CliResult r = runCli("import " + q(ttf) + " " + q(folder_ / "SONG"));
+  test::CliResult r = runCli("import " + test::quoted(ttf) + " " + test::quoted(folder_ / "SONG"));
   ASSERT_EQ(r.status, 0) << r.output;
   const fs::path index = folder_ / "SONG" / "SONG.sqf";
   BinaryIndexReadResult read = ReadBinaryIndex(index);
@@ -50,28 +46,30 @@ TEST_F(TrueTypeCommands, ImportMakesTheFolderIndexAndCMapAndRefusesWhatItCannotR
   // Without an OS/2 table the CMap has no Ordering and is not saved; the import still is.
   EXPECT_NE(r.output.find("saved without Ordering"), std::string::npos) << r.output;
 
-  r = runCli("import " + q(ttf) + " " + q(folder_ / "SONG"));
+  r = runCli("import " + test::quoted(ttf) + " " + test::quoted(folder_ / "SONG"));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.output.find("already exists"), std::string::npos) << r.output;
-  EXPECT_EQ(runCli("import --replace " + q(ttf) + " " + q(folder_ / "SONG")).status, 0);
+  EXPECT_EQ(
+      runCli("import --replace " + test::quoted(ttf) + " " + test::quoted(folder_ / "SONG")).status,
+      0);
 
   const fs::path bad = folder_.write("bad.ttf", "not a font at all");
-  r = runCli("import " + q(bad) + " " + q(folder_ / "BAD"));
+  r = runCli("import " + test::quoted(bad) + " " + test::quoted(folder_ / "BAD"));
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.output, bad.string() + " can't be read as a TrueType font.\n");
   EXPECT_FALSE(fs::exists(folder_ / "BAD"));
 }
 
 TEST_F(TrueTypeCommands, AddSkipsFontsOfMoreThan1000GlyphsUnlessToldToProceed) {
-  ASSERT_EQ(runCli("new " + q(folder_ / "BASE")).status, 0);
+  ASSERT_EQ(runCli("new " + test::quoted(folder_ / "BASE")).status, 0);
   const fs::path index = folder_ / "BASE" / "BASE.sqf";
   const fs::path big = writeFont("big.ttf", 1001);
-  test::CliResult r = runCli("add " + q(index) + " " + q(big));
+  test::CliResult r = runCli("add " + test::quoted(index) + " " + test::quoted(big));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.output.find("includes more than 1000 characters and was not added"),
             std::string::npos)
       << r.output;
-  r = runCli("add --proceed " + q(index) + " " + q(big));
+  r = runCli("add --proceed " + test::quoted(index) + " " + test::quoted(big));
   ASSERT_EQ(r.status, 0) << r.output;
   std::unique_ptr<SubsetFont> font = subsetFont(index, 0);
   ASSERT_NE(font, nullptr);
@@ -80,9 +78,9 @@ TEST_F(TrueTypeCommands, AddSkipsFontsOfMoreThan1000GlyphsUnlessToldToProceed) {
 }
 
 TEST_F(TrueTypeCommands, NewFontWithIndexDrawsTheNumbersInTheSystemsArial) {
-  ASSERT_EQ(runCli("new " + q(folder_ / "IDX")).status, 0);
+  ASSERT_EQ(runCli("new " + test::quoted(folder_ / "IDX")).status, 0);
   const fs::path index = folder_ / "IDX" / "IDX.sqf";
-  test::CliResult r = runCli("new-font " + q(index) + " Numbers --index 8 12");
+  test::CliResult r = runCli("new-font " + test::quoted(index) + " Numbers --index 8 12");
   ASSERT_EQ(r.status, 0) << r.output;
   std::unique_ptr<SubsetFont> font = subsetFont(index, 0);
   ASSERT_NE(font, nullptr);
@@ -93,7 +91,7 @@ TEST_F(TrueTypeCommands, NewFontWithIndexDrawsTheNumbersInTheSystemsArial) {
   EXPECT_EQ(font->glyph(2)->advance(0).x, 2 * 278);
   EXPECT_EQ(font->glyph(2)->contourCount(), 3);  // the 1, and the 0 with its hole
 
-  r = runCli("new-font " + q(index) + " Huge --index 0 20000");
+  r = runCli("new-font " + test::quoted(index) + " Huge --index 0 20000");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.output.find("at most 16384 characters"), std::string::npos) << r.output;
 }
