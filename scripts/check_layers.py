@@ -58,7 +58,9 @@ def allowed(source, target):
     if target == QT:
         return source.endswith("/ui")
     if target.endswith("/ui"):
-        return False
+        # A window may open the dialogs of a lower layer (the editor opens the actions dialog).
+        return (source.endswith("/ui") and target[: -len("/ui")] in RANKS
+                and RANKS[target[: -len("/ui")]] < RANKS[source[: -len("/ui")]])
     if target not in RANKS:
         return False
     if source.endswith("/ui"):
@@ -101,7 +103,8 @@ SELF_TEST_CASES = [
     ("cli", FONTCONFIG, True), (FONTCONFIG, PLATFORM, True), ("cidfont", FONTCONFIG, False),
     ("cli", "app", False), ("cli", QT, False), ("cidfont", "cidfont/ui", False),
     ("cidfont", QT, False), ("cidfont", HEADLESS, False), ("cidfont/ui", "charts", False),
-    ("cidfont/ui", "charts/ui", False), ("charts/ui", "cidfont/ui", False),
+    ("cidfont/ui", "charts/ui", False), ("charts/ui", "cidfont/ui", True),
+    ("charts/ui", "editor/ui", False), ("editor/ui", "cidfont/ui", True), ("charts", "cidfont/ui", False),
     (QT, "cidfont", False), (PLATFORM, "glyph", False), (HEADLESS, "cidfont", False),
     ("base", PLATFORM, False), ("glyph", "unknown", False),
 ]
