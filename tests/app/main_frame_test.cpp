@@ -33,7 +33,8 @@ TEST(MainFrame, ShowsTitleAndThePagesInOrder) {
 }
 
 TEST(MainFrame, StartsAndQuitsCleanly) {
-  QPointer<CMainFrame> frame = new CMainFrame;
+  test::TempFolder temp;
+  QPointer<CMainFrame> frame = new CMainFrame(temp / "sorvella.ini");
   frame->setAttribute(Qt::WA_DeleteOnClose);
   frame->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "cidfont/cid_font.h"
-#include "cidfont/font_info_fields.h"
 #include "platform/qt/qt_text.h"
 
 namespace sorvella {
@@ -19,6 +18,11 @@ constexpr std::array<const char*, 8> kCaptions = {
     font_info_text::kXuid,       font_info_text::kRegistry, font_info_text::kOrdering,
     font_info_text::kSupplement, font_info_text::kNotice};
 
+std::array<std::string*, 8> members(FontInfoFields& f) {
+  return {&f.fontName, &f.fullName, &f.uidBase,    &f.xuid,
+          &f.registry, &f.ordering, &f.supplement, &f.notice};
+}
+
 }  // namespace
 
 CMainPage::CMainPage(QWidget* parent) : QWidget(parent), legend_(new QPlainTextEdit(this)) {
@@ -26,9 +30,12 @@ CMainPage::CMainPage(QWidget* parent) : QWidget(parent), legend_(new QPlainTextE
   for (std::size_t i = 0; i < kCaptions.size(); ++i) {
     QString caption = QString::fromLatin1(kCaptions[i]);
     auto* field = new QLineEdit(this);
-    field->setReadOnly(true);
     field->setObjectName(caption.chopped(1));
     form->addRow(caption, field);
+    connect(field, &QLineEdit::textEdited, this, [this] {
+      edited_ = true;
+      emit edited();
+    });
     fields_[i] = field;
   }
   legend_->setReadOnly(true);
@@ -46,16 +53,26 @@ CMainPage::CMainPage(QWidget* parent) : QWidget(parent), legend_(new QPlainTextE
 }
 
 void CMainPage::refresh(const CCidFont* font) {
-  FontInfoFields f = font ? fontInfoFields(font->info()) : FontInfoFields{};
-  const std::array<const std::string*, 8> texts = {&f.fontName,   &f.fullName, &f.uidBase,
-                                                   &f.xuid,       &f.registry, &f.ordering,
-                                                   &f.supplement, &f.notice};
-  for (std::size_t i = 0; i < fields_.size(); ++i) {
-    fields_[i]->setText(toQString(*texts[i]));
-    fields_[i]->setCursorPosition(0);
-    fields_[i]->setEnabled(font != nullptr);
+  if (!font) edited_ = false;
+  if (!edited_) {
+    FontInfoFields f = font ? fontInfoFields(font->info()) : FontInfoFields{};
+    std::array<std::string*, 8> texts = members(f);
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+      fields_[i]->setText(toQString(*texts[i]));
+      fields_[i]->setCursorPosition(0);
+    }
   }
+  for (QLineEdit* field : fields_) field->setEnabled(font != nullptr);
   legend_->setPlainText(toQString(fontInfoLegend(font)));
+}
+
+std::optional<FontInfoFields> CMainPage::takeEdits() {
+  if (!edited_) return std::nullopt;
+  edited_ = false;
+  FontInfoFields f;
+  std::array<std::string*, 8> texts = members(f);
+  for (std::size_t i = 0; i < fields_.size(); ++i) *texts[i] = fromQString(fields_[i]->text());
+  return f;
 }
 
 }  // namespace sorvella
