@@ -70,5 +70,25 @@ TEST(MainFrame, NewAsksForTheFolderInTheQtDialogAndShowsTheEmptyFont) {
   EXPECT_EQ(settings.getString("Directories", "Import"), temp.path().string() + "/");
 }
 
+TEST(MainFrame, TheWindowOpensWhereItWasClosed) {
+  test::TempFolder temp;
+  {
+    CMainFrame frame(temp / "sorvella.ini");
+    frame.show();
+    frame.setGeometry(110, 120, 800, 600);
+    ASSERT_TRUE(frame.close());
+  }
+  IniFileProfile settings(temp / "sorvella.ini");
+  EXPECT_EQ(settings.getInt("General", "MainWindowWidth", 0), 800);
+  EXPECT_EQ(settings.getInt("General", "MainWindowState", 0), 1);
+  // Exit also saved the options.
+  EXPECT_EQ(settings.getInt("Options", "EditGridX", 0), 100);
+
+  CMainFrame again(temp / "sorvella.ini");
+  again.showPlaced();
+  EXPECT_EQ(again.geometry(), QRect(110, 120, 800, 600));
+  EXPECT_FALSE(again.isMaximized());
+}
+
 }  // namespace
 }  // namespace sorvella
