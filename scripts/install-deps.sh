@@ -12,6 +12,8 @@ packages=(
   # test peers and real data
   afdko python3-fonttools ghostscript poppler-data
   fonts-dejavu-core fonts-urw-base35 fonts-ipafont-mincho fonts-liberation2
+  # the screenshot of the main window under a virtual display (scripts/screenshot.sh)
+  xvfb xauth
 )
 
 missing=()

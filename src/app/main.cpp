@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTabWidget>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -15,11 +16,13 @@
 namespace {
 
 // Options for scripts: "--screenshot FILE" saves the painted window as an image and ends;
-// "--quit-after-paint" ends once the window is painted and says how long that took.
+// "--quit-after-paint" ends once the window is painted and says how long that took; "--page N"
+// shows page N first. Scripted starts neither meet a running program nor write the settings.
 struct StartOptions {
   QString file;
   QString screenshot;
   bool quitAfterPaint = false;
+  int page = 0;
 };
 
 StartOptions startOptions(const QStringList& arguments) {
@@ -28,6 +31,8 @@ StartOptions startOptions(const QStringList& arguments) {
     const QString& argument = arguments.at(i);
     if (argument == QLatin1String("--screenshot") && i + 1 < arguments.size())
       options.screenshot = arguments.at(++i);
+    else if (argument == QLatin1String("--page") && i + 1 < arguments.size())
+      options.page = arguments.at(++i).toInt();
     else if (argument == QLatin1String("--quit-after-paint"))
       options.quitAfterPaint = true;
     else if (options.file.isEmpty())
@@ -69,6 +74,7 @@ int main(int argc, char** argv) {
   frame.showPlaced();
   if (scripted) {
     if (!options.file.isEmpty()) frame.openIndexFile(sorvella::pathFromQString(options.file));
+    frame.pages()->setCurrentIndex(options.page);
     QPixmap painted = frame.grab();
     if (options.quitAfterPaint)
       std::printf("painted after %lld ms\n", static_cast<long long>(started.elapsed()));
