@@ -9,6 +9,7 @@
 
 #include "app/app_icon.h"
 #include "app/main_frame.h"
+#include "cidfont/document.h"
 #include "app/single_instance.h"
 #include "platform/qt/qt_text.h"
 #include "platform/settings_location.h"
@@ -73,7 +74,9 @@ int main(int argc, char** argv) {
                    &sorvella::CMainFrame::activateFromAnotherStart);
   frame.showPlaced();
   if (scripted) {
-    if (!options.file.isEmpty()) frame.openIndexFile(sorvella::pathFromQString(options.file));
+    // Straight to the document, so that the Recent File List stays as it was.
+    if (!options.file.isEmpty())
+      frame.document().openIndexFile(sorvella::pathFromQString(options.file));
     frame.pages()->setCurrentIndex(options.page);
     QPixmap painted = frame.grab();
     if (options.quitAfterPaint)

@@ -25,6 +25,7 @@
 #include "cidfont/ui/fonts_page.h"
 #include "cidfont/ui/main_page.h"
 #include "cidfont/ui/options_sheet.h"
+#include "cidfont/ui/widget_placement.h"
 #include "cidfont/window_placement.h"
 #include "cmap/ui/cmap_header_dialog.h"
 #include "platform/data_location.h"
@@ -350,35 +351,18 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 void CMainFrame::restorePlacement() {
-  WindowPlacement placement;
-  placement.visible = true;
-  restoreWindow(profile_, kGeneralSection, kMainWindowPrefix, kWindowAllGroups, placement);
-  if (placement.width > 0 && placement.height > 0)
-    setGeometry(placement.x, placement.y, placement.width, placement.height);
-  restoredState_ = placement.state;
+  restoredState_ = restoreWidgetPlacement(*this, profile_, kMainWindowPrefix, true).state;
 }
 
 void CMainFrame::showPlaced() {
-  if (isMaximizedState(restoredState_))
-    showMaximized();
-  else if (isMinimizedState(restoredState_))
-    showMinimized();
-  else
-    show();
+  WindowPlacement placement;
+  placement.state = restoredState_;
+  placement.visible = true;  // the main window always shows
+  showAsPlaced(*this, placement);
 }
 
 void CMainFrame::savePlacement() {
-  WindowPlacement placement;
-  QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-  placement.x = normal.x();
-  placement.y = normal.y();
-  placement.width = normal.width();
-  placement.height = normal.height();
-  placement.state = isMaximized()   ? kMaximizedState
-                    : isMinimized() ? kMinimizedState
-                                    : kNormalState;
-  placement.visible = isVisible();
-  saveWindow(profile_, kGeneralSection, kMainWindowPrefix, kWindowAllGroups, placement);
+  saveWidgetPlacement(*this, profile_, kMainWindowPrefix);
 }
 
 void CMainFrame::baseCMap() {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QImage>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -12,6 +14,7 @@
 #include "app/main_frame.h"
 #include "cidfont/document.h"
 #include "platform/qt/qt_text.h"
+#include "support/modal_dialogs.h"
 #include "support/sample_index_font.h"
 #include "support/temp_folder.h"
 
@@ -83,6 +86,45 @@ TEST(SingleInstance, ASecondStartHandsItsFileToTheFirstAndEnds) {
   EXPECT_EQ(start.exitCode, 0);
   QTest::qWait(50);
   EXPECT_EQ(frame.document().indexFile(), index);
+}
+
+TEST(SingleInstance, AForwardedFileWaitsForTheOpenDialog) {
+  test::TempFolder temp;
+  fs::path index = test::writeSampleIndexFont(temp.path(), "MING");
+  CMainFrame frame(temp / "sorvella.ini");
+  frame.show();
+  bool openWhileAsked = true;
+  test::whenShown<QMessageBox>([&](QMessageBox* box) {
+    frame.activateFromAnotherStart(pathToQString(index));
+    QTest::qWait(150);
+    openWhileAsked = frame.document().font() != nullptr;
+    box->accept();
+  });
+  QMessageBox::information(&frame, "Sorvella", "A question of the running program");
+  EXPECT_FALSE(openWhileAsked);
+  QTRY_VERIFY(frame.document().font() != nullptr);
+  EXPECT_EQ(frame.document().indexFile(), index);
+}
+
+TEST(SingleInstance, TheProgramPaintsTheFontNamedOnItsCommandLine) {
+  test::TempFolder temp;
+  test::writeSampleIndexFont(temp.path(), "KAKU");
+  fs::path withFont = temp / "font.png", without = temp / "empty.png";
+  Start start =
+      startSecond(temp / "a.ini", temp.path(),
+                  {"--page", "1", "--screenshot", pathToQString(withFont), "KAKU/KAKU.sqf"});
+  ASSERT_TRUE(start.ended);
+  EXPECT_EQ(start.exitCode, 0);
+  start = startSecond(temp / "a.ini", temp.path(),
+                      {"--page", "1", "--screenshot", pathToQString(without)});
+  ASSERT_EQ(start.exitCode, 0);
+  QImage painted(pathToQString(withFont)), empty(pathToQString(without));
+  ASSERT_FALSE(painted.isNull());
+  ASSERT_EQ(painted.size(), empty.size());
+  // The subset font list holds the two fonts' names where the empty window has none.
+  EXPECT_NE(painted, empty);
+  // A scripted start writes no settings.
+  EXPECT_FALSE(fs::exists(temp / "a.ini"));
 }
 
 }  // namespace
