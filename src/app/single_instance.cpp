@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QLocalSocket>
+#include <QTimer>
 
 #include "platform/qt/qt_text.h"
 
@@ -38,7 +39,11 @@ SingleInstance::SingleInstance(QString name, QObject* parent)
         socket->read(end + 1);
         socket->write("1");
         socket->flush();
-        emit anotherStart(QString::fromUtf8(request.left(end)));
+        // Answered from the event loop, so that the dialogs it may show do not run inside
+        // this socket's signal.
+        QTimer::singleShot(0, this, [this, file = QString::fromUtf8(request.left(end))] {
+          emit anotherStart(file);
+        });
       });
     }
   });

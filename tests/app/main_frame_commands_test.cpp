@@ -70,6 +70,7 @@ TEST_F(MainFrameCommandsTest, EveryMenuCommandOpensItsOperationsDialog) {
     const char* dialog;
   };
   const Case cases[] = {
+      {menu_text::kNew, "Creating CID font"},
       {menu_text::kOpen, "Sorvella Fonts (*.sqf)"},
       {menu_text::kImport, "Import CID font CID Fonts Files (*.cid)"},
       {menu_text::kExport, "Export CID font CID Fonts Files (*.cid)"},
