@@ -230,6 +230,10 @@ void CMainFrame::setHighlightHook(std::function<void(int32_t)> hook) {
   highlightHook_ = std::move(hook);
 }
 
+void CMainFrame::setExitHook(std::function<void()> hook) {
+  exitHook_ = std::move(hook);
+}
+
 bool CMainFrame::showOptions() {
   return runOptionsSheet(this, options_, profile_);
 }
@@ -333,6 +337,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  if (exitHook_) exitHook_();
   saveOptions(options_, profile_);
   savePlacement();
   event->accept();

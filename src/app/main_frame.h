@@ -96,6 +96,11 @@ class CMainFrame : public QMainWindow {
   void setEditedFontHook(std::function<EditedSubsetFont*()> hook);
   // "&Highlight glyphs": the subset font the charts mark, -1 for none.
   void setHighlightHook(std::function<void(int32_t font)> hook);
+  // Exit, once the save prompts let it go on: the tool windows store their placement.
+  void setExitHook(std::function<void()> hook);
+
+  // Another window changed the CID font or the CMap: the pages, title and commands follow.
+  void refreshPages() { refresh(); }
 
   // The options sheet over this window; on OK the options are saved.
   bool showOptions();
@@ -165,6 +170,7 @@ class CMainFrame : public QMainWindow {
   std::function<void(int32_t)> closeFontWindowsHook_;
   std::function<EditedSubsetFont*()> editedFontHook_;
   std::function<void(int32_t)> highlightHook_;
+  std::function<void()> exitHook_;
 };
 
 }  // namespace sorvella

@@ -184,6 +184,8 @@ TEST_F(MainFrameCommandsTest, ExitAsksForTheFontThenTheCMapAndCancelKeepsBoth) {
   frame_.document().font()->setModified(true);
   ASSERT_TRUE(frame_.document().cmaps().New());
   frame_.document().cmaps().current()->modified = true;
+  int exited = 0;
+  frame_.setExitHook([&] { ++exited; });
   QStringList asked;
   whenShown<QMessageBox>([&](QMessageBox* first) {
     asked << first->text();
@@ -203,8 +205,9 @@ TEST_F(MainFrameCommandsTest, ExitAsksForTheFontThenTheCMapAndCancelKeepsBoth) {
   EXPECT_TRUE(frame_.document().font()->modified());
   ASSERT_NE(frame_.document().cmaps().current(), nullptr);
   EXPECT_TRUE(frame_.document().cmaps().current()->modified);
-  // Nothing of the exit was stored.
+  // Nothing of the exit was stored, and the tool windows were not told.
   EXPECT_FALSE(IniFileProfile(ini_).lookup("Options", "EditGridX"));
+  EXPECT_EQ(exited, 0);
 }
 
 TEST_F(MainFrameCommandsTest, DroppingAnIndexFileOpensItAndListsItAsRecent) {

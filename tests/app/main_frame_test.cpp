@@ -74,9 +74,12 @@ TEST(MainFrame, TheWindowOpensWhereItWasClosed) {
   test::TempFolder temp;
   {
     CMainFrame frame(temp / "sorvella.ini");
+    int exited = 0;
+    frame.setExitHook([&] { ++exited; });
     frame.show();
     frame.setGeometry(110, 120, 800, 600);
     ASSERT_TRUE(frame.close());
+    EXPECT_EQ(exited, 1);
   }
   IniFileProfile settings(temp / "sorvella.ini");
   EXPECT_EQ(settings.getInt("General", "MainWindowWidth", 0), 800);
