@@ -22,9 +22,11 @@ CCharPage::CCharPage(QWidget* parent) : QWidget(parent), legend_(new QPlainTextE
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
-  layout->addWidget(legend_, 1);
+  legend_->setMaximumHeight(120);
+  layout->addWidget(legend_);
   auto* row = new QHBoxLayout;
   layout->addLayout(row);
+  layout->addStretch(1);
   auto add = [&](const char* caption, void (CCharPage::*signal)()) {
     QPushButton* b = addButton(caption, signal);
     row->addWidget(b);
