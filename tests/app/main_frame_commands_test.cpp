@@ -20,6 +20,7 @@
 #include "cidfont/ui/chars_page.h"
 #include "cidfont/ui/fonts_page.h"
 #include "cidfont/ui/main_page.h"
+#include "cmap/ui/cmap_header_dialog.h"
 #include "platform/ini_file_profile.h"
 #include "platform/qt/qt_text.h"
 #include "support/modal_dialogs.h"
@@ -30,6 +31,7 @@ namespace sorvella {
 namespace {
 
 namespace fs = std::filesystem;
+using test::buttonWithText;
 using test::clickButton;
 using test::whenShown;
 
@@ -86,6 +88,8 @@ TEST_F(MainFrameCommandsTest, EveryMenuCommandOpensItsOperationsDialog) {
   };
   // The CMap commands past Open need a current CMap.
   action(menu_text::kNewCMap)->trigger();
+  EXPECT_TRUE(
+      frame_.charPage()->legend()->toPlainText().startsWith("The current CMap is called Untitled"));
   for (const Case& c : cases) {
     QAction* command = action(c.caption);
     ASSERT_NE(command, nullptr);
@@ -255,6 +259,23 @@ TEST_F(MainFrameCommandsTest, ARecentFileThatIsGoneIsOfferedForRemoval) {
   ASSERT_TRUE(frame_.openFile(test::writeSampleIndexFont(temp_.path(), "SUNG")));
   frame_.recentFileActions()[1]->trigger();
   EXPECT_EQ(frame_.document().font()->info().fontName(), "KAKU");
+}
+
+TEST_F(MainFrameCommandsTest, TheCMapHeaderDialogStoresItsFieldsAndTheLegendFollows) {
+  action(menu_text::kNewCMap)->trigger();
+  whenShown<CMapHeaderDialog>([](CMapHeaderDialog* dialog) {
+    dialog->findChild<QLineEdit*>("Name")->setText("UniKS-UCS2-V");
+    dialog->findChild<QLineEdit*>("Version")->setText("1.5");
+    buttonWithText(dialog, "Vertical")->click();
+    test::clickOk(dialog);
+  });
+  frame_.charPage()->button(chars_page_text::kHeader)->click();
+  const CCodeMap* cmap = frame_.document().cmaps().current();
+  ASSERT_NE(cmap, nullptr);
+  EXPECT_DOUBLE_EQ(headerFields(*cmap).version, 1.5);
+  QString legend = frame_.charPage()->legend()->toPlainText();
+  EXPECT_TRUE(legend.contains("called UniKS-UCS2-V")) << legend.toStdString();
+  EXPECT_TRUE(legend.contains("for vertical writing mode")) << legend.toStdString();
 }
 
 }  // namespace

@@ -116,10 +116,10 @@ CMapHeaderDialog::CMapHeaderDialog(CCodeMap& cmap, std::filesystem::path program
   layout->addLayout(form);
   layout->addLayout(basing);
   layout->addWidget(okCancel(this));
-  show(headerFields(cmap_));
+  showFields(headerFields(cmap_));
 }
 
-void CMapHeaderDialog::show(const CMapHeaderFields& fields) {
+void CMapHeaderDialog::showFields(const CMapHeaderFields& fields) {
   fields_ = fields;
   name_->setText(toQString(fields.name));
   version_->setText(QString::number(fields.version, 'g', 17));

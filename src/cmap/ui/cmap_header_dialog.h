@@ -48,7 +48,7 @@ class CMapHeaderDialog : public QDialog {
   void accept() override;
 
  private:
-  void show(const CMapHeaderFields& fields);
+  void showFields(const CMapHeaderFields& fields);
   void base();
   void debase();
 
