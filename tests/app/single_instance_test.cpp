@@ -53,13 +53,6 @@ Start startSecond(const fs::path& settings, const fs::path& folder, const QStrin
   return start;
 }
 
-TEST(SingleInstance, TheServerNameBelongsToTheSettingsFile) {
-  test::TempFolder temp;
-  QString name = SingleInstance::serverName(temp / "a.ini");
-  EXPECT_EQ(name, SingleInstance::serverName(temp / "x" / ".." / "a.ini"));
-  EXPECT_NE(name, SingleInstance::serverName(temp / "b.ini"));
-}
-
 TEST(SingleInstance, ASecondStartHandsItsFileToTheFirstAndEnds) {
   test::TempFolder temp;
   fs::path settings = temp / "sorvella.ini";
