@@ -1,0 +1,68 @@
+#include "charts/ui/chart_windows.h"
+
+namespace sorvella {
+
+namespace {
+template <typename Chart>
+std::unique_ptr<QMainWindow> frameFor(const ChartKind& kind, ChartContext& context, Chart*& chart,
+                                      QWidget* parent, int columns, int rows) {
+  auto frame = std::make_unique<QMainWindow>(parent, Qt::Window);
+  frame->setWindowTitle(QString::fromLatin1(kind.frameTitle));
+  frame->setObjectName(QString::fromLatin1(kind.placementPrefix));
+  chart = new Chart(context, frame.get());
+  frame->setCentralWidget(chart);
+  frame->resize(columns * kind.cellWidth + 20, rows * kind.cellHeight);
+  return frame;
+}
+}  // namespace
+
+ChartWindows::ChartWindows(Document& document,
+                           std::function<void(int32_t font, int32_t glyph)> editGlyph,
+                           QWidget* parent)
+    : QObject(parent), context_(document) {
+  context_.editGlyph = std::move(editGlyph);
+  context_.changed = [this] { refresh(); };
+  context_.showCid = [this](int32_t cid) { showCid(cid); };
+  charactersWindow_ = frameFor(kCharactersChart, context_, characters_, parent, 16, 10);
+  unplacedWindow_ = frameFor(kUnplacedChart, context_, unplaced_, parent, 16, 6);
+  fontWindow_ = frameFor(kFontChart, context_, fontChart_, parent, 16, 8);
+  cmapWindow_ = std::make_unique<CMapFrame>(context_, parent);
+  cmapWindow_->setWindowFlag(Qt::Window);
+  cmapWindow_->setObjectName(QString::fromLatin1(kCMapChart.placementPrefix));
+  refresh();
+}
+
+ChartWindows::~ChartWindows() = default;
+
+void ChartWindows::refresh() {
+  characters_->refresh();
+  unplaced_->refresh();
+  fontChart_->refresh();
+  cmapWindow_->refresh();
+}
+
+void ChartWindows::editFont(int32_t subsetFont) {
+  fontChart_->showFont(subsetFont);
+  const CCidFont* font = context_.font();
+  const std::string name = font ? font->subsetFont(subsetFont).name() : std::string();
+  fontWindow_->setWindowTitle(QString::fromLatin1(kFontChart.frameTitle) +
+                              (name.empty() ? QString() : " - " + QString::fromLatin1(name)));
+  fontWindow_->showNormal();
+  fontWindow_->raise();
+}
+
+void ChartWindows::setHighlightedFont(int32_t subsetFont) {
+  context_.highlightedFont = subsetFont;
+  characters_->viewport()->update();
+  unplaced_->viewport()->update();
+}
+
+void ChartWindows::showCid(int32_t cid) {
+  characters_->setCurrent(cid);
+  characters_->setSelection(cid, cid);
+  characters_->ensureVisible(cid);
+  charactersWindow_->show();
+  charactersWindow_->raise();
+}
+
+}  // namespace sorvella
