@@ -37,6 +37,8 @@ struct ChartContext {
   std::function<void(int32_t font, int32_t glyph)> editGlyph;
   // Jump of the CMap chart: the Characters chart shows the CID.
   std::function<void(int32_t cid)> showCid;
+  // "Header...": the CMap header dialog; true after OK (the main window rebuilds its legend).
+  std::function<bool()> editCMapHeader;
 
   CCidFont* font() const { return document.font(); }
   ChartClipboard& clipboard() { return document.chartClipboard(); }

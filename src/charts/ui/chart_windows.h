@@ -6,10 +6,12 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "charts/ui/chart_context.h"
 #include "charts/ui/cid_charts.h"
 #include "charts/ui/cmap_chart.h"
+#include "platform/profile.h"
 
 namespace sorvella {
 
@@ -39,6 +41,10 @@ class ChartWindows : public QObject {
   void setHighlightedFont(int32_t subsetFont);
   // The Characters chart shows the CID and comes to the front.
   void showCid(int32_t cid);
+
+  // Where the four frames stood, under their prefixes in `section` of the settings.
+  void restorePlacements(const Profile& profile, std::string_view section);
+  void savePlacements(Profile& profile, std::string_view section) const;
 
  private:
   ChartContext context_;

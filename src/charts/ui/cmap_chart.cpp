@@ -1,7 +1,9 @@
 #include "charts/ui/cmap_chart.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -12,6 +14,7 @@
 
 #include "charts/chart_cells.h"
 #include "charts/chart_commands.h"
+#include "charts/ui/cmap_satellite.h"
 
 namespace sorvella {
 
@@ -177,9 +180,23 @@ CMapFrame::CMapFrame(ChartContext& context, QWidget* parent)
   page_->setRange(0, 255);
   page_->setDisplayIntegerBase(16);
   page_->setPrefix("Page ");
+  set_ = new QPushButton(QStringLiteral("Set"), central);
+  rowWidth_ = new QComboBox(central);
+  for (int k = 0; k <= 4; ++k) rowWidth_->addItem(QString::number(4 << k));
+  rowWidth_->setCurrentIndex(2);
+  header_ = new QPushButton(QStringLiteral("Header..."), central);
+  showSatellite_ = new QPushButton(QStringLiteral("Show Satelliite"), central);
+  showSample_ = new QPushButton(QStringLiteral("Show Sample"), central);
   print_ = new QPushButton(QStringLiteral("&Print page"), central);
-  bar->addWidget(page_);
-  bar->addWidget(print_);
+  set_->setProperty("controlId", 1012);
+  rowWidth_->setProperty("controlId", 1013);
+  header_->setProperty("controlId", 1011);
+  showSatellite_->setProperty("controlId", 1014);
+  showSample_->setProperty("controlId", 1015);
+  print_->setProperty("controlId", 1016);
+  for (QWidget* w : std::initializer_list<QWidget*>{page_, set_, rowWidth_, header_, showSatellite_,
+                                                    showSample_, print_})
+    bar->addWidget(w);
   bar->addStretch();
   layout->addLayout(bar);
   chart_ = new CMapChart(context, central);
@@ -192,22 +209,88 @@ CMapFrame::CMapFrame(ChartContext& context, QWidget* parent)
   cid_->setMinimumWidth(fontMetrics().horizontalAdvance(cmap_chart_text::kCidPaneSize));
   statusBar()->addPermanentWidget(code_);
   statusBar()->addPermanentWidget(cid_);
-  connect(page_, &QSpinBox::valueChanged, this, [this](int page) {
-    chart_->setPage(static_cast<uint8_t>(page));
-    showStatus();
-  });
+
+  satellite_ =
+      new CMapSatellite([this] { return static_cast<const CCodeMap*>(chart_->cmap()); }, this);
+  sample_ = new QWidget(this, Qt::Tool);
+  sample_->setWindowTitle(QStringLiteral("CMap Sample"));
+  sample_->setObjectName(QStringLiteral("CMapSample"));
+  auto* sampleLayout = new QVBoxLayout(sample_);
+  sampleText_ = new QLineEdit(sample_);
+  sampleCids_ = new QLabel(sample_);
+  sampleLayout->addWidget(sampleText_);
+  sampleLayout->addWidget(sampleCids_);
+
+  connect(page_, &QSpinBox::valueChanged, this, [this](int page) { setPage(page); });
+  connect(satellite_, &CMapSatellite::pageChosen, this, [this](int page) { setPage(page); });
   connect(chart_, &ChartGridWidget::currentChanged, this, [this] { showStatus(); });
-  connect(chart_, &CMapChart::edited, this, [this] { showStatus(); });
+  connect(chart_, &CMapChart::edited, this, [this] {
+    showStatus();
+    satellite_->update();
+    showSample();
+  });
+  connect(set_, &QPushButton::clicked, this, [this] { setRowWidth(rowWidth_->currentIndex()); });
+  connect(header_, &QPushButton::clicked, this, [this] {
+    if (context_.editCMapHeader && context_.editCMapHeader()) refresh();
+  });
+  connect(showSatellite_, &QPushButton::clicked, this,
+          [this] { satellite_->setVisible(!satellite_->isVisible()); });
+  connect(showSample_, &QPushButton::clicked, this, [this] {
+    sample_->show();
+    sample_->raise();
+  });
+  connect(sampleText_, &QLineEdit::textChanged, this, [this] { showSample(); });
   connect(print_, &QPushButton::clicked, this, &CMapFrame::printWithDialog);
   resize(16 * kCMapChart.cellWidth + 40, 8 * kCMapChart.cellHeight + 80);
   refresh();
 }
 
+QPushButton* CMapFrame::button(int id) const {
+  for (QPushButton* b : {set_, header_, showSatellite_, showSample_, print_})
+    if (b->property("controlId").toInt() == id) return b;
+  return nullptr;
+}
+
+void CMapFrame::setPage(int page) {
+  page = std::clamp(page, 0, 255);
+  chart_->setPage(static_cast<uint8_t>(page));
+  if (page_->value() != page) page_->setValue(page);
+  satellite_->setPage(page);
+  showStatus();
+}
+
+void CMapFrame::setRowWidth(int k) {
+  const int columns = 4 << std::clamp(k, 0, 4);
+  const int extra = width() - chart_->viewport()->width();
+  resize(columns * kCMapChart.cellWidth + extra, height());
+}
+
+void CMapFrame::showSample() {
+  // The CIDs of the typed text, read as codes of one byte each, or of two where a one-byte
+  // code has none.
+  const CCodeMap* map = chart_->cmap();
+  const QByteArray bytes = sampleText_->text().toLatin1();
+  QStringList cids;
+  for (int i = 0; map && i < bytes.size(); ++i) {
+    const auto b = static_cast<uint8_t>(bytes[i]);
+    uint16_t cid = map->Lookup(0, b);
+    if (cid == CCodeMap::kNoCid && i + 1 < bytes.size()) {
+      cid = map->Lookup(b, static_cast<uint8_t>(bytes[i + 1]));
+      if (cid != CCodeMap::kNoCid) ++i;
+    }
+    cids << (cid == CCodeMap::kNoCid ? QStringLiteral("-") : QString::number(cid));
+  }
+  sampleCids_->setText(cids.join(' '));
+}
+
 void CMapFrame::refresh() {
   const CCodeMap* map = chart_->cmap();
   setWindowTitle(latin1(cmapChartTitle(map)));
-  print_->setEnabled(map != nullptr);
-  page_->setEnabled(map != nullptr);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{page_, set_, rowWidth_, header_, showSatellite_, print_})
+    w->setEnabled(map != nullptr);
+  showSample_->setEnabled(map != nullptr && context_.font() != nullptr);
+  satellite_->update();
   chart_->viewport()->update();
   showStatus();
 }

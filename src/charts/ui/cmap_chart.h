@@ -9,12 +9,16 @@
 #include "cmap/cmap_chart_editing.h"
 #include "platform/qt/chart_grid_widget.h"
 
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPrinter;
 class QPushButton;
 class QSpinBox;
 
 namespace sorvella {
+
+class CMapSatellite;
 
 class CMapChart : public ChartGridWidget {
   Q_OBJECT
@@ -58,13 +62,29 @@ class CMapFrame : public QMainWindow {
   QString cidText() const;
   // Runs the print dialog and prints the page.
   void printWithDialog();
+  void setPage(int page);
+  // "Set": the window is resized so that the grid is 4 x 2^k cells wide.
+  void setRowWidth(int k);
+  CMapSatellite& satellite() { return *satellite_; }
+  QWidget& sample() { return *sample_; }
+  QPushButton* button(int id) const;
 
  private:
   void showStatus();
+  void showSample();
   ChartContext& context_;
   CMapChart* chart_;
   QSpinBox* page_;
+  QComboBox* rowWidth_;
+  QPushButton* set_;
+  QPushButton* header_;
+  QPushButton* showSatellite_;
+  QPushButton* showSample_;
   QPushButton* print_;
+  CMapSatellite* satellite_;
+  QWidget* sample_;
+  QLineEdit* sampleText_;
+  QLabel* sampleCids_;
   QLabel* code_;
   QLabel* cid_;
 };

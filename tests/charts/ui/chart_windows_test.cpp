@@ -9,8 +9,11 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 
+#include "charts/chart_commands.h"
+#include "charts/ui/cmap_satellite.h"
 #include "cidfont/document_fixture.h"
 
 namespace sorvella {
@@ -156,17 +159,51 @@ TEST_F(ChartWindowsTest, DraggingUnplacedCharactersOntoACidPlacesThem) {
   EXPECT_TRUE(chart.grid().dropTarget().empty());
 }
 
+TEST_F(ChartWindowsTest, FramesReopenWhereTheyWereSaved) {
+  windows_->fontWindow().setGeometry(120, 140, 500, 300);
+  windows_->savePlacements(profile_, "General");
+  EXPECT_EQ(profile_.getInt("General", "FontChartWidth", 0), 500);
+  EXPECT_EQ(profile_.getInt("General", "CharsChartVisible", -1), 1);
+  EXPECT_EQ(profile_.getInt("General", "FontChartVisible", -1), 0);
+  ChartWindows reopened(*document_, nullptr);
+  reopened.restorePlacements(profile_, "General");
+  EXPECT_EQ(reopened.fontWindow().geometry(), QRect(120, 140, 500, 300));
+  EXPECT_TRUE(reopened.charactersWindow().isVisible());
+  EXPECT_FALSE(reopened.cmapWindow().isVisible());
+}
+
 TEST_F(ChartWindowsTest, CMapPagePrintsItsHeaderToPdf) {
   auto cmap = std::make_unique<CCodeMap>();
   cmap->cmapName = "Test-H";
   cmap->registry = "Adobe";
   cmap->ordering = "Japan1";
   cmap->Set(0x21, 0x40, 633);
-  document_->cmaps().replace(std::move(cmap));
   CMapFrame& frame = windows_->cmapWindow();
+  EXPECT_FALSE(frame.button(1016)->isEnabled());
+  CCodeMap& map = *cmap;
+  document_->cmaps().replace(std::move(cmap));
   frame.refresh();
+  EXPECT_TRUE(frame.button(1016)->isEnabled());
+  EXPECT_TRUE(frame.button(1015)->isEnabled());  // a CID font is open
   EXPECT_EQ(frame.windowTitle(), "Sorvella CMap - [Test-H]");
-  frame.chart().setPage(0x21);
+  frame.show();
+  frame.satellite().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  QTest::mouseClick(&frame.satellite(), Qt::LeftButton, {},
+                    CMapSatellite::pageRect(0x21).topLeft() + QPoint(1, 1));
+  EXPECT_EQ(frame.chart().page(), 0x21);
+  const QImage satellite = frame.satellite().grab().toImage();
+  EXPECT_EQ(satellite.pixel(CMapSatellite::pageRect(0x21).topLeft() + QPoint(1, 1)) & 0xFFFFFF,
+            0x000080u);
+  // CIDs copied in the Characters chart paste into cells through the "MAP" menu.
+  document_->chartClipboard() = copyFromCharacters({100, 103}, false);
+  frame.chart().setCurrent(0x50);
+  frame.chart().setSelection(0x50, 0x50);
+  answer_ = ChartCommand::kPaste;
+  QTest::keyClick(&frame.chart(), Qt::Key_Space);
+  EXPECT_EQ(map.Lookup(0x21, 0x53), 103);
+  EXPECT_EQ(frame.chart().grid().selection(), (ItemRange{0x50, 0x53}));
+  EXPECT_TRUE(document_->chartClipboard().empty());
   frame.chart().setCurrent(0x41);
   EXPECT_EQ(frame.codeText(), "Code: 2141");
   EXPECT_EQ(frame.cidText(), "CID: None");
