@@ -50,17 +50,20 @@ void CellPainter::drawNumber(QPainter& painter, const QRect& box, uint32_t numbe
 }
 
 void CellPainter::drawMono(QPainter& painter, QPoint at, const uint8_t* bits, int width, int height,
-                           int rowBytes, QRgb ink) {
-  if (mono_.width() != width || mono_.height() != height)
-    mono_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+                           int rowBytes, QRgb ink, std::optional<QRgb> paper) {
+  QImage& image = paper ? opaque_ : mono_;
+  if (image.width() != width || image.height() != height)
+    image =
+        QImage(width, height, paper ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
   const QRgb inkPixel = qPremultiply(ink | 0xFF000000u);
+  const QRgb backPixel = paper ? (*paper | 0xFF000000u) : 0;
   for (int r = 0; r < height; ++r) {
-    auto* line = reinterpret_cast<QRgb*>(mono_.scanLine(r));
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(r));
     const uint8_t* row = bits + static_cast<std::ptrdiff_t>(r) * rowBytes;
     for (int c = 0; c < width; ++c)
-      line[c] = (row[c >> 3] & (0x80 >> (c & 7))) ? QRgb{0} : inkPixel;
+      line[c] = (row[c >> 3] & (0x80 >> (c & 7))) ? backPixel : inkPixel;
   }
-  painter.drawImage(at, mono_);
+  painter.drawImage(at, image);
 }
 
 }  // namespace sorvella

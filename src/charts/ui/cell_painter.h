@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace sorvella {
@@ -14,10 +15,10 @@ class CellPainter {
  public:
   // Draws the decimal number centred in `box` in the colour.
   void drawNumber(QPainter& painter, const QRect& box, uint32_t number, QRgb colour);
-  // Draws the ink of a one-bit image (rows of `rowBytes`, most significant bit leftmost, a set
-  // bit being background, which stays as it was).
+  // Draws a one-bit image (rows of `rowBytes`, most significant bit leftmost, a set bit being
+  // background) in ink on `paper`, or, without paper, only its ink.
   void drawMono(QPainter& painter, QPoint at, const uint8_t* bits, int width, int height,
-                int rowBytes, QRgb ink);
+                int rowBytes, QRgb ink, std::optional<QRgb> paper = std::nullopt);
 
  private:
   struct Digits {
@@ -30,7 +31,8 @@ class CellPainter {
   std::vector<Digits> digits_;
   int digitWidth_ = 0;
   int digitHeight_ = 0;
-  QImage mono_;
+  QImage mono_;    // with alpha, for ink alone
+  QImage opaque_;  // without, which blits faster
 };
 
 }  // namespace sorvella

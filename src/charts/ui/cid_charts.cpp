@@ -51,7 +51,8 @@ void CidChartView::drawCell(QPainter& painter, int32_t item, const QRect& rect, 
   if (cell.thumbnail && !(image && context_.templateStyle == TemplateStyle::kInstead)) {
     cellPainter_.drawMono(painter, QPoint(layout.thumbnailLeft, layout.thumbnailTop),
                           cell.thumbnail->data(), kThumbnailWidth, kThumbnailHeight,
-                          kThumbnailRowBytes, colours.ink);
+                          kThumbnailRowBytes, colours.ink,
+                          image ? std::nullopt : std::optional<QRgb>(colours.paper));
   }
   const auto mark = [&](const GridRect& m, QRgb c) {
     painter.fillRect(QRect(m.left, m.top, m.right - m.left, m.bottom - m.top), QColor::fromRgb(c));
