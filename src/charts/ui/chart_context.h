@@ -23,6 +23,9 @@ struct ChartContext {
   Document& document;
   std::optional<ChartTemplate> loadedTemplate;
   TemplateStyle templateStyle = TemplateStyle::kBehind;
+  // The thumbnails' fit from the options, which built templates share.
+  int fitAscender = 900;
+  int fitDescender = -100;
   int32_t highlightedFont = -1;
 
   // Pops up a menu at a global point; the chosen command, or nothing.

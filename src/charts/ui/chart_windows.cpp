@@ -1,6 +1,10 @@
 #include "charts/ui/chart_windows.h"
 
+#include <QMenuBar>
+
+#include "charts/ui/template_dialogs.h"
 #include "cidfont/window_placement.h"
+#include "platform/qt/qt_prompts.h"
 
 namespace sorvella {
 
@@ -40,14 +44,21 @@ void saveFrame(const QMainWindow& frame, Profile& profile, std::string_view sect
 
 ChartWindows::ChartWindows(Document& document,
                            std::function<void(int32_t font, int32_t glyph)> editGlyph,
-                           QWidget* parent)
+                           QWidget* parent, Prompts* prompts)
     : QObject(parent), context_(document) {
+  if (!prompts) ownPrompts_ = std::make_unique<QtPrompts>(parent);
+  prompts_ = prompts ? prompts : ownPrompts_.get();
   context_.editGlyph = std::move(editGlyph);
   context_.changed = [this] { refresh(); };
   context_.showCid = [this](int32_t cid) { showCid(cid); };
   charactersWindow_ = frameFor(kCharactersChart, context_, characters_, parent, 16, 10);
   unplacedWindow_ = frameFor(kUnplacedChart, context_, unplaced_, parent, 16, 6);
   fontWindow_ = frameFor(kFontChart, context_, fontChart_, parent, 16, 8);
+  QMenu* templates = charactersWindow_->menuBar()->addMenu(QStringLiteral("&Template"));
+  connect(templates->addAction(QStringLiteral("&Build Template")), &QAction::triggered, this,
+          [this] { buildTemplate(); });
+  connect(templates->addAction(QStringLiteral("&Templates...")), &QAction::triggered, this,
+          [this] { showTemplates(); });
   cmapWindow_ = std::make_unique<CMapFrame>(context_, parent);
   cmapWindow_->setWindowFlag(Qt::Window);
   cmapWindow_->setObjectName(QString::fromLatin1(kCMapChart.placementPrefix));
@@ -77,6 +88,15 @@ void ChartWindows::setHighlightedFont(int32_t subsetFont) {
   context_.highlightedFont = subsetFont;
   characters_->viewport()->update();
   unplaced_->viewport()->update();
+}
+
+bool ChartWindows::buildTemplate() {
+  return runBuildTemplate(context_, *prompts_, context_.fitAscender, context_.fitDescender,
+                          charactersWindow_.get());
+}
+
+void ChartWindows::showTemplates() {
+  runTemplatesCommand(context_, *prompts_, charactersWindow_.get());
 }
 
 void ChartWindows::showCid(int32_t cid) {

@@ -19,9 +19,10 @@ class ChartWindows : public QObject {
   Q_OBJECT
 
  public:
-  // `editGlyph` is called for a double click in the Font chart.
+  // `editGlyph` is called for a double click in the Font chart; the template commands ask
+  // through `prompts` (Qt message boxes when null).
   ChartWindows(Document& document, std::function<void(int32_t font, int32_t glyph)> editGlyph,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, Prompts* prompts = nullptr);
   ~ChartWindows() override;
 
   ChartContext& context() { return context_; }
@@ -39,6 +40,9 @@ class ChartWindows : public QObject {
   void editFont(int32_t subsetFont);
   // "&Highlight glyphs": -1 for none.
   void setHighlightedFont(int32_t subsetFont);
+  // "&Build Template" and "&Templates..." of the Characters chart window.
+  bool buildTemplate();
+  void showTemplates();
   // The Characters chart shows the CID and comes to the front.
   void showCid(int32_t cid);
 
@@ -48,6 +52,8 @@ class ChartWindows : public QObject {
 
  private:
   ChartContext context_;
+  std::unique_ptr<Prompts> ownPrompts_;
+  Prompts* prompts_;
   std::unique_ptr<QMainWindow> charactersWindow_, unplacedWindow_, fontWindow_;
   std::unique_ptr<CMapFrame> cmapWindow_;
   CharactersChart* characters_;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <cstdlib>
 
 #include "cidfont/document_fixture.h"
 
@@ -52,6 +53,37 @@ TEST_F(TemplateDialogsTest, ListFiltersByOrderingAndLoadsTheSelection) {
   dialog.accept();
   EXPECT_EQ(context_.templateStyle, TemplateStyle::kInstead);
   EXPECT_EQ(changes, 1);
+}
+
+TEST_F(TemplateDialogsTest, TheListShowsBothFoldersOrSaysThereAreNone) {
+  const auto setVariable = [](const char* name, const std::filesystem::path& value) {
+    const char* old = std::getenv(name);
+    std::string kept = old ? old : "";
+    setenv(name, value.c_str(), 1);
+    return std::pair{std::string(name),
+                     std::optional<std::string>(old ? std::optional(kept) : std::nullopt)};
+  };
+  const auto restore = [](const std::pair<std::string, std::optional<std::string>>& v) {
+    if (v.second)
+      setenv(v.first.c_str(), v.second->c_str(), 1);
+    else
+      unsetenv(v.first.c_str());
+  };
+  const auto data = setVariable("SORVELLA_DATA", folder_ / "data");
+  const auto xdg = setVariable("XDG_DATA_HOME", folder_ / "xdg");
+  ScriptedPrompts prompts;
+  runTemplatesCommand(context_, prompts, nullptr);
+  ASSERT_EQ(prompts.shown().size(), 1u);
+  EXPECT_EQ(prompts.shown()[0].text, template_text::kNoTemplates);
+  EXPECT_EQ(userTemplateFolder(), folder_ / "xdg" / "sorvella" / "Template");
+  ASSERT_TRUE(WriteTemplate(ChartTemplate(16, 1), folder_ / "data" / "Template" / "A"));
+  ASSERT_TRUE(WriteTemplate(ChartTemplate(24, 1), userTemplateFolder() / "B"));
+  const std::vector<TemplateListEntry> listed = listTemplates(templateFolders());
+  restore(data);
+  restore(xdg);
+  ASSERT_EQ(listed.size(), 2u);
+  EXPECT_EQ(listed[0].header.cellSize, 16u);
+  EXPECT_EQ(listed[1].header.cellSize, 24u);
 }
 
 TEST_F(TemplateDialogsTest, BuildDialogEstimatesFromTheCellSize) {
