@@ -149,18 +149,23 @@ void ChartTemplate::rebuildLookup(int32_t rangeTop) {
 bool ReadTemplate(const std::filesystem::path& path, ChartTemplate& out) {
   out = ChartTemplate();
   std::optional<std::vector<uint8_t>> bytes = fileBytes(path);
-  if (!bytes) return false;
-  auto header = parseHeader(*bytes);
+  if (!bytes || !ReadTemplateBytes(*bytes, out)) return false;
+  out.filePath = path;
+  return true;
+}
+
+bool ReadTemplateBytes(std::span<const uint8_t> bytes, ChartTemplate& out) {
+  out = ChartTemplate();
+  auto header = parseHeader(bytes);
   if (!header || !ChartTemplate::validCellSize(header->first.cellSize)) return false;
   const TemplateHeader& h = header->first;
   // The header's count is checked against the bytes there are, before anything is allocated.
   const uint64_t needed = uint64_t{h.count} * ChartTemplate::recordSize(h.cellSize);
-  if (bytes->size() - header->second < needed) return false;
+  if (bytes.size() - header->second < needed) return false;
   ChartTemplate read(h.cellSize, 0);
-  read.setRecordBytes(std::span(*bytes).subspan(header->second, needed));
+  read.setRecordBytes(bytes.subspan(header->second, needed));
   read.ordering = h.ordering;
   read.supplement = h.supplement;
-  read.filePath = path;
   out = std::move(read);
   return true;
 }

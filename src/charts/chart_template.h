@@ -89,6 +89,8 @@ class ChartTemplate {
 // Readers: false (the template left empty) for a file that is missing, not a template, of a
 // cell size other than 16, 24 or 32, or shorter than its header says.
 bool ReadTemplate(const std::filesystem::path& path, ChartTemplate& out);
+// The same on a file's bytes; the file path is left empty.
+bool ReadTemplateBytes(std::span<const uint8_t> bytes, ChartTemplate& out);
 std::optional<TemplateHeader> ReadTemplateHeader(const std::filesystem::path& path);
 // Writes to `path` with the extension ".ctp", replacing the file only once all is written.
 bool WriteTemplate(const ChartTemplate& chartTemplate, const std::filesystem::path& path);
