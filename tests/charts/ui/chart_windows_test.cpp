@@ -148,6 +148,11 @@ TEST_F(ChartWindowsTest, DraggingUnplacedCharactersOntoACidPlacesThem) {
   sendMouse(source, QEvent::MouseButtonPress, second, Qt::LeftButton);
   sendMouse(source, QEvent::MouseMove, target, Qt::LeftButton);
   EXPECT_EQ(chart.grid().dropTarget(), (ItemRange{10, 11}));
+  // The outline inverts the hatch along the drop cells' borders.
+  const QPoint border = cell(chart, 10).topLeft() + QPoint(8, 0);
+  const QImage outlined = grab(chart);
+  const QRgb under = at(outlined, border) ^ at(outlined, border + QPoint(1, 0));
+  EXPECT_EQ(under, 0xFFFFFFu);
   answer_ = ChartCommand::kPlace;
   const int32_t character = document_->font()->unplacedAt(0);
   sendMouse(source, QEvent::MouseButtonRelease, target, Qt::NoButton);
