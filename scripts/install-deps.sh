@@ -10,7 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev libfuzzer-14-dev
   # test peers and real data
-  afdko python3-fonttools ghostscript poppler-data
+  afdko python3-fonttools ghostscript poppler-data poppler-utils
   fonts-dejavu-core fonts-urw-base35 fonts-ipafont-mincho fonts-liberation2
   # the screenshot of the main window under a virtual display (scripts/screenshot.sh)
   xvfb xauth

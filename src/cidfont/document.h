@@ -14,6 +14,7 @@
 
 #include "cidfont/cid_font.h"
 #include "cidfont/document_environment.h"
+#include "cmap/chart_clipboard.h"
 #include "cmap/cmap_commands.h"
 
 namespace sorvella {
@@ -174,6 +175,8 @@ class Document {
   // The binary index file Save writes: the one opened, or the folder's own for a new font.
   const std::filesystem::path& indexFile() const { return indexFile_; }
   CMapCommands& cmaps() { return cmaps_; }
+  // The range the chart windows copied last, shared by all of them.
+  ChartClipboard& chartClipboard() { return chartClipboard_; }
 
   // Save prompts: false when the user cancelled. mayExit runs both, the CID font's first.
   bool savePrompt();
@@ -302,6 +305,7 @@ class Document {
   bool folderWriteFailed_ = false;
   int64_t lastSaveTime_ = 0;
   CMapCommands cmaps_;
+  ChartClipboard chartClipboard_;
 };
 
 }  // namespace sorvella

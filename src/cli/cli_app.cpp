@@ -22,7 +22,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   dump->add_option("FILE", dumpPath, "The file to describe")->required();
   dump->add_flag("--json", dumpOptions.json, "Print the facts as one JSON object");
   dump->add_flag("--records", dumpOptions.records,
-                 "List every character record (font, glyph, CID) of an index file");
+                 "List every character record (font, glyph, CID) of an index file, or every "
+                 "image of a chart template");
   dump->add_flag("--map", dumpOptions.map, "List every mapping (code, CID) of a CMap");
   dump->add_flag("--outlines", dumpOptions.outlines,
                  "Add every glyph's nodes, hints and hint replacement program (master 0)");
@@ -33,6 +34,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   addArrangementCommands(app, commands);
   addOverlapCommands(app, commands);
   addAutohintCommand(app, commands);
+  addTemplateCommand(app, commands);
 
   try {
     app.parse(argc, argv);

@@ -9,6 +9,7 @@
 #include "cli/dump_encoding.h"
 #include "cli/dump_index.h"
 #include "cli/dump_native_font.h"
+#include "cli/dump_template.h"
 #include "cli/dump_truetype_font.h"
 #include "cli/dump_type1_font.h"
 
@@ -24,6 +25,7 @@ const std::vector<Dumper>& dumpers() {
       type1FontDumper(),
       cidFontDumper(),
       trueTypeFontDumper(),
+      templateDumper(),
   };
   return all;
 }
