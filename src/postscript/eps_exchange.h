@@ -15,7 +15,6 @@ inline constexpr const char* kCannotImport = "This EPS file cannot be imported."
 inline constexpr const char* kDialogFilter = "EPS files (*.ai, *.eps)|*.ai;*.eps||";
 inline constexpr const char* kOpenTitle = "Open EPS File";
 inline constexpr const char* kSaveTitle = "Save EPS File";
-inline constexpr const char* kFolderKey = "EPSfiles";
 inline constexpr const char* kOpenPrompt = "Opens EPS (Adobe Illustrator) file";
 inline constexpr const char* kSavePrompt = "Saves current glyph in EPS (Adobe Illustrator) format";
 }  // namespace eps_text
