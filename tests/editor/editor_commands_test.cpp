@@ -4,6 +4,7 @@
 
 #include "editor/advanced_hinting.h"
 #include "editor/nodes_at_extremes.h"
+#include "editor/segment_edits.h"
 #include "editor/selection_transform.h"
 #include "editor/snapping.h"
 #include "editor/undo_store.h"
@@ -157,6 +158,34 @@ TEST(NodesAtExtremes, SplitsACurveAtItsHorizontalExtreme) {
   EXPECT_EQ(g.point(2, 1).x, 75);
   EXPECT_EQ(g.point(2), pt(0, 100));
   EXPECT_FALSE(addNodesAtExtremes(g));
+}
+
+TEST(SegmentEdits, InsertSplitsCurvesExactlyAndLinesAndTheClosingSegment) {
+  Glyph g;
+  g.appendNode(Node::move(pt(0, 0)));
+  g.appendNode(Node::curve(pt(300, 0), pt(0, 300), pt(300, 300)));
+  g.appendNode(Node::line(pt(300, -100)));
+  ASSERT_TRUE(insertNodeAt(g, 1, 0.5));
+  ASSERT_EQ(g.nodeCount(), 4);
+  EXPECT_EQ(g.node(1).points, (std::vector<Point>{pt(150, 225), pt(0, 150), pt(75, 225)}));
+  EXPECT_EQ(g.node(2).points, (std::vector<Point>{pt(300, 0), pt(225, 225), pt(300, 150)}));
+  EXPECT_EQ(nodeConnectionOf(g.header(1)), node_flag::kSmooth);
+  ASSERT_TRUE(insertNodeAt(g, 0, 0.5));  // the closing segment from (300,-100) to (0,0)
+  EXPECT_EQ(g.node(4), Node::line(pt(150, -50)));
+  EXPECT_FALSE(insertNodeAt(g, 1, 1.0));
+}
+
+TEST(SegmentEdits, ConvertAndNormalizeTurnCurvesIntoLines) {
+  Glyph g;
+  g.appendNode(Node::move(pt(0, 0)));
+  g.appendNode(Node::curve(pt(300, 0), pt(100, 0), pt(200, 0)));
+  g.appendNode(Node::curve(pt(300, 300), pt(310, 100), pt(300, 200)));
+  EXPECT_FALSE(normalizeCurve(g, 2));
+  EXPECT_TRUE(normalizeCurve(g, 1));
+  EXPECT_EQ(g.node(1), Node::line(pt(300, 0)));
+  EXPECT_TRUE(convertToLine(g, 2));
+  EXPECT_EQ(g.node(2), Node::line(pt(300, 300)));
+  EXPECT_FALSE(convertToLine(g, 2));
 }
 
 class AdvancedHintingTest : public ::testing::Test {

@@ -11,6 +11,7 @@
 #include "base/text_format.h"
 #include "cidfont/remembered_folders.h"
 #include "editor/advanced_hinting.h"
+#include "editor/segment_edits.h"
 #include "editor/ui/glyph_propety.h"
 #include "editor/ui/glyph_window.h"
 #include "platform/qt/qt_text.h"
@@ -34,6 +35,12 @@ constexpr const char* kReverseContour = "&Reverse contour";
 constexpr const char* kSelectContour = "Se&lect contour";
 constexpr const char* kProperties = "&Properties";
 constexpr const char* kRemoveGuides = "Remove g&uides";
+constexpr const char* kInsertNode = "&Insert node";
+constexpr const char* kConvertToVector = "&Convert to vector";
+constexpr const char* kNormalize = "Normalize";
+constexpr const char* kCut = "Cu&t";
+constexpr const char* kCopy = "&Copy";
+constexpr const char* kDelete = "&Delete";
 constexpr const char* kRemoveReplacePoint = "&Remove this replace point";
 constexpr const char* kAddReplacePoint = "&Add replace point here";
 }  // namespace context_text
@@ -403,7 +410,32 @@ void CEditFrame::showContextMenu(QPoint global, std::optional<Grab> grab) {
       e.recordEdit(EditKind::kAdvancedHinting);
       addReplacePoint(e.glyph(), node);
     })->setEnabled(point < 0 && g.hints().has_value());
-  } else if (grab && grab->part != GrabPart::kSegment) {
+  } else if (grab && grab->part == GrabPart::kSegment) {
+    const int node = grab->node;
+    const double t = grab->t;
+    add(&menu, context_text::kInsertNode, [&e, node, t] {
+      Glyph trial = e.glyph();
+      if (!insertNodeAt(trial, node, t)) return;
+      e.recordEdit(EditKind::kContour);
+      e.glyph() = std::move(trial);
+    });
+    const bool curve = g.type(node) == node_type::kCurve;
+    add(&menu, context_text::kConvertToVector, [&e, node] {
+      e.recordEdit(EditKind::kContour);
+      convertToLine(e.glyph(), node);
+    })->setEnabled(curve);
+    add(&menu, context_text::kNormalize, [&e, node] {
+      Glyph trial = e.glyph();
+      if (!normalizeCurve(trial, node)) return;
+      e.recordEdit(EditKind::kContour);
+      e.glyph() = std::move(trial);
+    })->setEnabled(curve);
+  } else if (grab && g.isSelected(grab->node) && g.countSelected() > 1) {
+    add(&menu, context_text::kCut, [this, &e] { e.cutSelection(env_.clipboard); });
+    add(&menu, context_text::kCopy, [this, &e] { e.copySelection(env_.clipboard); });
+    add(&menu, context_text::kDelete, [&e] { e.deleteSelection(); });
+    add(&menu, context_text::kProperties, [this] { properties_->showSelectionPage(); });
+  } else if (grab) {
     const int node = grab->node;
     QMenu* connection = menu.addMenu(context_text::kConnection);
     connection->setEnabled(g.canSetConnection(node));

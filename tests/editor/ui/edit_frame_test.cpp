@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +26,7 @@
 #include "glyph/native_font_file.h"
 #include "platform/headless/memory_profile.h"
 #include "platform/qt/qt_clipboard.h"
+#include "support/modal_dialogs.h"
 #include "support/recording_busy_indicator.h"
 #include "support/sample_subset_font.h"
 #include "support/scripted_file_dialogs.h"
@@ -224,6 +226,28 @@ TEST_F(EditFrameTest, PreviewModeFillsTheGlyphAndPaintingWhiteCutsIt) {
   QTest::mouseRelease(canvas(), Qt::LeftButton, {}, c + QPoint(10, 10));
   EXPECT_EQ(glyph().contourCount(), 2);
   EXPECT_FALSE(inkAt(middle));
+}
+
+TEST_F(EditFrameTest, ContextMenuOfASegmentInsertsANodeWhereItWasClicked) {
+  const Point a = glyph().point(0), b = glyph().point(1);
+  const QPoint middle = (at(a) + at(b)) / 2;
+  const int had = glyph().nodeCount();
+  QStringList offered;
+  test::whenShown<QMenu>([&](QMenu* menu) {
+    for (QAction* item : menu->actions()) offered << item->text();
+    for (QAction* item : menu->actions())
+      if (item->text() == "&Insert node") item->trigger();
+    menu->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, middle, canvas()->mapToGlobal(middle));
+  QApplication::sendEvent(canvas(), &event);
+  EXPECT_EQ(offered.value(0), "Cancel");
+  EXPECT_TRUE(offered.contains("&Convert to vector"));
+  ASSERT_EQ(glyph().nodeCount(), had + 1);
+  EXPECT_NEAR(glyph().point(1).x, (a.x + b.x) / 2.0, 3);
+  EXPECT_NEAR(glyph().point(1).y, (a.y + b.y) / 2.0, 3);
+  frame_->action(EditCommand::kUndo)->trigger();
+  EXPECT_EQ(glyph().nodeCount(), had);
 }
 
 // A glyph of 328 points (109 curves and a move) dragged and run through the commands, with
