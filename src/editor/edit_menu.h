@@ -49,6 +49,11 @@ enum class EditCommand {
   kNext,
   kZoomIn,
   kZoomOut,
+  kPaintBlack,
+  kPaintWhite,
+  kPaintEmpty,
+  kPaintRectangle,
+  kPaintEllipse,
 };
 
 struct EditCommandText {
@@ -149,6 +154,18 @@ inline constexpr EditCommandText kBarCommands[] = {
     {EditCommand::kNext, "Next", "Next character\nNext"},
     {EditCommand::kZoomIn, "Zoom in", "Zoom in\nZoom in"},
     {EditCommand::kZoomOut, "Zoom out", "Resets zoom mode to default value\nZoom out"},
+};
+
+// The DerevoZorov tool's choices of colour and object.
+inline constexpr EditCommandText kPaintCommands[] = {
+    {EditCommand::kPaintBlack, "Black color",
+     "All new objects are added to the existing glyph's image\nBlack color"},
+    {EditCommand::kPaintWhite, "White color",
+     "All new objects are subtracted from the existing glyph's image\nWhite color"},
+    {EditCommand::kPaintEmpty, "Empty color",
+     "New objects will not interact with existing contours\nEmpty color"},
+    {EditCommand::kPaintRectangle, "Rectangle", "Draws rectangles\nRectangle"},
+    {EditCommand::kPaintEllipse, "Ellipse", "Draws circles and ellipses\nEllipse"},
 };
 
 inline constexpr std::array<EditMenu, 5> kEditMenus{{

@@ -179,6 +179,20 @@ void CEditFrame::buildMenus() {
   for (EditCommand c :
        {EditCommand::kPrevious, EditCommand::kNext, EditCommand::kZoomIn, EditCommand::kZoomOut})
     toolBar_->addAction(action(c));
+  // The DerevoZorov choices sit on a bar of their own, one of each group checked.
+  QToolBar* paintBar = addToolBar("DerevoZorov");
+  auto* colors = new QActionGroup(this);
+  auto* shapes = new QActionGroup(this);
+  for (const EditCommandText& item : kPaintCommands) {
+    QAction* a = makeAction(this, item);
+    a->setCheckable(true);
+    actions_[item.command] = a;
+    (item.command <= EditCommand::kPaintEmpty ? colors : shapes)->addAction(a);
+    paintBar->addAction(a);
+    connect(a, &QAction::triggered, this, [this, c = item.command] { run(c); });
+  }
+  action(EditCommand::kPaintBlack)->setChecked(true);
+  action(EditCommand::kPaintRectangle)->setChecked(true);
   action(EditCommand::kApplyActions)->setEnabled(static_cast<bool>(env_.applyActions));
   action(EditCommand::kPrint)->setEnabled(static_cast<bool>(env_.printGlyph));
   action(EditCommand::kOptions)->setEnabled(static_cast<bool>(env_.showOptions));
@@ -353,6 +367,20 @@ void CEditFrame::run(EditCommand command) {
       break;
     case EditCommand::kZoomOut:
       canvas_->setZoom(kFitZoom);
+      break;
+    case EditCommand::kPaintBlack:
+    case EditCommand::kPaintWhite:
+    case EditCommand::kPaintEmpty:
+      canvas_->setPaintColor(command == EditCommand::kPaintBlack   ? PaintColor::kBlack
+                             : command == EditCommand::kPaintWhite ? PaintColor::kWhite
+                                                                   : PaintColor::kEmpty);
+      changed = false;
+      break;
+    case EditCommand::kPaintRectangle:
+    case EditCommand::kPaintEllipse:
+      canvas_->setPaintShape(command == EditCommand::kPaintRectangle ? PaintShape::kRectangle
+                                                                     : PaintShape::kEllipse);
+      changed = false;
       break;
   }
   if (changed) glyphChanged();

@@ -219,13 +219,28 @@ TEST_F(EditFrameTest, PreviewModeFillsTheGlyphAndPaintingWhiteCutsIt) {
   };
   EXPECT_TRUE(inkAt(middle));
   frame_->action(EditCommand::kToolPaint)->trigger();
-  canvas()->setPaintColor(PaintColor::kWhite);
+  frame_->action(EditCommand::kPaintWhite)->trigger();
   const QPoint c = at(middle);
   QTest::mousePress(canvas(), Qt::LeftButton, {}, c - QPoint(10, 10));
   QTest::mouseMove(canvas(), c + QPoint(10, 10));
   QTest::mouseRelease(canvas(), Qt::LeftButton, {}, c + QPoint(10, 10));
   EXPECT_EQ(glyph().contourCount(), 2);
   EXPECT_FALSE(inkAt(middle));
+  // The Meter tool tells what it spans; the Erase tool takes the node clicked.
+  frame_->action(EditCommand::kToolMeter)->trigger();
+  const QPoint corner = at(glyph().point(0));
+  QTest::mousePress(canvas(), Qt::LeftButton, {}, corner);
+  QTest::mouseMove(canvas(), corner + QPoint(30, 0));
+  QTest::mouseRelease(canvas(), Qt::LeftButton, {}, corner + QPoint(30, 0));
+  const QString measured = frame_->statusBar()->currentMessage();
+  EXPECT_TRUE(measured.contains("H: 0")) << measured.toStdString();
+  EXPECT_TRUE(
+      measured.contains(QString("W: %1").arg(fontAt(corner + QPoint(30, 0)).x - fontAt(corner).x)))
+      << measured.toStdString();
+  frame_->action(EditCommand::kToolErase)->trigger();
+  const int had = glyph().nodeCount();
+  QTest::mouseClick(canvas(), Qt::LeftButton, {}, corner);
+  EXPECT_EQ(glyph().nodeCount(), had - 1);
 }
 
 TEST_F(EditFrameTest, ContextMenuOfASegmentInsertsANodeWhereItWasClicked) {
