@@ -7,6 +7,7 @@
 #include "cidfont/autohint_settings.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/settings_overlap.h"
+#include "cidfont/thumbnail.h"
 #include "editor/nodes_at_extremes.h"
 #include "editor/snapping.h"
 #include "glyph/glyph_clipboard.h"
@@ -273,6 +274,21 @@ bool GlyphEditor::applyPaintObject(const Outline& object, PaintColor color) {
   recordEdit(EditKind::kPaint);
   glyph() = std::move(trial);
   return true;
+}
+
+bool GlyphEditor::refreshThumbnails(CCidFont& cidFont) const {
+  const Glyph* g = font_->glyph(glyphNumber_);
+  if (!g) return false;
+  const Thumbnail thumbnail = makeThumbnail(*g, options_.fitAscender, options_.fitDescender);
+  bool changed = false;
+  for (int32_t c = 0; c < cidFont.characterCount(); ++c) {
+    const CharacterRecord& r = cidFont.record(c);
+    if (r.font != fontNumber_ || r.glyph != glyphNumber_ || r.thumbnail == thumbnail) continue;
+    cidFont.mutableRecord(c)->thumbnail = thumbnail;
+    changed = true;
+  }
+  if (changed) cidFont.setModified(true);
+  return changed;
 }
 
 EpsStatus GlyphEditor::importEps(const std::filesystem::path& path) {

@@ -136,6 +136,10 @@ class GlyphEditor {
   // A finished DerevoZorov object (closed contours) applied to the glyph.
   bool applyPaintObject(const Outline& object, PaintColor color);
 
+  // The thumbnails of the characters showing this glyph, remade after an edit; the CID font
+  // is marked modified when one changed.
+  bool refreshThumbnails(CCidFont& cidFont) const;
+
   EpsStatus importEps(const std::filesystem::path& path);
   bool exportEps(const std::filesystem::path& path) const;
 

@@ -120,6 +120,7 @@ CEditFrame::CEditFrame(Document& document, GlyphEditEnvironment environment,
   statusBar()->showMessage(edit_menu_text::kIdlePrompt);
   buildMenus();
   canvas_->edited = [this] { refresh(); };
+  canvas_->finished = [this] { glyphChanged(); };
   canvas_->pointerMoved = [this](int x, int y) {
     xLabel_->setText(QString::fromStdString(formatText(edit_menu_text::kPointerX, x)));
     yLabel_->setText(QString::fromStdString(formatText(edit_menu_text::kPointerY, y)));
@@ -219,6 +220,7 @@ bool CEditFrame::showGlyph(int32_t glyph) {
 }
 
 void CEditFrame::glyphChanged() {
+  if (editor_->modified() && document_.font()) editor_->refreshThumbnails(*document_.font());
   canvas_->glyphChanged();
   refresh();
 }

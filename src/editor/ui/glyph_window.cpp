@@ -220,6 +220,7 @@ void CGlyphWindow::mousePressEvent(QMouseEvent* event) {
         editor_.deleteSelection();
         glyphChanged();
         notify();
+        if (finished) finished();
       }
       break;
     }
@@ -280,6 +281,7 @@ void CGlyphWindow::mouseReleaseEvent(QMouseEvent* event) {
     drag_.end();
     glyphChanged();
     notify();
+    if (dragRecorded_ && finished) finished();
     return;
   }
   if (!pressedAt_) return;
@@ -317,7 +319,9 @@ void CGlyphWindow::selectInside(const QRect& band, bool add) {
 
 void CGlyphWindow::finishPaint(QPointF start, QPointF end) {
   const Outline object = paintObject(paintShape_, fontPoint(toFont(start)), fontPoint(toFont(end)));
-  if (editor_.applyPaintObject(object, paintColor_)) glyphChanged();
+  if (!editor_.applyPaintObject(object, paintColor_)) return;
+  glyphChanged();
+  if (finished) finished();
 }
 
 void CGlyphWindow::measure(QPointF start, QPointF end) {

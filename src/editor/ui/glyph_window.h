@@ -41,8 +41,10 @@ class CGlyphWindow : public QWidget {
   QPoint toWidget(Point p) const;
   PointerPosition toFont(QPointF widget) const;
 
-  // After every change the tools make (for the window's panels and status bar).
+  // After every change the tools make (for the window's panels and status bar), and once
+  // when an edit is complete (a drag released, a node erased, an object applied).
   std::function<void()> edited;
+  std::function<void()> finished;
   // Pointer position in font units, and the Meter tool's texts.
   std::function<void(int x, int y)> pointerMoved;
   std::function<void(const QString& text)> measured;

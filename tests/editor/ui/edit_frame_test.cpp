@@ -20,6 +20,7 @@
 
 #include "base/rounding.h"
 #include "cidfont/font_folder.h"
+#include "cidfont/thumbnail.h"
 #include "editor/ui/glyph_propety.h"
 #include "editor/ui/glyph_window.h"
 #include "glyph/glyph_clipboard.h"
@@ -177,6 +178,8 @@ TEST_F(EditFrameTest, CopyAndPasteASelectionIntoAnotherGlyphThroughTheQtClipboar
 TEST_F(EditFrameTest, SaveOfTheDocumentWritesTheEditedGlyph) {
   dragNode(1, QPoint(30, 0));
   const Point moved = glyph().point(1);
+  EXPECT_EQ(document_->font()->record(0).thumbnail, makeThumbnail(glyph(), 900, -200));
+  EXPECT_TRUE(document_->font()->modified());
   prompts_.script("&Yes");
   ASSERT_TRUE(document_->Save());
   EXPECT_FALSE(frame_->editedFont()->modified);
