@@ -76,6 +76,12 @@ void GlyphEditor::recordEdit(EditKind kind) {
   edited_.modified = true;
 }
 
+void GlyphEditor::commitEdit(EditKind kind, Glyph&& result) {
+  recordEdit(kind);
+  result.trueTypeData().reset();
+  glyph() = std::move(result);
+}
+
 bool GlyphEditor::undo() {
   if (!undo_.undo(glyphNumber_, glyph())) return false;
   edited_.modified = true;
@@ -124,8 +130,7 @@ AutohintStatus GlyphEditor::autohint() {
   const AutohintStatus status =
       sorvella::autohint(trial, 0, alignmentZones(*font_, 0), autohintParameters(options_));
   if (status != AutohintStatus::kOk) return status;
-  recordEdit(EditKind::kAutohint);
-  glyph() = std::move(trial);
+  commitEdit(EditKind::kAutohint, std::move(trial));
   return status;
 }
 
@@ -133,16 +138,14 @@ OverlapStatus GlyphEditor::removeOverlap() {
   Glyph trial = glyph();
   const OverlapStatus status = sorvella::removeOverlap(trial, 0, options_);
   if (status != OverlapStatus::kOk) return status;
-  recordEdit(EditKind::kRemoveOverlap);
-  glyph() = std::move(trial);
+  commitEdit(EditKind::kRemoveOverlap, std::move(trial));
   return status;
 }
 
 bool GlyphEditor::nodesAtExtremes() {
   Glyph trial = glyph();
   if (!addNodesAtExtremes(trial)) return false;
-  recordEdit(EditKind::kNodesAtExtremes);
-  glyph() = std::move(trial);
+  commitEdit(EditKind::kNodesAtExtremes, std::move(trial));
   return true;
 }
 
@@ -157,8 +160,7 @@ int GlyphEditor::snapToGuides(double viewScale) {
   Glyph trial = glyph();
   const int moved = snapNodes(trial, settings);
   if (moved == 0) return 0;
-  recordEdit(EditKind::kSnap);
-  glyph() = std::move(trial);
+  commitEdit(EditKind::kSnap, std::move(trial));
   return moved;
 }
 
@@ -229,8 +231,7 @@ bool GlyphEditor::paste(const Clipboard& clipboard) {
   if (!canPasteSelection(clipboard)) return false;
   Glyph trial = glyph();
   if (!pasteSelection(trial, clipboard)) return false;
-  recordEdit(EditKind::kPaste);
-  glyph() = std::move(trial);
+  commitEdit(EditKind::kPaste, std::move(trial));
   return true;
 }
 
@@ -242,6 +243,7 @@ bool GlyphEditor::copyGlyph(Clipboard& clipboard) const {
 bool GlyphEditor::pasteGlyph(const Clipboard& clipboard) {
   Glyph trial = glyph();
   if (!sorvella::pasteGlyph(trial, clipboard)) return false;
+  // The pasted glyph's own TrueType data still fits it.
   recordEdit(EditKind::kPasteGlyph);
   glyph() = std::move(trial);
   return true;
@@ -271,8 +273,7 @@ bool GlyphEditor::applyPaintObject(const Outline& object, PaintColor color) {
     trial.replaceNodes(0, trial.nodeCount(), result);
     if (trial.hints()) trial.hints()->replacement.clear();
   }
-  recordEdit(EditKind::kPaint);
-  glyph() = std::move(trial);
+  commitEdit(EditKind::kPaint, std::move(trial));
   return true;
 }
 

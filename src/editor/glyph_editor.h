@@ -99,6 +99,8 @@ class GlyphEditor {
 
   // Called before every edit: keeps the undo copy and marks the font modified.
   void recordEdit(EditKind kind);
+  // Records an edit and puts `result`, the glyph as the edit left it, in place.
+  void commitEdit(EditKind kind, Glyph&& result);
   bool canUndo() const { return undo_.canUndo(glyphNumber_); }
   bool canRedo() const { return undo_.canRedo(glyphNumber_); }
   bool undo();

@@ -43,6 +43,11 @@ TEST_F(GlyphEditorTest, EditsMarkTheEditedFontAndUndoRedoThroughTheStore) {
   EXPECT_EQ(editor_->glyph().nodeCount(), 3);
   editor_->showGlyph(2);
   EXPECT_FALSE(editor_->canUndo());
+  // Commands that change the outline leave no stale TrueType data behind.
+  editor_->glyph().trueTypeData().emplace();
+  ASSERT_EQ(editor_->autohint(), AutohintStatus::kOk);
+  EXPECT_FALSE(editor_->glyph().trueTypeData().has_value());
+  EXPECT_TRUE(editor_->canUndo());
 }
 
 TEST_F(GlyphEditorTest, DeletingAMoveNodeLetsTheNextNodeStartTheContour) {

@@ -446,8 +446,7 @@ void CEditFrame::showContextMenu(QPoint global, std::optional<Grab> grab) {
     add(&menu, context_text::kInsertNode, [&e, node, t] {
       Glyph trial = e.glyph();
       if (!insertNodeAt(trial, node, t)) return;
-      e.recordEdit(EditKind::kContour);
-      e.glyph() = std::move(trial);
+      e.commitEdit(EditKind::kContour, std::move(trial));
     });
     const bool curve = g.type(node) == node_type::kCurve;
     add(&menu, context_text::kConvertToVector, [&e, node] {
@@ -457,8 +456,7 @@ void CEditFrame::showContextMenu(QPoint global, std::optional<Grab> grab) {
     add(&menu, context_text::kNormalize, [&e, node] {
       Glyph trial = e.glyph();
       if (!normalizeCurve(trial, node)) return;
-      e.recordEdit(EditKind::kContour);
-      e.glyph() = std::move(trial);
+      e.commitEdit(EditKind::kContour, std::move(trial));
     })->setEnabled(curve);
   } else if (grab && g.isSelected(grab->node) && g.countSelected() > 1) {
     add(&menu, context_text::kCut, [this, &e] { e.cutSelection(env_.clipboard); });
