@@ -19,6 +19,38 @@
 
 namespace sorvella {
 
+namespace {
+
+// Unites the object with the glyph (black), cuts it out (white) or just adds its contours
+// (empty); false, glyph unchanged, when the overlap engine fails.
+bool paintInto(Glyph& glyph, const Outline& object, PaintColor color) {
+  if (object.empty()) return false;
+  if (color == PaintColor::kEmpty) return glyph.appendNodes(object, 0, object.nodeCount());
+  Outline result(1);
+  try {
+    OverlapEngine shape;
+    glyph.enumerate(shape, 0);
+    OverlapEngine added;
+    object.enumerate(added, 0);
+    const OverlapStatus status =
+        color == PaintColor::kWhite ? subtract(shape, added, 2) : unite(shape, added, 2);
+    if (status != OverlapStatus::kOk) return false;
+    OutlineBuilder builder(result);
+    shape.writeResult(builder);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  recomputeConnections(result, 0);
+  if (result.empty())
+    glyph.clearNodes();
+  else
+    glyph.replaceNodes(0, glyph.nodeCount(), result);
+  if (glyph.hints()) glyph.hints()->replacement.clear();
+  return true;
+}
+
+}  // namespace
+
 std::unique_ptr<GlyphEditor> GlyphEditor::open(const CCidFont& cidFont,
                                                const std::filesystem::path& folder, int32_t font,
                                                int32_t glyph, const Options& options,
@@ -249,30 +281,23 @@ bool GlyphEditor::pasteGlyph(const Clipboard& clipboard) {
   return true;
 }
 
+bool GlyphEditor::subtractContour(int node) {
+  const Glyph& g = glyph();
+  if (!g.hasNode(node) || g.masterCount() != 1 || g.contourCount() < 2) return false;
+  const int start = g.contourStart(node), end = g.contourEnd(node);
+  Outline contour(1);
+  contour.appendNodes(g, start, end - start + 1);
+  Glyph rest = g;
+  rest.deleteNodes(start, end - start + 1);
+  if (!paintInto(rest, contour, PaintColor::kWhite)) return false;
+  commitEdit(EditKind::kPaint, std::move(rest));
+  return true;
+}
+
 bool GlyphEditor::applyPaintObject(const Outline& object, PaintColor color) {
-  if (object.empty() || glyph().masterCount() != 1) return false;
+  if (glyph().masterCount() != 1) return false;
   Glyph trial = glyph();
-  if (color == PaintColor::kEmpty) {
-    if (!trial.appendNodes(object, 0, object.nodeCount())) return false;
-  } else {
-    Outline result(1);
-    try {
-      OverlapEngine shape;
-      trial.enumerate(shape, 0);
-      OverlapEngine added;
-      object.enumerate(added, 0);
-      const OverlapStatus status =
-          color == PaintColor::kWhite ? subtract(shape, added, 2) : unite(shape, added, 2);
-      if (status != OverlapStatus::kOk) return false;
-      OutlineBuilder builder(result);
-      shape.writeResult(builder);
-    } catch (const std::bad_alloc&) {
-      return false;
-    }
-    recomputeConnections(result, 0);
-    trial.replaceNodes(0, trial.nodeCount(), result);
-    if (trial.hints()) trial.hints()->replacement.clear();
-  }
+  if (!paintInto(trial, object, color)) return false;
   commitEdit(EditKind::kPaint, std::move(trial));
   return true;
 }

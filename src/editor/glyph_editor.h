@@ -135,6 +135,8 @@ class GlyphEditor {
   bool paste(const Clipboard& clipboard);
   bool copyGlyph(Clipboard& clipboard) const;
   bool pasteGlyph(const Clipboard& clipboard);
+  // The contour of `node` cut out of the glyph's other contours.
+  bool subtractContour(int node);
   // A finished DerevoZorov object (closed contours) applied to the glyph.
   bool applyPaintObject(const Outline& object, PaintColor color);
 

@@ -69,6 +69,26 @@ bool convertToLine(Glyph& glyph, int node) {
   return glyph.replaceNode(node, line);
 }
 
+bool convertNode(Glyph& glyph, int node) {
+  if (!glyph.hasNode(node)) return false;
+  if (glyph.type(node) == node_type::kCurve) return convertToLine(glyph, node);
+  const int previous = previousInContour(glyph, node);
+  if (glyph.type(node) != node_type::kLine || previous == node ||
+      glyph.type(previous) == node_type::kOffCurve)
+    return false;
+  Node curve;
+  curve.header = static_cast<uint16_t>(node_type::kCurve | (glyph.header(node) & 0xFF00));
+  const int masters = glyph.masterCount();
+  curve.points.resize(static_cast<std::size_t>(3 * masters));
+  for (int m = 0; m < masters; ++m) {
+    const Real a = real(glyph.point(previous, 0, m)), b = real(glyph.point(node, 0, m));
+    curve.points[static_cast<std::size_t>(m)] = glyph.point(node, 0, m);
+    curve.points[static_cast<std::size_t>(masters + m)] = rounded(lerp(a, b, 1.0 / 3));
+    curve.points[static_cast<std::size_t>(2 * masters + m)] = rounded(lerp(a, b, 2.0 / 3));
+  }
+  return glyph.replaceNode(node, curve);
+}
+
 bool normalizeCurve(Glyph& glyph, int node) {
   if (!glyph.hasNode(node) || glyph.type(node) != node_type::kCurve) return false;
   const int previous = previousInContour(glyph, node);

@@ -13,6 +13,10 @@ bool insertNodeAt(Glyph& glyph, int node, double t);
 // The curve ending at `node` becomes a line node to the same end point.
 bool convertToLine(Glyph& glyph, int node);
 
+// "Convert": a line node becomes a curve with its handles at a third and two thirds of the
+// segment, a curve node a line.
+bool convertNode(Glyph& glyph, int node);
+
 // A curve whose control points lie on the straight line between its ends becomes a line;
 // false when it does not.
 bool normalizeCurve(Glyph& glyph, int node);

@@ -186,6 +186,9 @@ TEST(SegmentEdits, ConvertAndNormalizeTurnCurvesIntoLines) {
   EXPECT_TRUE(convertToLine(g, 2));
   EXPECT_EQ(g.node(2), Node::line(pt(300, 300)));
   EXPECT_FALSE(convertToLine(g, 2));
+  ASSERT_TRUE(convertNode(g, 2));  // back to a curve, handles on the thirds
+  EXPECT_EQ(g.node(2), Node::curve(pt(300, 300), pt(300, 100), pt(300, 200)));
+  EXPECT_FALSE(convertNode(g, 0));
 }
 
 class AdvancedHintingTest : public ::testing::Test {

@@ -100,6 +100,14 @@ TEST_F(GlyphEditorTest, WhitePaintCutsAHoleAndViewCopiesGoBackToTheOptions) {
   hole.appendNode(Node::line({x1, y0}));
   hole.appendNode(Node::line({x1, y1}));
   hole.appendNode(Node::line({x0, y1}));
+  ASSERT_TRUE(editor_->applyPaintObject(hole, PaintColor::kEmpty));
+  ASSERT_EQ(editor_->glyph().contourCount(), 2);
+  // The inner contour cut out of the outer one leaves a hole as a second contour.
+  ASSERT_TRUE(editor_->subtractContour(4));
+  EXPECT_EQ(editor_->glyph().contourCount(), 2);
+  ASSERT_TRUE(editor_->undo());
+  EXPECT_EQ(editor_->glyph().nodeCount(), 8);
+  editor_->undo();
   ASSERT_TRUE(editor_->applyPaintObject(hole, PaintColor::kWhite));
   EXPECT_EQ(editor_->glyph().contourCount(), 2);
   editor_->toggleLayer(view_layer::kGrid);

@@ -35,6 +35,12 @@ constexpr const char* kReverseContour = "&Reverse contour";
 constexpr const char* kSelectContour = "Se&lect contour";
 constexpr const char* kProperties = "&Properties";
 constexpr const char* kRemoveGuides = "Remove g&uides";
+constexpr const char* kConvert = "Con&vert";
+constexpr const char* kSubtractContour = "&Substract contour";
+constexpr const char* kContourUp = "Move contour &up";
+constexpr const char* kContourDown = "Move contour &down";
+constexpr const char* kContourFirst = "Make contour &first";
+constexpr const char* kContourLast = "Make contour &last";
 constexpr const char* kInsertNode = "&Insert node";
 constexpr const char* kConvertToVector = "&Convert to vector";
 constexpr const char* kNormalize = "Normalize";
@@ -484,6 +490,10 @@ void CEditFrame::showContextMenu(QPoint global, std::optional<Grab> grab) {
       e.glyph().setSelected(node, true);
       e.deleteSelection();
     });
+    add(&menu, context_text::kConvert, [&e, node] {
+      Glyph trial = e.glyph();
+      if (convertNode(trial, node)) e.commitEdit(EditKind::kContour, std::move(trial));
+    });
     add(&menu, context_text::kSelectNode, [&e, node] { e.glyph().setSelected(node, true); });
     add(&menu, context_text::kMakeContourFirst, [&e, node] {
       e.recordEdit(EditKind::kContour);
@@ -497,12 +507,28 @@ void CEditFrame::showContextMenu(QPoint global, std::optional<Grab> grab) {
       e.recordEdit(EditKind::kReverse);
       e.glyph().reverseContour(node);
     });
+    add(&menu, context_text::kSubtractContour, [&e, node] { e.subtractContour(node); });
     add(&menu, context_text::kSelectContour, [&e, node] {
       Glyph& glyph = e.glyph();
       for (int i = glyph.contourStart(node); i <= glyph.contourEnd(node); ++i)
         glyph.setSelected(i, true);
     });
     add(&menu, context_text::kProperties, [this] { properties_->showNodePage(); });
+    if (g.type(node) == node_type::kMove) {
+      // The start point of a contour also places the contour among the others.
+      menu.addSeparator();
+      const int number = g.contourNumberOf(node);
+      for (auto [label, position] :
+           {std::pair{context_text::kContourUp, number > 0 ? number - 1 : -2},
+            std::pair{context_text::kContourDown, number + 1},
+            std::pair{context_text::kContourFirst, 0}, std::pair{context_text::kContourLast, -1}}) {
+        add(&menu, label, [&e, node, position] {
+          if (position < -1 || position >= e.glyph().contourCount()) return;  // -2: none
+          e.recordEdit(EditKind::kContour);
+          e.glyph().moveContour(node, position);
+        });
+      }
+    }
   } else {
     for (EditCommand c : {EditCommand::kRemoveHints}) menu.addAction(action(c));
     add(&menu, context_text::kRemoveGuides, [&e] {
