@@ -54,6 +54,11 @@ enum class EditCommand {
   kPaintEmpty,
   kPaintRectangle,
   kPaintEllipse,
+  kPaintBrush,
+  kPaintLine,
+  kBrushWidth80,
+  kBrushWidth40,
+  kBrushWidth10,
 };
 
 struct EditCommandText {
@@ -166,6 +171,12 @@ inline constexpr EditCommandText kPaintCommands[] = {
      "New objects will not interact with existing contours\nEmpty color"},
     {EditCommand::kPaintRectangle, "Rectangle", "Draws rectangles\nRectangle"},
     {EditCommand::kPaintEllipse, "Ellipse", "Draws circles and ellipses\nEllipse"},
+    {EditCommand::kPaintBrush, "Brush",
+     "Draws freehand brush strokes with the current brush\nBrush"},
+    {EditCommand::kPaintLine, "Line", "Draws straight lines using the current brush\nLine"},
+    {EditCommand::kBrushWidth80, "80 units", "Brush width is 80 units\n80 units"},
+    {EditCommand::kBrushWidth40, "40 units", "Brush width is 40 units\n40 units"},
+    {EditCommand::kBrushWidth10, "10 units", "Brush width is 10 units\n10 units"},
 };
 
 inline constexpr std::array<EditMenu, 5> kEditMenus{{

@@ -4,6 +4,7 @@
 
 #include "editor/advanced_hinting.h"
 #include "editor/nodes_at_extremes.h"
+#include "editor/paint_stroke.h"
 #include "editor/segment_edits.h"
 #include "editor/selection_transform.h"
 #include "editor/snapping.h"
@@ -189,6 +190,22 @@ TEST(SegmentEdits, ConvertAndNormalizeTurnCurvesIntoLines) {
   ASSERT_TRUE(convertNode(g, 2));  // back to a curve, handles on the thirds
   EXPECT_EQ(g.node(2), Node::curve(pt(300, 300), pt(300, 100), pt(300, 200)));
   EXPECT_FALSE(convertNode(g, 0));
+}
+
+TEST(PaintStroke, PiecesAreBrushWideAndReachHalfAWidthPastTheirEnds) {
+  const Point line[] = {pt(0, 0), pt(100, 0)};
+  const Outline o = strokeOutline(line, 40);
+  ASSERT_EQ(o.nodeCount(), 4);
+  Box box;
+  o.widenControlBox(0, box);
+  EXPECT_EQ(box, (Box{-20, -20, 120, 20}));
+  const Point path[] = {pt(0, 0), pt(0, 0), pt(0, 50), pt(50, 50)};
+  EXPECT_EQ(strokeOutline(path, 10).contourCount(), 2);  // the repeated point adds nothing
+  const Point dot[] = {pt(5, 5)};
+  Box square;
+  strokeOutline(dot, 10).widenControlBox(0, square);
+  EXPECT_EQ(square, (Box{0, 0, 10, 10}));
+  EXPECT_TRUE(strokeOutline(dot, 0).empty());
 }
 
 class AdvancedHintingTest : public ::testing::Test {

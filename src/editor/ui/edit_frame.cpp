@@ -11,6 +11,7 @@
 #include "base/text_format.h"
 #include "cidfont/remembered_folders.h"
 #include "editor/advanced_hinting.h"
+#include "editor/paint_stroke.h"
 #include "editor/segment_edits.h"
 #include "editor/ui/glyph_propety.h"
 #include "editor/ui/glyph_window.h"
@@ -190,16 +191,25 @@ void CEditFrame::buildMenus() {
   QToolBar* paintBar = addToolBar("DerevoZorov");
   auto* colors = new QActionGroup(this);
   auto* shapes = new QActionGroup(this);
+  auto* widths = new QActionGroup(this);
   for (const EditCommandText& item : kPaintCommands) {
     QAction* a = makeAction(this, item);
     a->setCheckable(true);
     actions_[item.command] = a;
-    (item.command <= EditCommand::kPaintEmpty ? colors : shapes)->addAction(a);
+    QActionGroup* group = item.command <= EditCommand::kPaintEmpty  ? colors
+                          : item.command <= EditCommand::kPaintLine ? shapes
+                                                                    : widths;
+    group->addAction(a);
     paintBar->addAction(a);
     connect(a, &QAction::triggered, this, [this, c = item.command] { run(c); });
   }
   action(EditCommand::kPaintBlack)->setChecked(true);
   action(EditCommand::kPaintRectangle)->setChecked(true);
+  canvas_->setBrushWidth(env_.options.brushWidth);
+  for (auto [c, width] : {std::pair{EditCommand::kBrushWidth80, kBrushWidths[0]},
+                          std::pair{EditCommand::kBrushWidth40, kBrushWidths[1]},
+                          std::pair{EditCommand::kBrushWidth10, kBrushWidths[2]}})
+    action(c)->setChecked(width == env_.options.brushWidth);
   action(EditCommand::kApplyActions)->setEnabled(static_cast<bool>(env_.applyActions));
   action(EditCommand::kPrint)->setEnabled(static_cast<bool>(env_.printGlyph));
   action(EditCommand::kOptions)->setEnabled(static_cast<bool>(env_.showOptions));
@@ -386,8 +396,20 @@ void CEditFrame::run(EditCommand command) {
       break;
     case EditCommand::kPaintRectangle:
     case EditCommand::kPaintEllipse:
+    case EditCommand::kPaintBrush:
+    case EditCommand::kPaintLine:
       canvas_->setPaintShape(command == EditCommand::kPaintRectangle ? PaintShape::kRectangle
-                                                                     : PaintShape::kEllipse);
+                             : command == EditCommand::kPaintEllipse ? PaintShape::kEllipse
+                             : command == EditCommand::kPaintBrush   ? PaintShape::kBrush
+                                                                     : PaintShape::kLine);
+      changed = false;
+      break;
+    case EditCommand::kBrushWidth80:
+    case EditCommand::kBrushWidth40:
+    case EditCommand::kBrushWidth10:
+      canvas_->setBrushWidth(
+          kBrushWidths[static_cast<int>(command) - static_cast<int>(EditCommand::kBrushWidth80)]);
+      env_.options.brushWidth = canvas_->brushWidth();
       changed = false;
       break;
   }

@@ -12,6 +12,7 @@
 #include "base/text_format.h"
 #include "editor/edit_menu.h"
 #include "editor/outline_walk.h"
+#include "editor/paint_stroke.h"
 #include "glyph/outline_pen.h"
 #include "outline/hint_zones.h"
 
@@ -48,6 +49,7 @@ Point fontPoint(PointerPosition p) {
 // A DerevoZorov rectangle or ellipse spanned by two corners, drawn clockwise.
 Outline paintObject(PaintShape shape, Point a, Point b) {
   Outline o(1);
+  if (shape == PaintShape::kLine || shape == PaintShape::kBrush) return o;
   const int16_t x0 = std::min(a.x, b.x), x1 = std::max(a.x, b.x);
   const int16_t y0 = std::min(a.y, b.y), y1 = std::max(a.y, b.y);
   if (x0 == x1 || y0 == y1) return o;
@@ -225,6 +227,9 @@ void CGlyphWindow::mousePressEvent(QMouseEvent* event) {
       break;
     }
     case EditTool::kPaint:
+      brushPath_.assign(1, fontPoint(toFont(pointer_)));
+      pressedAt_ = pointer_;
+      break;
     case EditTool::kMeter:
       pressedAt_ = pointer_;
       break;
@@ -270,6 +275,8 @@ void CGlyphWindow::mouseMoveEvent(QMouseEvent* event) {
   }
   if (pressedAt_) {
     if (tool_ == EditTool::kMeter) measure(*pressedAt_, pointer_);
+    if (tool_ == EditTool::kPaint && paintShape_ == PaintShape::kBrush)
+      brushPath_.push_back(fontPoint(at));
     update();
   }
 }
@@ -318,7 +325,16 @@ void CGlyphWindow::selectInside(const QRect& band, bool add) {
 }
 
 void CGlyphWindow::finishPaint(QPointF start, QPointF end) {
-  const Outline object = paintObject(paintShape_, fontPoint(toFont(start)), fontPoint(toFont(end)));
+  const Point a = fontPoint(toFont(start)), b = fontPoint(toFont(end));
+  Outline object = paintObject(paintShape_, a, b);
+  if (paintShape_ == PaintShape::kLine) {
+    const Point line[] = {a, b};
+    object = strokeOutline(line, brushWidth_);
+  } else if (paintShape_ == PaintShape::kBrush) {
+    brushPath_.push_back(b);
+    object = strokeOutline(brushPath_, brushWidth_);
+    brushPath_.clear();
+  }
   if (!editor_.applyPaintObject(object, paintColor_)) return;
   glyphChanged();
   if (finished) finished();

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "editor/edit_geometry.h"
 #include "editor/glyph_editor.h"
@@ -14,7 +15,7 @@
 namespace sorvella {
 
 enum class EditTool { kEdit, kErase, kPaint, kMeter };
-enum class PaintShape { kRectangle, kEllipse };
+enum class PaintShape { kRectangle, kEllipse, kBrush, kLine };
 
 class CGlyphWindow : public QWidget {
   Q_OBJECT
@@ -28,6 +29,8 @@ class CGlyphWindow : public QWidget {
   void setPaintShape(PaintShape shape) { paintShape_ = shape; }
   PaintColor paintColor() const { return paintColor_; }
   void setPaintColor(PaintColor color) { paintColor_ = color; }
+  int brushWidth() const { return brushWidth_; }
+  void setBrushWidth(int width) { brushWidth_ = width; }
 
   int zoom() const { return zoom_; }
   void setZoom(int zoom);
@@ -72,6 +75,8 @@ class CGlyphWindow : public QWidget {
   EditTool tool_ = EditTool::kEdit;
   PaintShape paintShape_ = PaintShape::kRectangle;
   PaintColor paintColor_ = PaintColor::kBlack;
+  int brushWidth_ = 40;
+  std::vector<Point> brushPath_;  // font units of a brush stroke under way
   int zoom_ = kFitZoom;
   ViewMapping mapping_;
   EditDrag drag_;

@@ -229,6 +229,17 @@ TEST_F(EditFrameTest, PreviewModeFillsTheGlyphAndPaintingWhiteCutsIt) {
   QTest::mouseRelease(canvas(), Qt::LeftButton, {}, c + QPoint(10, 10));
   EXPECT_EQ(glyph().contourCount(), 2);
   EXPECT_FALSE(inkAt(middle));
+  // A black brush stroke across the hole fills a band of it again.
+  frame_->action(EditCommand::kPaintBlack)->trigger();
+  frame_->action(EditCommand::kPaintBrush)->trigger();
+  frame_->action(EditCommand::kBrushWidth10)->trigger();
+  QTest::mousePress(canvas(), Qt::LeftButton, {}, c - QPoint(15, 0));
+  QTest::mouseMove(canvas(), c - QPoint(5, 0));
+  QTest::mouseMove(canvas(), c + QPoint(5, 0));
+  QTest::mouseRelease(canvas(), Qt::LeftButton, {}, c + QPoint(15, 0));
+  EXPECT_TRUE(inkAt(middle));
+  EXPECT_EQ(glyph().contourCount(), 3);
+  EXPECT_EQ(options_.brushWidth, 10);
   // The Meter tool tells what it spans; the Erase tool takes the node clicked.
   frame_->action(EditCommand::kToolMeter)->trigger();
   const QPoint corner = at(glyph().point(0));
