@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -13,6 +15,7 @@
 #include "editor/advanced_hinting.h"
 #include "editor/paint_stroke.h"
 #include "editor/segment_edits.h"
+#include "editor/ui/glyph_printout.h"
 #include "editor/ui/glyph_propety.h"
 #include "editor/ui/glyph_window.h"
 #include "platform/qt/qt_text.h"
@@ -211,7 +214,6 @@ void CEditFrame::buildMenus() {
                           std::pair{EditCommand::kBrushWidth10, kBrushWidths[2]}})
     action(c)->setChecked(width == env_.options.brushWidth);
   action(EditCommand::kApplyActions)->setEnabled(static_cast<bool>(env_.applyActions));
-  action(EditCommand::kPrint)->setEnabled(static_cast<bool>(env_.printGlyph));
   action(EditCommand::kOptions)->setEnabled(static_cast<bool>(env_.showOptions));
 }
 
@@ -271,7 +273,13 @@ void CEditFrame::run(EditCommand command) {
       changed = false;
       break;
     case EditCommand::kPrint:
-      if (env_.printGlyph) env_.printGlyph(*this);
+      if (env_.printGlyph) {
+        env_.printGlyph(*this);
+      } else {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() == QDialog::Accepted) printGlyph(printer, e);
+      }
       changed = false;
       break;
     case EditCommand::kUndo:

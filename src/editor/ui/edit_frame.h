@@ -38,7 +38,7 @@ struct GlyphEditEnvironment {
   Clipboard& clipboard;
   // The "Apply Actions" dialog on the window's glyph; empty: the item is disabled.
   std::function<void(CEditFrame& frame)> applyActions;
-  // "&Print glyph..." and "&Options"; empty: disabled.
+  // "&Print glyph..." (empty: the system's print dialog) and "&Options" (empty: disabled).
   std::function<void(CEditFrame& frame)> printGlyph;
   std::function<void(CEditFrame& frame)> showOptions;
 };

@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QTest>
 #include <cmath>
@@ -21,6 +23,7 @@
 #include "base/rounding.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/thumbnail.h"
+#include "editor/ui/glyph_printout.h"
 #include "editor/ui/glyph_propety.h"
 #include "editor/ui/glyph_window.h"
 #include "glyph/glyph_clipboard.h"
@@ -277,6 +280,30 @@ TEST_F(EditFrameTest, ContextMenuOfASegmentInsertsANodeWhereItWasClicked) {
   EXPECT_NEAR(glyph().point(1).y, (a.y + b.y) / 2.0, 3);
   frame_->action(EditCommand::kUndo)->trigger();
   EXPECT_EQ(glyph().nodeCount(), had);
+}
+
+TEST_F(EditFrameTest, PrintoutFillsTheGlyphBelowItsHeadingAndWritesPdf) {
+  QImage page(400, 600, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  {
+    QPainter painter(&page);
+    paintGlyphPrintout(painter, page.rect(), frame_->editor());
+  }
+  auto inkIn = [&](const QRect& r) {
+    int ink = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) ink += page.pixelColor(x, y) == Qt::black;
+    return ink;
+  };
+  EXPECT_GT(inkIn(QRect(0, 0, 400, 40)), 0);  // the heading
+  // The square glyph fills a good part of the rest, centred across.
+  EXPECT_GT(inkIn(QRect(150, 200, 100, 200)), 15000);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const fs::path pdf = temp_ / "glyph.pdf";
+  printer.setOutputFileName(QString::fromStdString(pdf.string()));
+  ASSERT_TRUE(printGlyph(printer, frame_->editor()));
+  EXPECT_TRUE(test::readFile(pdf).starts_with("%PDF-"));
 }
 
 // A glyph of 328 points (109 curves and a move) dragged and run through the commands, with
