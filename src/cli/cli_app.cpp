@@ -35,6 +35,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   addOverlapCommands(app, commands);
   addAutohintCommand(app, commands);
   addTemplateCommand(app, commands);
+  addEpsCommands(app, commands);
 
   try {
     app.parse(argc, argv);

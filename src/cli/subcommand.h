@@ -27,5 +27,7 @@ void addOverlapCommands(CLI::App& app, std::vector<Subcommand>& commands);
 void addAutohintCommand(CLI::App& app, std::vector<Subcommand>& commands);
 // template build
 void addTemplateCommand(CLI::App& app, std::vector<Subcommand>& commands);
+// eps-export, eps-import
+void addEpsCommands(CLI::App& app, std::vector<Subcommand>& commands);
 
 }  // namespace sorvella::cli

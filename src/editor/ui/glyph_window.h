@@ -1,0 +1,88 @@
+// CGlyphWindow: the glyph window's drawing surface. It draws the glyph with the shown layers
+// and runs the Edit, Erase, DerevoZorov and Meter tools on the mouse.
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "editor/edit_geometry.h"
+#include "editor/glyph_editor.h"
+#include "editor/view_mapping.h"
+
+namespace sorvella {
+
+enum class EditTool { kEdit, kErase, kPaint, kMeter };
+enum class PaintShape { kRectangle, kEllipse, kBrush, kLine };
+
+class CGlyphWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CGlyphWindow(GlyphEditor& editor, QWidget* parent = nullptr);
+
+  EditTool tool() const { return tool_; }
+  void setTool(EditTool tool) { tool_ = tool; }
+  PaintShape paintShape() const { return paintShape_; }
+  void setPaintShape(PaintShape shape) { paintShape_ = shape; }
+  PaintColor paintColor() const { return paintColor_; }
+  void setPaintColor(PaintColor color) { paintColor_ = color; }
+  int brushWidth() const { return brushWidth_; }
+  void setBrushWidth(int width) { brushWidth_ = width; }
+
+  int zoom() const { return zoom_; }
+  void setZoom(int zoom);
+  // The mapping of the last layout; recomputed when the glyph or the size changes, not
+  // during a drag, so that the glyph stays under the pointer.
+  const ViewMapping& mapping() const { return mapping_; }
+  // Recomputes the mapping for the glyph as it is now and redraws.
+  void glyphChanged();
+
+  // Pixel position of a font-unit point, and back.
+  QPoint toWidget(Point p) const;
+  PointerPosition toFont(QPointF widget) const;
+
+  // After every change the tools make (for the window's panels and status bar), and once
+  // when an edit is complete (a drag released, a node erased, an object applied).
+  std::function<void()> edited;
+  std::function<void()> finished;
+  // Pointer position in font units, and the Meter tool's texts.
+  std::function<void(int x, int y)> pointerMoved;
+  std::function<void(const QString& text)> measured;
+  std::function<void(QPoint global, std::optional<Grab> grab)> contextMenu;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  HitTestView hitView() const;
+  void pressEdit(QMouseEvent* event);
+  void selectInside(const QRect& band, bool add);
+  void finishPaint(QPointF start, QPointF end);
+  void measure(QPointF start, QPointF end);
+  void notify() {
+    if (edited) edited();
+  }
+
+  GlyphEditor& editor_;
+  EditTool tool_ = EditTool::kEdit;
+  PaintShape paintShape_ = PaintShape::kRectangle;
+  PaintColor paintColor_ = PaintColor::kBlack;
+  int brushWidth_ = 40;
+  std::vector<Point> brushPath_;  // font units of a brush stroke under way
+  int zoom_ = kFitZoom;
+  ViewMapping mapping_;
+  EditDrag drag_;
+  bool dragRecorded_ = false;
+  std::optional<QPointF> pressedAt_;  // band selection, paint object or measure start
+  QPointF pointer_;
+};
+
+}  // namespace sorvella
