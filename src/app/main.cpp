@@ -9,8 +9,9 @@
 
 #include "app/app_icon.h"
 #include "app/main_frame.h"
-#include "cidfont/document.h"
 #include "app/single_instance.h"
+#include "app/tool_windows.h"
+#include "cidfont/document.h"
 #include "platform/qt/qt_text.h"
 #include "platform/settings_location.h"
 
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   }
 
   sorvella::CMainFrame frame(settings);
+  sorvella::ToolWindows toolWindows(frame);
   QObject::connect(&instance, &sorvella::SingleInstance::anotherStart, &frame,
                    &sorvella::CMainFrame::activateFromAnotherStart);
   frame.showPlaced();

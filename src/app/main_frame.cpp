@@ -376,12 +376,13 @@ void CMainFrame::baseCMap() {
   if (baseCMapFromList(this, *cmap, programFile_)) refresh();
 }
 
-void CMainFrame::editCMapHeader() {
+bool CMainFrame::editCMapHeader() {
   CCodeMap* cmap = document_->cmaps().current();
-  if (!cmap) return;
+  if (!cmap) return false;
   CMapHeaderDialog dialog(*cmap, programFile_, this);
-  dialog.exec();
+  const bool accepted = dialog.exec() == QDialog::Accepted;
   refresh();
+  return accepted;
 }
 
 void CMainFrame::updateTitle() {
@@ -407,6 +408,7 @@ void CMainFrame::refresh() {
   charPage_->refresh(cmaps.current(), ordering, cmaps.canSave());
   updateTitle();
   updateCommands();
+  if (refreshHook_) refreshHook_();
 }
 
 void CMainFrame::updateCommands() {

@@ -98,6 +98,10 @@ class CMainFrame : public QMainWindow {
   void setHighlightHook(std::function<void(int32_t font)> hook);
   // Exit, once the save prompts let it go on: the tool windows store their placement.
   void setExitHook(std::function<void()> hook);
+  // After the pages were refreshed: the tool windows redraw too.
+  void setRefreshHook(std::function<void()> hook) { refreshHook_ = std::move(hook); }
+  // "Header..." of the current CMap; true after OK.
+  bool editCMapHeader();
 
   // Another window changed the CID font or the CMap: the pages, title and commands follow.
   void refreshPages() { refresh(); }
@@ -141,7 +145,6 @@ class CMainFrame : public QMainWindow {
   void restorePlacement();
   void savePlacement();
   void baseCMap();
-  void editCMapHeader();
 
   std::filesystem::path settingsFile_;
   QTabWidget* pages_;
@@ -171,6 +174,7 @@ class CMainFrame : public QMainWindow {
   std::function<EditedSubsetFont*()> editedFontHook_;
   std::function<void(int32_t)> highlightHook_;
   std::function<void()> exitHook_;
+  std::function<void()> refreshHook_;
 };
 
 }  // namespace sorvella

@@ -182,6 +182,9 @@ class Document {
   bool savePrompt();
   bool cmapSavePrompt();
   bool mayExit();
+  // The glyph editor's font, when modified: asks whether to write it first, then writes it.
+  // False only when it could not be written.
+  bool saveEditedFont();
 
   // Operations: each takes what it needs as arguments, asks nothing, and returns its outcome
   // with its messages. The batch tool calls them directly, the commands below after their
@@ -266,7 +269,6 @@ class Document {
                    std::filesystem::path indexFile = {});
   void tellIndexDamage(const BinaryIndexReadResult& read, const std::filesystem::path& file);
   bool checkSubsetFontFiles(MissingFonts missing);
-  bool saveEditedFont();
   // Without `report` the caller reports a failure itself.
   bool writeIndex(bool report = true);
   void savedIndex();

@@ -37,10 +37,10 @@ struct GlyphEditEnvironment {
   Options& options;
   Clipboard& clipboard;
   // The "Apply Actions" dialog on the window's glyph; empty: the item is disabled.
-  std::function<void(CEditFrame& frame)> applyActions;
+  std::function<void(CEditFrame& frame)> applyActions{};
   // "&Print glyph..." (empty: the system's print dialog) and "&Options" (empty: disabled).
-  std::function<void(CEditFrame& frame)> printGlyph;
-  std::function<void(CEditFrame& frame)> showOptions;
+  std::function<void(CEditFrame& frame)> printGlyph{};
+  std::function<void(CEditFrame& frame)> showOptions{};
 };
 
 class CEditFrame : public QMainWindow {

@@ -1,0 +1,114 @@
+#include "app/tool_windows.h"
+
+#include <QMenuBar>
+
+#include "app/main_frame.h"
+#include "charts/ui/chart_windows.h"
+#include "cidfont/document.h"
+#include "editor/ui/edit_frame.h"
+
+namespace sorvella {
+
+namespace {
+// Tool windows keep their placement beside the main window's.
+constexpr std::string_view kPlacementSection = "General";
+
+void bringUp(QWidget& window) {
+  if (window.isMinimized()) window.showNormal();
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+}  // namespace
+
+ToolWindows::ToolWindows(CMainFrame& frame)
+    : QObject(&frame), frame_(frame), prompts_(&frame), fileDialogs_(&frame) {
+  charts_ = std::make_unique<ChartWindows>(
+      frame.document(), [this](int32_t font, int32_t glyph) { editGlyph(font, glyph); }, &frame,
+      &prompts_);
+  ChartContext& context = charts_->context();
+  context.fitAscender = frame.options().fitAscender;
+  context.fitDescender = frame.options().fitDescender;
+  context.editCMapHeader = [this] { return frame_.editCMapHeader(); };
+  // A chart command changed the font: the pages, the title and every chart follow.
+  context.changed = [this] { frame_.refreshPages(); };
+  charts_->restorePlacements(frame.profile(), kPlacementSection);
+
+  frame.setEditHook([this](int32_t font) { charts_->editFont(font); });
+  frame.setShowCMapHook([this] { bringUp(charts_->cmapWindow()); });
+  frame.setHighlightHook([this](int32_t font) { charts_->setHighlightedFont(font); });
+  frame.setCloseWindowsHooks([this] { closeAll(); },
+                             [this](int32_t font) { closeFontWindows(font); });
+  frame.setEditedFontHook(
+      [this]() -> EditedSubsetFont* { return editor_ ? editor_->editedFont() : nullptr; });
+  frame.setRefreshHook([this] { refresh(); });
+  frame.setExitHook([this] {
+    charts_->savePlacements(frame_.profile(), kPlacementSection);
+    if (editor_) editor_->close();
+  });
+
+  QMenu* menu = frame.menuBar()->addMenu(QString::fromLatin1(window_menu_text::kWindow));
+  connect(menu->addAction(QString::fromLatin1(window_menu_text::kCharactersChart)),
+          &QAction::triggered, this, [this] { bringUp(charts_->charactersWindow()); });
+  connect(menu->addAction(QString::fromLatin1(window_menu_text::kUnplacedChart)),
+          &QAction::triggered, this, [this] { bringUp(charts_->unplacedWindow()); });
+  QAction* glyphEditor = menu->addAction(QString::fromLatin1(window_menu_text::kGlyphEditor));
+  connect(glyphEditor, &QAction::triggered, this, [this] {
+    if (editor_) bringUp(*editor_);
+  });
+  connect(menu, &QMenu::aboutToShow, this,
+          [this, glyphEditor] { glyphEditor->setEnabled(editor_ != nullptr); });
+  refresh();
+}
+
+ToolWindows::~ToolWindows() = default;
+
+bool ToolWindows::editGlyph(int32_t font, int32_t glyph) {
+  if (editor_ && editor_->editor().fontNumber() == font) {
+    editor_->showGlyph(glyph);
+    bringUp(*editor_);
+    return true;
+  }
+  // One subset font is edited at a time; its edits are offered for saving before it goes.
+  if (editor_) {
+    if (!frame_.document().saveEditedFont()) return false;
+    editor_.reset();
+  }
+  GlyphEditEnvironment env{prompts_, fileDialogs_, frame_.profile(), frame_.options(), clipboard_};
+  env.showOptions = [this](CEditFrame& editFrame) {
+    editFrame.editor().storeViewOptions(frame_.options());
+    frame_.showOptions();
+  };
+  editor_ = CEditFrame::open(frame_.document(), std::move(env), font, glyph, &frame_);
+  if (!editor_) return false;
+  editor_->setWindowFlag(Qt::Window);
+  bringUp(*editor_);
+  return true;
+}
+
+void ToolWindows::closeAll() {
+  // The document already offered to save the edited font with the CID font.
+  editor_.reset();
+  charts_->charactersWindow().hide();
+  charts_->unplacedWindow().hide();
+  charts_->fontWindow().hide();
+  frame_.document().chartClipboard() = ChartClipboard{};
+}
+
+void ToolWindows::closeFontWindows(int32_t font) {
+  // The fonts after the removed one move down a number, which an open editor would not
+  // follow: its edits are offered for saving and it closes.
+  if (editor_ && editor_->editor().fontNumber() != font) frame_.document().saveEditedFont();
+  editor_.reset();
+  charts_->fontWindow().hide();
+}
+
+void ToolWindows::refresh() {
+  charts_->refresh();
+  const CCidFont* font = frame_.document().font();
+  if (font && font != shownFont_ && !charts_->charactersWindow().isVisible())
+    bringUp(charts_->charactersWindow());
+  shownFont_ = font;
+}
+
+}  // namespace sorvella
