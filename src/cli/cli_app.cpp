@@ -33,6 +33,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   addArrangementCommands(app, commands);
   addOverlapCommands(app, commands);
   addAutohintCommand(app, commands);
+  addActionsCommand(app, commands);
 
   try {
     app.parse(argc, argv);

@@ -25,5 +25,7 @@ void addArrangementCommands(CLI::App& app, std::vector<Subcommand>& commands);
 void addOverlapCommands(CLI::App& app, std::vector<Subcommand>& commands);
 // autohint
 void addAutohintCommand(CLI::App& app, std::vector<Subcommand>& commands);
+// actions
+void addActionsCommand(CLI::App& app, std::vector<Subcommand>& commands);
 
 }  // namespace sorvella::cli
