@@ -17,14 +17,14 @@ struct Merged {
   OverlapStatus engineStatus = OverlapStatus::kOk;
 };
 
-// The offset contours merged in non-zero mode with orientation correction; the raw offset
-// contours when the engine fails.
+// The offset contours merged with orientation correction, filling only positive winding so
+// that strokes thinned away vanish; the raw offset contours when the engine fails.
 Merged offsetAndMerge(const Glyph& glyph, const WeightParameters& p, const OverlapLimits& limits) {
   Merged merged;
   Outline raw = ContourOffsetter(p.h, p.v, joinModeFor(p)).offset(glyph, 0);
   OverlapEngine engine(limits);
   raw.enumerate(engine, 0);
-  merged.engineStatus = engine.run(overlap_mode::kCorrectOrientation);
+  merged.engineStatus = engine.run(overlap_mode::kCorrectOrientation | overlap_mode::kPositiveFill);
   if (merged.engineStatus == OverlapStatus::kOk) {
     OutlineBuilder builder(merged.outline);
     engine.writeResult(builder);
@@ -47,6 +47,51 @@ Outline reversedOutline(const Glyph& glyph) {
   for (auto it = starts.rbegin(); it != starts.rend(); ++it)
     reversed.appendNodes(copy, *it, copy.contourEnd(*it) - *it + 1);
   return reversed;
+}
+
+// Twice the filled area, positive when the outer contours run counter-clockwise; curves are
+// taken as a few chords, which is plenty for the sign.
+class SignedAreaPen : public OutlinePen {
+ public:
+  double twiceArea = 0;
+  void moveTo(Point p) override { start_ = current_ = {double(p.x), double(p.y)}; }
+  void lineTo(Point p) override { to(p.x, p.y); }
+  void curveTo(Point s, Point c1, Point c2, Point e) override {
+    for (int i = 1; i <= kSteps; ++i) {
+      const double t = double(i) / kSteps, u = 1 - t;
+      const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
+      to(a * s.x + b * c1.x + c * c2.x + d * e.x, a * s.y + b * c1.y + c * c2.y + d * e.y);
+    }
+  }
+  void quadTo(WidePoint s, WidePoint c, WidePoint e, bool) override {
+    for (int i = 1; i <= kSteps; ++i) {
+      const double t = double(i) / kSteps, u = 1 - t;
+      to((u * u * s.x + 2 * u * t * c.x + t * t * e.x) / 2,
+         (u * u * s.y + 2 * u * t * c.y + t * t * e.y) / 2);
+    }
+  }
+  void closePath() override { to(start_.x, start_.y); }
+
+ private:
+  static constexpr int kSteps = 8;
+  struct XY {
+    double x = 0, y = 0;
+  };
+  void to(double x, double y) {
+    twiceArea += current_.x * y - x * current_.y;
+    current_ = {x, y};
+  }
+  XY start_, current_;
+};
+
+// The glyph with counter-clockwise outer contours, which the offsetter takes as outward:
+// outlines drawn the other way round (as TrueType draws them) are reversed.
+Glyph orientedForOffset(const Glyph& glyph) {
+  SignedAreaPen area;
+  glyph.enumerate(area, 0);
+  Glyph oriented(glyph);
+  if (area.twiceArea < 0) oriented.replaceNodes(0, oriented.nodeCount(), reversedOutline(glyph));
+  return oriented;
 }
 
 // Moves by (h, v) and scales about the old box's lower left corner by the old size over the
@@ -79,10 +124,11 @@ OffsetResult offsetGlyph(Glyph& glyph, const WeightParameters& p, const OverlapL
   glyph.widenControlBox(0, before);
   Outline outline(1);
   try {
-    Merged merged = offsetAndMerge(glyph, p, limits);
+    const Glyph oriented = orientedForOffset(glyph);
+    Merged merged = offsetAndMerge(oriented, p, limits);
     result.outcome = merged.outcome;
     result.engineStatus = merged.engineStatus;
-    outline = build(glyph, std::move(merged.outline));
+    outline = build(oriented, std::move(merged.outline));
   } catch (const std::bad_alloc&) {
     result.outcome = OffsetOutcome::kOutOfMemory;
     return result;

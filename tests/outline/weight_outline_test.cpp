@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "glyph/outline_pen.h"
 #include "outline/contour_offsetter.h"
 #include "support/outline_geometry.h"
 #include "support/path_glyph.h"
@@ -107,6 +108,15 @@ TEST(ChangeWeightCornerTest, SaveDimensionsKeepsTheBoxOfAGlyphAwayFromTheOrigin)
   EXPECT_EQ(controlBox(glyph), (Box{100, 0, 600, 300}));
 }
 
+TEST(ChangeWeightCornerTest, ClockwiseOutlinesGrowToo) {
+  // The ring drawn the other way round, as TrueType draws outlines.
+  Glyph glyph = test::pathGlyph(
+      "M 100 100 L 100 200 L 200 200 L 200 100 M 140 140 L 160 140 L 160 160 L 140 160");
+  changeWeight(glyph, {5, 5, false, false});
+  EXPECT_EQ(controlBox(glyph), (Box{95, 95, 205, 205}));
+  EXPECT_NEAR(std::abs(filledArea(glyph)), 110.0 * 110 - 10 * 10, 1e-6);
+}
+
 TEST(ChangeWeightCornerTest, HolesShrinkWhileTheOuterContourGrows) {
   Glyph glyph = test::pathGlyph(kRing);
   const double before = filledArea(glyph);
@@ -122,6 +132,33 @@ TEST(ChangeWeightCornerTest, StrokesThickerThanTheirCounterCloseIt) {
   changeWeight(glyph, {15, 15, false, false});
   EXPECT_EQ(glyph.contourCount(), 1);
   EXPECT_NEAR(filledArea(glyph), 130.0 * 130, 1e-6);
+}
+
+TEST(ChangeWeightCornerTest, StrokesThinnerThanTwiceTheWeightVanish) {
+  // A bar 30 high and a square 100 high: the bar's offset turns inside out.
+  Glyph glyph =
+      test::pathGlyph("M 0 0 L 300 0 L 300 30 L 0 30 M 400 0 L 500 0 L 500 100 L 400 100");
+  changeWeight(glyph, {-20, -20, false, false});
+  EXPECT_EQ(glyph.contourCount(), 1);
+  EXPECT_EQ(controlBox(glyph), (Box{420, 20, 480, 80}));
+}
+
+TEST(PositiveFillTest, OnlyCounterClockwiseWindingIsFilled) {
+  // A figure eight: the left lobe counter-clockwise, the right one clockwise.
+  const Glyph eight = test::pathGlyph("M 0 0 L 200 100 L 200 0 L 0 100");
+  auto kept = [&](uint16_t mode) {
+    OverlapEngine engine;
+    eight.enumerate(engine, 0);
+    EXPECT_EQ(engine.run(mode), OverlapStatus::kOk);
+    Outline result(1);
+    OutlineBuilder builder(result);
+    engine.writeResult(builder);
+    return result;
+  };
+  EXPECT_EQ(kept(overlap_mode::kCorrectOrientation).contourCount(), 2);
+  const Outline positive = kept(overlap_mode::kCorrectOrientation | overlap_mode::kPositiveFill);
+  EXPECT_EQ(positive.contourCount(), 1);
+  EXPECT_EQ(controlBox(positive), (Box{0, 0, 100, 100}));
 }
 
 class OffsetArcTest : public ::testing::Test {
