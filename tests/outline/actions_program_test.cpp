@@ -9,21 +9,18 @@ namespace {
 
 class ActionsProgramTest : public ::testing::Test {
  protected:
-  void addKinds(std::initializer_list<ActionKind> kinds) {
-    for (ActionKind k : kinds) ASSERT_TRUE(program_.add(k));
+  std::vector<ActionKind> kinds() const {
+    std::vector<ActionKind> list;
+    for (const GlyphAction& a : program_.actions()) list.push_back(a.kind);
+    return list;
   }
   ActionsProgram program_;
 };
 
-TEST_F(ActionsProgramTest, AddAppendsWithDefaultsAndSelectsTheNewAction) {
-  addKinds({ActionKind::kShift, ActionKind::kChangeWidth});
-  EXPECT_EQ(program_.selected(), 1);
-  EXPECT_EQ(program_.summaries(), (std::vector<std::string>{"Shift by (0, 0)", "Set width = 500"}));
-}
-
 TEST_F(ActionsProgramTest, AddIsRefusedWhenFullAndKeepsTheProgram) {
   for (int i = 0; i < ActionsProgram::kMaxActions; ++i)
     ASSERT_TRUE(program_.add(static_cast<ActionKind>(i % kActionKindCount)));
+  EXPECT_EQ(program_.selected(), ActionsProgram::kMaxActions - 1);
   program_.select(5);
   const std::vector<GlyphAction> before = program_.actions();
   EXPECT_FALSE(program_.add(ActionKind::kShift));
@@ -31,71 +28,43 @@ TEST_F(ActionsProgramTest, AddIsRefusedWhenFullAndKeepsTheProgram) {
   EXPECT_EQ(program_.selected(), 5);
 }
 
-TEST_F(ActionsProgramTest, DelSelectsTheSameIndexOrTheNewLast) {
-  addKinds({ActionKind::kShift, ActionKind::kScale, ActionKind::kRotate});
-  program_.select(1);
-  program_.remove();
-  EXPECT_EQ(program_.count(), 2);
-  EXPECT_EQ(program_.selected(), 1);
-  EXPECT_EQ(program_.action(1).kind, ActionKind::kRotate);
-  program_.remove();
-  EXPECT_EQ(program_.selected(), 0);
-  program_.remove();
-  EXPECT_EQ(program_.count(), 0);
-  EXPECT_EQ(program_.selected(), -1);
-  program_.remove();  // nothing selected: nothing happens
-  EXPECT_EQ(program_.count(), 0);
-}
-
-TEST_F(ActionsProgramTest, UpAndDownSwapWithTheNeighbourAndStopAtTheEnds) {
-  addKinds({ActionKind::kShift, ActionKind::kScale, ActionKind::kRotate});
+TEST_F(ActionsProgramTest, DelUpAndDownFollowTheSelectionRules) {
+  using enum ActionKind;
+  for (ActionKind k : {kShift, kScale, kRotate, kSlant}) program_.add(k);
   program_.select(0);
-  program_.moveUp();
-  EXPECT_EQ(program_.action(0).kind, ActionKind::kShift);
+  program_.moveUp();  // the first stays
   program_.moveDown();
+  EXPECT_EQ(kinds(), (std::vector<ActionKind>{kScale, kShift, kRotate, kSlant}));
   EXPECT_EQ(program_.selected(), 1);
-  EXPECT_EQ(program_.action(1).kind, ActionKind::kShift);
-  EXPECT_EQ(program_.action(0).kind, ActionKind::kScale);
-  program_.moveDown();
-  program_.moveDown();
-  EXPECT_EQ(program_.selected(), 2);
-  EXPECT_EQ(program_.action(2).kind, ActionKind::kShift);
-  program_.moveUp();
-  EXPECT_EQ(program_.action(1).kind, ActionKind::kShift);
+  program_.remove();
+  EXPECT_EQ(program_.selected(), 1);  // the same index
+  program_.select(2);
+  program_.moveDown();  // the last stays
+  program_.remove();
+  EXPECT_EQ(program_.selected(), 1);  // the new last
+  EXPECT_EQ(kinds(), (std::vector<ActionKind>{kScale, kRotate}));
   program_.reset();
   EXPECT_EQ(program_.count(), 0);
   EXPECT_EQ(program_.selected(), -1);
+  program_.remove();
+  EXPECT_EQ(program_.count(), 0);
 }
 
-TEST_F(ActionsProgramTest, ProportionalScaleAndEqualSidebearingsCopyTheChangedField) {
-  addKinds({ActionKind::kScale});
+TEST_F(ActionsProgramTest, CouplingsCopyTheChangedFieldAndUnusedControlsAreIgnored) {
+  program_.add(ActionKind::kScale);
   program_.setField(0, 70);
   EXPECT_EQ(program_.action(0).fields[1], 100);  // not coupled yet
   program_.setCheck(1, true);
   program_.setField(1, 40);
   EXPECT_EQ(program_.action(0).fields[0], 40);
-  program_.setField(0, 65.5);
-  EXPECT_EQ(program_.action(0).fields[1], 65.5);
-  addKinds({ActionKind::kSetSidebearings});
+  program_.add(ActionKind::kSetSidebearings);
   program_.setCheck(1, true);
   program_.setField(0, 33);
   EXPECT_EQ(program_.summaries()[1], "Sidebearings L: 33, R: 33");
-  // Rotate has no coupling.
-  addKinds({ActionKind::kRotate});
-  program_.setField(1, 12);
-  EXPECT_EQ(program_.action(2).fields[2], 0);
-}
-
-TEST_F(ActionsProgramTest, ControlsTheKindDoesNotUseAreIgnored) {
-  addKinds({ActionKind::kChangeWidth, ActionKind::kAutohint});
-  program_.select(0);
+  program_.add(ActionKind::kChangeWidth);
   program_.setField(1, 30);
   program_.setCheck(0, true);
-  EXPECT_EQ(program_.action(0), GlyphAction::make(ActionKind::kChangeWidth));
-  program_.select(7);
-  EXPECT_EQ(program_.selected(), -1);
-  program_.setField(0, 30);
-  EXPECT_EQ(program_.action(0), GlyphAction::make(ActionKind::kChangeWidth));
+  EXPECT_EQ(program_.action(2), GlyphAction::make(ActionKind::kChangeWidth));
 }
 
 }  // namespace
