@@ -68,34 +68,33 @@ void expectSound(const std::vector<Glyph>& glyphs) {
   }
 }
 
+// Every glyph with nodes, of every sampled glyph position, up to `limit`.
+AddSubsetFontCallback collect(std::vector<Glyph>& glyphs, int every, std::size_t limit) {
+  return [&glyphs, every, limit, index = 0](CCidFont&, SubsetFont& subset) mutable {
+    for (int32_t g = 0; g < subset.slotCount(); ++g, ++index)
+      if (subset.glyph(g) && !subset.glyph(g)->empty() && index % every == 0 &&
+          glyphs.size() < limit)
+        glyphs.push_back(*subset.glyph(g));
+    return true;
+  };
+}
+
 TEST(WeightRealGlyphsTest, DejaVuSans) {
   TTImporter importer;
   ASSERT_TRUE(importer.Open(std::filesystem::path(test::kDejaVuSans)));
   importer.Name();
   std::vector<Glyph> glyphs;
-  int index = 0;
-  ASSERT_TRUE(importer.Run([&](CCidFont&, SubsetFont& subset) {
-    for (int32_t g = 0; g < subset.slotCount(); ++g, ++index)
-      if (subset.glyph(g) && !subset.glyph(g)->empty() && index % sampleEvery() == 0)
-        glyphs.push_back(*subset.glyph(g));
-    return true;
-  }));
+  ASSERT_TRUE(importer.Run(collect(glyphs, sampleEvery(), SIZE_MAX)));
   expectSound(glyphs);
 }
 
+// 2,000 glyphs spread over the font.
 TEST(WeightRealGlyphsTest, IpaMincho) {
   std::vector<Glyph> glyphs;
-  int index = 0;
-  // 2,000 glyphs spread over the font.
-  const CidFontImport imported =
-      importCidFont(test::cidFixture("ipamincho.cid"), [&](CCidFont&, SubsetFont& subset) {
-        for (int32_t g = 0; g < subset.slotCount(); ++g, ++index)
-          if (subset.glyph(g) && !subset.glyph(g)->empty() && index % (4 * sampleEvery()) == 0 &&
-              glyphs.size() < 2000)
-            glyphs.push_back(*subset.glyph(g));
-        return true;
-      });
-  ASSERT_NE(imported.font, nullptr);
+  ASSERT_NE(
+      importCidFont(test::cidFixture("ipamincho.cid"), collect(glyphs, 4 * sampleEvery(), 2000))
+          .font,
+      nullptr);
   expectSound(glyphs);
 }
 
