@@ -159,8 +159,7 @@ void mapStems(std::vector<Hint>& hints, int m, Map f) {
   for (Hint& h : hints)
     if (m < static_cast<int>(h.masters.size())) {
       Stem& s = h.masters[static_cast<std::size_t>(m)];
-      const int16_t low = f(s.position),
-                    high = f(static_cast<int16_t>(clampToInt16(double(s.position) + s.width)));
+      const int16_t low = f(s.position), high = f(clampToInt16(double(s.position) + s.width));
       s.position = low;
       s.width = clampToInt16(double(high) - low);
     }

@@ -8,9 +8,9 @@
 #include <set>
 #include <string>
 
-#include "cidfont/cid_font_import.h"
 #include "outline/autohint.h"
 #include "outline/autohint_replacement.h"
+#include "cidfont/cid_font_import.h"
 #include "support/cid_fixtures.h"
 
 namespace sorvella {
