@@ -19,6 +19,8 @@
 
 namespace sorvella {
 
+struct ActionsRun;
+struct ActionsRunSummary;
 struct BinaryIndexReadResult;
 class TTImporter;
 
@@ -222,6 +224,9 @@ class Document {
   CommandOutcome removeFont(int32_t font, bool deleteFile);
   // A .pfb (with .afm and .inf) or .vtb file.
   CommandOutcome exportSubsetFontTo(int32_t font, const std::filesystem::path& file);
+  // An actions program (cidfont/actions_run.h); the count is the glyphs transformed. Each font
+  // file is written whole after its glyphs; the glyph editor's font is changed in memory.
+  CommandOutcome runActions(const ActionsRun& run, ActionsRunSummary* summary = nullptr);
 
   // Commands: dialogs, then the operation; each returns whether it went through (false on
   // cancel or failure) and has told the user what the operation had to say.
@@ -236,6 +241,8 @@ class Document {
   bool NewSubsetFont();
   bool Remove(int32_t font);
   bool ExportSubsetFont(int32_t font);
+  // Asks whether to run the program first.
+  bool ApplyActions(const ActionsRun& run);
 
   // Lock flags.
   void setLocked(int32_t font, bool locked);

@@ -36,6 +36,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   addAutohintCommand(app, commands);
   addTemplateCommand(app, commands);
   addEpsCommands(app, commands);
+  addActionsCommand(app, commands);
 
   try {
     app.parse(argc, argv);

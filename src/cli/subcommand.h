@@ -29,5 +29,7 @@ void addAutohintCommand(CLI::App& app, std::vector<Subcommand>& commands);
 void addTemplateCommand(CLI::App& app, std::vector<Subcommand>& commands);
 // eps-export, eps-import
 void addEpsCommands(CLI::App& app, std::vector<Subcommand>& commands);
+// actions
+void addActionsCommand(CLI::App& app, std::vector<Subcommand>& commands);
 
 }  // namespace sorvella::cli

@@ -114,14 +114,16 @@ class Selector {
     }
   }
 
-  // A contour stays when the winding is zero on exactly one side of it.
+  // A contour stays when the area is filled on exactly one side of it.
   void selectNonZero() {
+    const bool positive = (mode_ & overlap_mode::kPositiveFill) != 0;
+    auto filled = [positive](int32_t winding) { return positive ? winding > 0 : winding != 0; };
     for (uint32_t index : order_) {
       OverlapContour& c = w_.contours[index];
       if (c.has(contour_flag::kZeroArea)) continue;
       int32_t outside = c.parent < 0 ? 0 : w_.contours[c.parent].winding;
       c.winding = outside + (c.has(contour_flag::kNegative) ? -1 : 1);
-      if ((c.winding == 0) == (outside == 0)) c.flags |= contour_flag::kRemoved;
+      if (filled(c.winding) == filled(outside)) c.flags |= contour_flag::kRemoved;
     }
   }
 

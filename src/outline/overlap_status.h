@@ -11,6 +11,9 @@ namespace overlap_mode {
 constexpr uint16_t kAtmFill = 0x0001;
 // Every kept contour gets the direction its nesting requires.
 constexpr uint16_t kCorrectOrientation = 0x0002;
+// With non-zero winding: only area wound counter-clockwise is filled, so that loops an inward
+// offset turns inside out drop away instead of filling (not an option of the user's).
+constexpr uint16_t kPositiveFill = 0x0004;
 }  // namespace overlap_mode
 
 enum class OverlapStatus : int32_t {
