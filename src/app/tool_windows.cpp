@@ -4,14 +4,21 @@
 
 #include "app/main_frame.h"
 #include "charts/ui/chart_windows.h"
+#include "cidfont/actions_run.h"
 #include "cidfont/document.h"
+#include "cidfont/ui/apply_actions_dialog.h"
+#include "editor/edit_menu.h"
 #include "editor/ui/edit_frame.h"
 
 namespace sorvella {
 
 namespace {
-// Tool windows keep their placement beside the main window's.
-constexpr std::string_view kPlacementSection = "General";
+// The glyph window's own caption of the command, so that both windows read the same.
+const char* applyActionsLabel() {
+  for (const EditCommandText& item : kActionsMenu)
+    if (item.command == EditCommand::kApplyActions) return item.label;
+  return "";
+}
 
 void bringUp(QWidget& window) {
   if (window.isMinimized()) window.showNormal();
@@ -32,7 +39,7 @@ ToolWindows::ToolWindows(CMainFrame& frame)
   context.editCMapHeader = [this] { return frame_.editCMapHeader(); };
   // A chart command changed the font: the pages, the title and every chart follow.
   context.changed = [this] { frame_.refreshPages(); };
-  charts_->restorePlacements(frame.profile(), kPlacementSection);
+  charts_->restorePlacements(frame.profile());
 
   frame.setEditHook([this](int32_t font) { charts_->editFont(font); });
   frame.setShowCMapHook([this] { bringUp(charts_->cmapWindow()); });
@@ -43,7 +50,7 @@ ToolWindows::ToolWindows(CMainFrame& frame)
       [this]() -> EditedSubsetFont* { return editor_ ? editor_->editedFont() : nullptr; });
   frame.setRefreshHook([this] { refresh(); });
   frame.setExitHook([this] {
-    charts_->savePlacements(frame_.profile(), kPlacementSection);
+    charts_->savePlacements(frame_.profile());
     if (editor_) editor_->close();
   });
 
@@ -58,6 +65,20 @@ ToolWindows::ToolWindows(CMainFrame& frame)
   });
   connect(menu, &QMenu::aboutToShow, this,
           [this, glyphEditor] { glyphEditor->setEnabled(editor_ != nullptr); });
+
+  QMainWindow& fontWindow = charts_->fontWindow();
+  QMenu* glyphs = fontWindow.menuBar()->addMenu(QString::fromLatin1(window_menu_text::kGlyphsMenu));
+  connect(glyphs->addAction(QString::fromLatin1(applyActionsLabel())), &QAction::triggered, this,
+          [this, &fontWindow] {
+            FontChart& chart = charts_->fontChart();
+            if (chart.subsetFont() < 0) return;
+            std::vector<int32_t> selected;
+            const ItemRange range = chart.grid().selection();
+            for (int32_t glyph = range.first; glyph <= range.last && glyph >= 0; ++glyph)
+              selected.push_back(glyph);
+            applyActions(chart.subsetFont(), chart.grid().current(), std::move(selected),
+                         &fontWindow);
+          });
   refresh();
 }
 
@@ -75,6 +96,10 @@ bool ToolWindows::editGlyph(int32_t font, int32_t glyph) {
     editor_.reset();
   }
   GlyphEditEnvironment env{prompts_, fileDialogs_, frame_.profile(), frame_.options(), clipboard_};
+  env.applyActions = [this](CEditFrame& editFrame) {
+    const GlyphEditor& editor = editFrame.editor();
+    applyActions(editor.fontNumber(), editor.glyphNumber(), {editor.glyphNumber()}, &editFrame);
+  };
   env.showOptions = [this](CEditFrame& editFrame) {
     editFrame.editor().storeViewOptions(frame_.options());
     frame_.showOptions();
@@ -84,6 +109,25 @@ bool ToolWindows::editGlyph(int32_t font, int32_t glyph) {
   editor_->setWindowFlag(Qt::Window);
   bringUp(*editor_);
   return true;
+}
+
+bool ToolWindows::applyActions(int32_t font, int32_t currentGlyph,
+                               std::vector<int32_t> selectedGlyphs, QWidget* parent) {
+  ApplyActionsDialog dialog([this] { frame_.showOptions(); }, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  ActionsRun run;
+  run.program = dialog.program().actions();
+  run.target = dialog.program().target();
+  run.font = font;
+  if (run.target == ActionsTarget::kOneGlyph)
+    run.glyphs = {currentGlyph};
+  else if (run.target == ActionsTarget::kSelectedGlyphs)
+    run.glyphs = std::move(selectedGlyphs);
+  const bool ran = frame_.document().ApplyActions(run);
+  // The editor's font took the program in memory; its window and the charts show the result.
+  if (editor_) editor_->glyphChanged();
+  frame_.refreshPages();
+  return ran;
 }
 
 void ToolWindows::closeAll() {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_file_dialogs.h"
@@ -23,6 +24,7 @@ inline constexpr const char* kWindow = "&Window";
 inline constexpr const char* kCharactersChart = "&Characters Chart";
 inline constexpr const char* kUnplacedChart = "&Unplaced Characters Chart";
 inline constexpr const char* kGlyphEditor = "&Glyph Editor";
+inline constexpr const char* kGlyphsMenu = "&Glyphs";
 }  // namespace window_menu_text
 
 class ToolWindows : public QObject {
@@ -39,6 +41,10 @@ class ToolWindows : public QObject {
   // A double click in the Font chart: the glyph editor shows the glyph. Another subset font
   // replaces the edited one after the offer to save it; false when the font could not be read.
   bool editGlyph(int32_t font, int32_t glyph);
+  // The "Apply Actions" dialog over subset font `font`, whose current glyph and selected
+  // glyphs are the targets of one glyph and of the selected glyphs; true when a program ran.
+  bool applyActions(int32_t font, int32_t currentGlyph, std::vector<int32_t> selectedGlyphs,
+                    QWidget* parent);
 
  private:
   void closeAll();

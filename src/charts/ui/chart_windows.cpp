@@ -3,7 +3,7 @@
 #include <QMenuBar>
 
 #include "charts/ui/template_dialogs.h"
-#include "cidfont/window_placement.h"
+#include "cidfont/ui/widget_placement.h"
 #include "platform/qt/qt_prompts.h"
 
 namespace sorvella {
@@ -19,26 +19,6 @@ std::unique_ptr<QMainWindow> frameFor(const ChartKind& kind, ChartContext& conte
   frame->setCentralWidget(chart);
   frame->resize(columns * kind.cellWidth + 20, rows * kind.cellHeight);
   return frame;
-}
-void restoreFrame(QMainWindow& frame, const Profile& profile, std::string_view section,
-                  const char* prefix) {
-  WindowPlacement placement{frame.x(),      frame.y(),    frame.width(),
-                            frame.height(), kNormalState, frame.isVisible()};
-  restoreWindow(profile, section, prefix, kWindowAllGroups, placement);
-  frame.setGeometry(placement.x, placement.y, placement.width, placement.height);
-  if (isMaximizedState(placement.state)) frame.setWindowState(Qt::WindowMaximized);
-  if (isMinimizedState(placement.state)) frame.setWindowState(Qt::WindowMinimized);
-  frame.setVisible(placement.visible);
-}
-
-void saveFrame(const QMainWindow& frame, Profile& profile, std::string_view section,
-               const char* prefix) {
-  const QRect r = frame.normalGeometry().isValid() ? frame.normalGeometry() : frame.geometry();
-  const int state = frame.isMaximized()   ? kMaximizedState
-                    : frame.isMinimized() ? kMinimizedState
-                                          : kNormalState;
-  saveWindow(profile, section, prefix, kWindowAllGroups,
-             {r.x(), r.y(), r.width(), r.height(), state, frame.isVisible()});
 }
 }  // namespace
 
@@ -107,18 +87,19 @@ void ChartWindows::showCid(int32_t cid) {
   charactersWindow_->raise();
 }
 
-void ChartWindows::restorePlacements(const Profile& profile, std::string_view section) {
-  restoreFrame(*charactersWindow_, profile, section, kCharactersChart.placementPrefix);
-  restoreFrame(*unplacedWindow_, profile, section, kUnplacedChart.placementPrefix);
-  restoreFrame(*fontWindow_, profile, section, kFontChart.placementPrefix);
-  restoreFrame(*cmapWindow_, profile, section, kCMapChart.placementPrefix);
+void ChartWindows::restorePlacements(const Profile& profile) {
+  for (QMainWindow* frame : frames())
+    showAsPlaced(*frame, restoreWidgetPlacement(*frame, profile, frame->objectName().toStdString(),
+                                                frame->isVisible()));
 }
 
-void ChartWindows::savePlacements(Profile& profile, std::string_view section) const {
-  saveFrame(*charactersWindow_, profile, section, kCharactersChart.placementPrefix);
-  saveFrame(*unplacedWindow_, profile, section, kUnplacedChart.placementPrefix);
-  saveFrame(*fontWindow_, profile, section, kFontChart.placementPrefix);
-  saveFrame(*cmapWindow_, profile, section, kCMapChart.placementPrefix);
+void ChartWindows::savePlacements(Profile& profile) const {
+  for (const QMainWindow* frame : frames())
+    saveWidgetPlacement(*frame, profile, frame->objectName().toStdString());
+}
+
+std::array<QMainWindow*, 4> ChartWindows::frames() const {
+  return {charactersWindow_.get(), unplacedWindow_.get(), fontWindow_.get(), cmapWindow_.get()};
 }
 
 }  // namespace sorvella

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QObject>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -46,11 +47,13 @@ class ChartWindows : public QObject {
   // The Characters chart shows the CID and comes to the front.
   void showCid(int32_t cid);
 
-  // Where the four frames stood, under their prefixes in `section` of the settings.
-  void restorePlacements(const Profile& profile, std::string_view section);
-  void savePlacements(Profile& profile, std::string_view section) const;
+  // Where the four frames stood, under their prefixes in the settings.
+  void restorePlacements(const Profile& profile);
+  void savePlacements(Profile& profile) const;
 
  private:
+  std::array<QMainWindow*, 4> frames() const;
+
   ChartContext context_;
   std::unique_ptr<Prompts> ownPrompts_;
   Prompts* prompts_;

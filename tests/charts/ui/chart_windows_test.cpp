@@ -166,12 +166,12 @@ TEST_F(ChartWindowsTest, DraggingUnplacedCharactersOntoACidPlacesThem) {
 
 TEST_F(ChartWindowsTest, FramesReopenWhereTheyWereSaved) {
   windows_->fontWindow().setGeometry(120, 140, 500, 300);
-  windows_->savePlacements(profile_, "General");
+  windows_->savePlacements(profile_);
   EXPECT_EQ(profile_.getInt("General", "FontChartWidth", 0), 500);
   EXPECT_EQ(profile_.getInt("General", "CharsChartVisible", -1), 1);
   EXPECT_EQ(profile_.getInt("General", "FontChartVisible", -1), 0);
   ChartWindows reopened(*document_, nullptr);
-  reopened.restorePlacements(profile_, "General");
+  reopened.restorePlacements(profile_);
   EXPECT_EQ(reopened.fontWindow().geometry(), QRect(120, 140, 500, 300));
   EXPECT_TRUE(reopened.charactersWindow().isVisible());
   EXPECT_FALSE(reopened.cmapWindow().isVisible());
