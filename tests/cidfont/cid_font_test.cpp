@@ -119,20 +119,6 @@ TEST_F(PlacedFont, PlaceUnplacedTakesEntriesInOrderAndSkipsLockedTargets) {
   EXPECT_EQ(font_.unplaced(), (std::vector<int32_t>{6, 0}));
 }
 
-TEST(CidFontRefresh, ADroppedDuplicateNeverTakesBackItsOldCid) {
-  CCidFont font;
-  addFont(font, 2, {5, -1});
-  font.RebuildTables();
-  font.CopyCharacter(5, 6);  // record 2: a copy of record 0, stale CID 5 included
-  font.ClearRange(5, 6);     // both unplaced; the duplicate is dropped from the list
-  ASSERT_EQ(font.unplaced(), (std::vector<int32_t>{1, 0}));
-  font.PlaceUnplaced(0, 0, 5);  // glyph 1 at CID 5
-  font.Refresh();
-  font.RebuildTables();
-  EXPECT_EQ(at(font, 5), std::make_pair(0, 1));
-  EXPECT_EQ(font.CharacterAt(6), -1);
-}
-
 TEST_F(PlacedFont, CompactDropsEmptyCidsAtTheEndOnly) {
   font_.ClearCid(23);
   font_.Place(90000, 0);

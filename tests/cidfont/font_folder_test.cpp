@@ -1,4 +1,5 @@
-// Paths, file stems and creation of a CID font's folder.
+// Paths, file stems and free space of a CID font's folder. Each outcome of creating one is
+// told by the New command, in document_open_save_test.
 #include "cidfont/font_folder.h"
 
 #include <gtest/gtest.h>
@@ -36,16 +37,6 @@ TEST(FileStems, TakeFourLettersAndTheNextFreeNumber) {
   EXPECT_EQ(newFileStem(folder, font), "MINC0002");
   test::writeFile(folder / "MINC0002.vtb", "left by an earlier session");
   EXPECT_EQ(newFileStem(folder, font), "MINC0003");
-}
-
-TEST(FontFolderCreation, ReportsEveryOutcome) {
-  test::TempFolder temp;
-  EXPECT_EQ(createFontFolder(temp.path(), "GOTHIC").outcome, FolderOutcome::kCreated);
-  EXPECT_TRUE(fs::is_directory(temp / "GOTHIC"));
-  EXPECT_EQ(createFontFolder(temp.path(), "GOTHIC").outcome, FolderOutcome::kExistingFolder);
-  test::writeFile(temp / "FILE", "x");
-  EXPECT_EQ(createFontFolder(temp.path(), "FILE").outcome, FolderOutcome::kNameTaken);
-  EXPECT_EQ(createFontFolder(temp / "missing", "X").outcome, FolderOutcome::kPathMissing);
 }
 
 TEST(FontFolderCreation, FreeSpaceIsShownInKilobytes) {

@@ -10,7 +10,8 @@
 #include "cidfont/binary_index_file.h"
 #include "cli/cli_run.h"
 #include "support/cid_fixtures.h"
-#include "support/peer_tools.h"
+#include "support/peer_tool.h"
+#include "support/tx_metrics.h"
 
 namespace sorvella {
 namespace {
@@ -113,7 +114,8 @@ TEST(CidFontRoundTrip, AllUrwFontsArriveAsUnplacedSubsetFonts) {
     EXPECT_FALSE(entry.locked);
     EXPECT_TRUE(fs::exists(folder / "URW" / (entry.fileStem() + ".vtb"))) << entry.name();
     // In the order given, each with every glyph tx finds in the font.
-    const std::size_t glyphs = test::txMetrics(fonts[n]).size();
+    const std::size_t glyphs =
+        test::parseTxMetrics(test::runPeer(test::kTx, {"-mtx", fonts[n].string()}).out).size();
     std::size_t records = 0;
     for (const CharacterRecord& r : font.records()) records += r.font == n;
     EXPECT_EQ(records, glyphs) << fonts[n];

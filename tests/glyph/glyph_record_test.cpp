@@ -128,13 +128,6 @@ class GlyphRecordReading : public ::testing::Test {
   std::vector<uint8_t> record_ = glyphRecordBytes(handBuiltGlyph());
 };
 
-TEST_F(GlyphRecordReading, HandBuiltGlyphReadsBackUnchanged) {
-  Glyph g;
-  ASSERT_TRUE(readGlyphRecord(g, record_));
-  EXPECT_TRUE(g.sameContent(handBuiltGlyph()));
-  EXPECT_EQ(nodeConnectionOf(g.header(2)), node_flag::kSmooth);
-}
-
 TEST_F(GlyphRecordReading, WrongLeadingBytesLeaveTheGlyphUnchanged) {
   Glyph g = handBuiltGlyph();
   g.setName("kept");

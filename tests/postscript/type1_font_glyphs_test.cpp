@@ -7,8 +7,9 @@
 
 #include "postscript/ps_font_reader.h"
 #include "support/charstring_bytes.h"
-#include "support/peer_tools.h"
+#include "support/peer_tool.h"
 #include "support/temp_folder.h"
+#include "support/tx_metrics.h"
 #include "support/type1_font_builder.h"
 #include "support/type1_read.h"
 
@@ -161,12 +162,16 @@ TEST_F(Type1SeacComposites, CompositeShowsWhatTxShows) {
   test::TempFolder folder;
   const std::vector<uint8_t> bytes = buildType1Font(source_, Type1Form::kSegmented);
   test::writeFile(folder / "seac.pfb", std::string(bytes.begin(), bytes.end()));
-  const auto peer = test::txMetrics(folder / "seac.pfb");
+  const auto peer =
+      test::parseTxMetrics(test::runPeer(test::kTx, {"-mtx", (folder / "seac.pfb").string()}).out);
   ASSERT_EQ(peer.count("Aacute"), 1u) << "tx -mtx did not read the font";
   const auto result = readType1Bytes(bytes);
   ASSERT_TRUE(result.font);
   const Glyph& aacute = *result.font->glyph(2);
-  EXPECT_EQ(test::shownBox(*result.font, aacute), peer.at("Aacute").box);
+  const test::TxGlyph& shown = peer.at("Aacute");
+  EXPECT_EQ(test::shownBox(*result.font, aacute),
+            (Box{static_cast<int16_t>(shown.left), static_cast<int16_t>(shown.bottom),
+                 static_cast<int16_t>(shown.right), static_cast<int16_t>(shown.top)}));
   EXPECT_EQ(test::shownBox(*result.font, aacute), (Box{20, 0, 520, 800}));
 }
 

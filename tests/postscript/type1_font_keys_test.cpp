@@ -1,5 +1,6 @@
-// The keys of Type 1 fonts made by hand: font information in the clear text, Private values,
-// the other spellings of the procedure names and the keys that are passed over.
+// The keys of Type 1 fonts made by hand: font information in the clear text, long Private
+// lists and the other spellings of the procedure names. Each Private key's value and the keys
+// passed over are checked with the CIDFont reader's in private_dict_keys_test.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -84,47 +85,6 @@ class Type1PrivateValues : public ::testing::Test {
 
   test::Type1FontSource source_;
 };
-
-// Keys that are passed over leave the following keys intact.
-TEST_F(Type1PrivateValues, ZonesStemsAndFlagsReachTheMaster) {
-  source_.privateKeys =
-      "/MinFeature {16 16} def\n"
-      "/OtherSubrs [ {ct_CffDict/F0Subr get exec} {[/x] {pop 3} ifelse} ] noaccess def\n"
-      "/LanguageGroup 1 def\n"
-      "/ExpansionFactor 0.06 def\n"
-      "/RndStemUp true def\n"
-      "/Erode {12 dup 86 mul 100 idiv} ND\n"
-      "/BlueValues [-15 0 700 715 500 510] def\n"
-      "/OtherBlues [-250 -240] def\n"
-      "/FamilyBlues [-16 0 701 716] def\n"
-      "/FamilyOtherBlues [-251 -241] def\n"
-      "/BlueScale 0.04379 def\n"
-      "/BlueShift 9 def\n"
-      "/BlueFuzz 2 def\n"
-      "/StdHW [88] def\n"
-      "/StdVW [97] def\n"
-      "/StemSnapH [80 88 95] def\n"
-      "/StemSnapV [90 97] def\n"
-      "/ForceBold true def\n";
-  const auto read = readType1Bytes(buildType1Font(source_, Type1Form::kSegmented));
-  ASSERT_TRUE(read.font);
-  const PerMasterBlock& p = read.font->master(0).privateValues;
-  const ZoneCounts& counts = read.font->info().zoneCounts;
-  ASSERT_EQ(counts, (ZoneCounts{6, 2, 4, 2, 3, 2}));
-  EXPECT_THAT(std::span(p.blueValues).first(6), ElementsAre(-15, 0, 700, 715, 500, 510));
-  EXPECT_THAT(std::span(p.otherBlues).first(2), ElementsAre(-250, -240));
-  EXPECT_THAT(std::span(p.familyBlues).first(4), ElementsAre(-16, 0, 701, 716));
-  EXPECT_THAT(std::span(p.familyOtherBlues).first(2), ElementsAre(-251, -241));
-  EXPECT_DOUBLE_EQ(p.blueScale, 0.04379);
-  EXPECT_EQ(p.blueShift, 9);
-  EXPECT_EQ(p.blueFuzz, 2);
-  EXPECT_EQ(p.stdHW, 88);
-  EXPECT_EQ(p.stdVW, 97);
-  EXPECT_THAT(std::span(p.stemSnapH).first(3), ElementsAre(80, 88, 95));
-  EXPECT_THAT(std::span(p.stemSnapV).first(2), ElementsAre(90, 97));
-  EXPECT_EQ(p.forceBold, 1);
-  EXPECT_THAT(test::glyphNames(*read.font), ElementsAre("A"));
-}
 
 TEST_F(Type1PrivateValues, ListsBeyondTheFontsLimitKeepTheirFirstEntries) {
   source_.privateKeys =

@@ -1,11 +1,9 @@
 #include "support/peer_tools.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 
 #include "support/temp_folder.h"
-#include "support/tx_metrics.h"
 
 namespace sorvella::test {
 namespace {
@@ -31,25 +29,6 @@ for path in sys.argv[1:]:
 )";
 
 }  // namespace
-
-std::string commandOutput(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return output;
-  char buffer[8192];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-  pclose(pipe);
-  return output;
-}
-
-std::map<std::string, PeerGlyphMetrics> txMetrics(const std::filesystem::path& font) {
-  std::map<std::string, PeerGlyphMetrics> metrics;
-  for (const auto& [name, g] : parseTxMetrics(runPeer(kTx, {"-mtx", font.string()}).out))
-    metrics[name] = {g.width, Box{static_cast<int16_t>(g.left), static_cast<int16_t>(g.bottom),
-                                  static_cast<int16_t>(g.right), static_cast<int16_t>(g.top)}};
-  return metrics;
-}
 
 std::map<std::string, PeerType1Font> fontToolsType1Fonts(
     const std::vector<std::filesystem::path>& fonts) {

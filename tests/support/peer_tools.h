@@ -1,5 +1,5 @@
-// The font tools tests compare with: AFDKO's tx for glyph metrics, and fontTools run by the
-// system's Python for the font dictionaries of Type 1 fonts.
+// fontTools run by the system's Python for the font dictionaries of Type 1 fonts; tx's metrics
+// are read by tx_metrics.h.
 #pragma once
 
 #include <filesystem>
@@ -7,21 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "glyph/geometry.h"
 #include "support/peer_tool.h"
 
 namespace sorvella::test {
-
-// Standard output of a shell command; "" when it cannot be started.
-std::string commandOutput(const std::string& command);
-
-struct PeerGlyphMetrics {
-  int width = 0;
-  Box box;  // (0, 0, 0, 0) for a glyph without outline, as tx writes it
-};
-
-// Glyph name -> metrics, from `tx -mtx`.
-std::map<std::string, PeerGlyphMetrics> txMetrics(const std::filesystem::path& font);
 
 // What fontTools' t1Lib reads from a Type 1 font's dictionaries.
 struct PeerType1Font {
