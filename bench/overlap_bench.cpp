@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "bench_timing.h"
-#include "cidfont/cid_font_import.h"
 #include "outline/overlap_removal.h"
 #include "postscript/type1_font_writer.h"
+#include "support_font.h"
 
 namespace {
 
@@ -25,18 +25,7 @@ namespace fs = std::filesystem;
 
 // The glyphs of the fixture, made on first use; with `shifted` each carries a moved copy.
 std::vector<sorvella::Glyph> ipaMinchoGlyphs(bool shifted) {
-  const fs::path path = fs::path(SORVELLA_FIXTURE_DIR) / "ipamincho.cid";
-  if (!fs::exists(path)) {
-    const std::string command =
-        std::string("bash '") + SORVELLA_FIXTURE_SCRIPT + "' '" + SORVELLA_FIXTURE_DIR + "'";
-    if (std::system(command.c_str()) != 0) return {};
-  }
-  std::vector<sorvella::Glyph> glyphs;
-  sorvella::importCidFont(path, [&](sorvella::CCidFont&, sorvella::SubsetFont& font) {
-    for (int32_t g = 0; g < font.slotCount(); ++g)
-      if (font.glyph(g)) glyphs.push_back(*font.glyph(g));
-    return true;
-  });
+  std::vector<sorvella::Glyph> glyphs = sorvella::bench::ipaMinchoGlyphs();
   if (shifted) {
     for (sorvella::Glyph& g : glyphs) {
       sorvella::Outline copy(g);

@@ -1,6 +1,29 @@
 #include "support_font.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "cidfont/cid_font_import.h"
+
 namespace sorvella::bench {
+
+std::vector<Glyph> ipaMinchoGlyphs() {
+  namespace fs = std::filesystem;
+  const fs::path path = fs::path(SORVELLA_FIXTURE_DIR) / "ipamincho.cid";
+  if (!fs::exists(path)) {
+    const std::string command =
+        std::string("bash '") + SORVELLA_FIXTURE_SCRIPT + "' '" + SORVELLA_FIXTURE_DIR + "'";
+    if (std::system(command.c_str()) != 0) return {};
+  }
+  std::vector<Glyph> glyphs;
+  importCidFont(path, [&](CCidFont&, SubsetFont& font) {
+    for (int32_t g = 0; g < font.slotCount(); ++g)
+      if (font.glyph(g)) glyphs.push_back(*font.glyph(g));
+    return true;
+  });
+  return glyphs;
+}
 
 const CCidFont& bigFont() {
   static const CCidFont font = [] {

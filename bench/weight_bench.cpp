@@ -3,38 +3,18 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
 #include <vector>
 
 #include "bench_timing.h"
-#include "cidfont/cid_font_import.h"
 #include "outline/weight_outline.h"
+#include "support_font.h"
 
 namespace {
 
 using namespace sorvella::bench;
-namespace fs = std::filesystem;
-
-std::vector<sorvella::Glyph> minchoGlyphs() {
-  const fs::path path = fs::path(SORVELLA_FIXTURE_DIR) / "ipamincho.cid";
-  if (!fs::exists(path)) {
-    const std::string command =
-        std::string("bash '") + SORVELLA_FIXTURE_SCRIPT + "' '" + SORVELLA_FIXTURE_DIR + "'";
-    if (std::system(command.c_str()) != 0) return {};
-  }
-  std::vector<sorvella::Glyph> glyphs;
-  sorvella::importCidFont(path, [&](sorvella::CCidFont&, sorvella::SubsetFont& font) {
-    for (int32_t g = 0; g < font.slotCount(); ++g)
-      if (font.glyph(g)) glyphs.push_back(*font.glyph(g));
-    return true;
-  });
-  return glyphs;
-}
 
 void BM_ChangeWeightIpaMincho(benchmark::State& state) {
-  const std::vector<sorvella::Glyph> glyphs = minchoGlyphs();
+  const std::vector<sorvella::Glyph> glyphs = ipaMinchoGlyphs();
   if (glyphs.empty()) {
     state.SkipWithError("the IPA Mincho fixture could not be made (tests/fixtures)");
     return;
