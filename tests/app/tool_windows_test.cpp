@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QMessageBox>
 
 #include "app/main_frame.h"
 #include "app/tool_windows.h"
@@ -13,8 +14,10 @@
 #include "cidfont/font_folder.h"
 #include "cidfont/subset_font_adding.h"
 #include "cidfont/ui/chars_page.h"
+#include "cidfont/ui/apply_actions_dialog.h"
 #include "cidfont/ui/fonts_page.h"
 #include "editor/ui/edit_frame.h"
+#include "support/modal_dialogs.h"
 #include "support/sample_subset_font.h"
 #include "support/temp_folder.h"
 
@@ -85,6 +88,34 @@ TEST_F(ToolWindowsTest, MainWindowCommandsOpenTheChartsAndTheGlyphEditor) {
   EXPECT_EQ(tools_.glyphEditor(), nullptr);
   EXPECT_FALSE(tools_.charts().fontWindow().isVisible());
   EXPECT_EQ(frame_.document().folder(), folderB_);
+}
+
+TEST_F(ToolWindowsTest, ApplyActionsOfTheGlyphWindowChangesTheEditedFontInMemory) {
+  ASSERT_TRUE(frame_.openIndexFile(binaryIndexPath(folderA_)));
+  ASSERT_TRUE(tools_.editGlyph(0, 1));
+  CEditFrame& window = *tools_.glyphEditor();
+  const Point before = window.editor().glyph().point(0);
+  const fs::path file = window.editedFont()->path;
+  const auto written = fs::last_write_time(file);
+
+  test::whenShown<ApplyActionsDialog>([](ApplyActionsDialog* dialog) {
+    ASSERT_TRUE(dialog->program().add(ActionKind::kShift));
+    dialog->program().setField(0, 30);
+    dialog->program().setField(1, -5);
+    test::whenShown<QMessageBox>([](QMessageBox* question) {
+      EXPECT_EQ(question->text().toStdString(), actions_text::kQuestion);
+      test::clickButton(question, actions_text::kYes);
+    });
+    dialog->accept();
+  });
+  window.run(EditCommand::kApplyActions);
+
+  const Point after = window.editor().glyph().point(0);
+  EXPECT_EQ(after.x, before.x + 30);
+  EXPECT_EQ(after.y, before.y - 5);
+  // The open font took the program and is left for Save; its file was not written behind it.
+  EXPECT_TRUE(window.editedFont()->modified);
+  EXPECT_EQ(fs::last_write_time(file), written);
 }
 
 }  // namespace
