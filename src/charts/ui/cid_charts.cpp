@@ -31,7 +31,7 @@ void CidChartView::drawCell(QPainter& painter, int32_t item, const QRect& rect, 
   const CellLayout layout = cellLayout(r);
   painter.fillRect(rect, colour(colours.paper));
   cellPainter_.drawNumber(painter, QRect(rect.left(), rect.top(), rect.width(), kCellLabelHeight),
-                          cell.number, colours.label);
+                          cell.number, colours.label, colours.paper);
   const std::vector<uint8_t>* image = templateImage(item);
   if (cell.character < 0 && hatchEmpty()) {
     const QRect below(rect.left(), rect.top() + kCellLabelHeight, rect.width(),

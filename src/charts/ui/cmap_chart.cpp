@@ -54,7 +54,7 @@ void CMapChart::drawCell(QPainter& painter, int32_t item, const QRect& rect, boo
   cellPainter_.drawNumber(
       painter,
       QRect(rect.left(), rect.bottom() - kCMapLabelHeight + 1, rect.width(), kCMapLabelHeight), cid,
-      colours.label);
+      colours.label, colours.paper);
   const CCidFont* cidFont = context_.font();
   if (!cidFont) return;
   const int32_t character = cidFont->CharacterAt(cid);
