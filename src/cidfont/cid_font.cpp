@@ -28,8 +28,7 @@ const SubsetFontEntry& CCidFont::subsetFont(int32_t font) const {
 }
 
 SubsetFontEntry* CCidFont::mutableSubsetFont(int32_t font) {
-  return font >= 0 && font < subsetFontCount() ? &fonts_[static_cast<std::size_t>(font)]
-                                                 : nullptr;
+  return font >= 0 && font < subsetFontCount() ? &fonts_[static_cast<std::size_t>(font)] : nullptr;
 }
 
 int32_t CCidFont::addSubsetFont(SubsetFontEntry entry, std::vector<CharacterRecord> records) {
@@ -42,6 +41,11 @@ int32_t CCidFont::addSubsetFont(SubsetFontEntry entry, std::vector<CharacterReco
   entry.locked = 0;
   fonts_.push_back(std::move(entry));
   characters_.reserve(characters_.size() + records.size());
+  // Placed records beyond the CID table would each search the overflow list, which grows with
+  // them: a large import would take quadratic time. The table covers them instead.
+  int32_t topCid = -1;
+  for (const CharacterRecord& r : records) topCid = std::max(topCid, r.cid);
+  growCidTable(topCid);
   for (CharacterRecord& r : records) {
     r.font = static_cast<int16_t>(font);
     int32_t character = appendRecord(r);
@@ -67,6 +71,17 @@ int32_t CCidFont::unplacedAt(int32_t position) const {
              : -1;
 }
 
+void CCidFont::growCidTable(int32_t topCid) {
+  topCid = std::min(topCid, kMaxCid);
+  if (topCid < static_cast<int32_t>(cidTable_.size())) return;
+  cidTable_.resize(static_cast<std::size_t>(topCid) + 1, -1);
+  std::erase_if(overflow_, [&](const OverflowPair& p) {
+    if (p.cid > topCid) return false;
+    cidTable_[static_cast<std::size_t>(p.cid)] = p.character;
+    return true;
+  });
+}
+
 int32_t CCidFont::overflowPosition(int32_t cid) const {
   for (std::size_t i = 0; i < overflow_.size(); ++i)
     if (overflow_[i].cid == cid) return static_cast<int32_t>(i);
@@ -75,7 +90,8 @@ int32_t CCidFont::overflowPosition(int32_t cid) const {
 
 int32_t CCidFont::CharacterAt(int32_t cid) const {
   if (cid < 0) return -1;
-  if (static_cast<std::size_t>(cid) < cidTable_.size()) return cidTable_[static_cast<std::size_t>(cid)];
+  if (static_cast<std::size_t>(cid) < cidTable_.size())
+    return cidTable_[static_cast<std::size_t>(cid)];
   int32_t at = overflowPosition(cid);
   return at < 0 ? -1 : overflow_[static_cast<std::size_t>(at)].character;
 }
@@ -87,7 +103,8 @@ bool CCidFont::IsLocked(int32_t character) const {
 
 int32_t CCidFont::FindCharacter(int32_t font, int32_t glyph) const {
   for (std::size_t i = 0; i < characters_.size(); ++i)
-    if (characters_[i].font == font && characters_[i].glyph == glyph) return static_cast<int32_t>(i);
+    if (characters_[i].font == font && characters_[i].glyph == glyph)
+      return static_cast<int32_t>(i);
   return -1;
 }
 
@@ -274,10 +291,9 @@ bool CCidFont::PlaceGlyphs(int32_t firstGlyph, int32_t lastGlyph, int32_t target
     int32_t cid = cidAt(target, k);
     if (IsLocked(CharacterAt(cid))) continue;
     int64_t glyph = firstGlyph + k;
-    int32_t character =
-        glyph >= 0 && static_cast<std::size_t>(glyph) < chartList.size()
-            ? chartList[static_cast<std::size_t>(glyph)]
-            : -1;
+    int32_t character = glyph >= 0 && static_cast<std::size_t>(glyph) < chartList.size()
+                            ? chartList[static_cast<std::size_t>(glyph)]
+                            : -1;
     bool wasUnplaced = false;
     if (character >= 0) {
       auto end = std::remove(unplaced_.begin(), unplaced_.end(), character);

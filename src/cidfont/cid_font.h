@@ -103,6 +103,9 @@ class CCidFont {
 
  private:
   int32_t overflowPosition(int32_t cid) const;
+  // Lengthens the CID table to reach `topCid` (kMaxCid at most), taking in the overflow pairs
+  // it then covers.
+  void growCidTable(int32_t topCid);
   bool validCharacter(int32_t character) const {
     return character >= 0 && character < characterCount();
   }

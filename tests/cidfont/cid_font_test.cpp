@@ -82,6 +82,22 @@ TEST_F(PlacedFont, PlacingBeyondTheTableUsesTheOverflowListAndRefreshStoresIt) {
   EXPECT_EQ(font_.CharacterAt(70000), -1);
 }
 
+// An import places its fonts as they come: CIDs beyond the table must not pile up in the
+// overflow list, whose search would make a 65,535-glyph import quadratic.
+TEST(AddedFonts, PlacedGlyphsBeyondTheTableLandInTheTable) {
+  CCidFont font;
+  font.Place(12000, -1);
+  std::vector<int32_t> cids(16000);
+  for (int32_t g = 0; g < 16000; ++g) cids[static_cast<std::size_t>(g)] = 60000 - 3 * g;
+  addFont(font, 16000, cids);
+  addFont(font, 3, {70000, 65535, -1});
+  EXPECT_EQ(font.overflow(), (std::vector<OverflowPair>{{16000, 70000}}));
+  EXPECT_EQ(font.CharacterAt(60000), 0);
+  EXPECT_EQ(font.CharacterAt(12003), 15999);
+  EXPECT_EQ(font.CharacterAt(65535), 16001);
+  EXPECT_EQ(font.rangeTop(), 70000);
+}
+
 // A copy adds a record; a move takes the character along. Either way the old occupant of the
 // target goes to the unplaced list, and a move onto itself changes nothing.
 TEST_F(PlacedFont, OverwrittenCharactersBecomeUnplaced) {
