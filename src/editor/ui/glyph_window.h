@@ -10,12 +10,13 @@
 
 #include "editor/edit_geometry.h"
 #include "editor/glyph_editor.h"
+#include "editor/line_hit.h"
+#include "editor/paint_objects.h"
 #include "editor/view_mapping.h"
 
 namespace sorvella {
 
 enum class EditTool { kEdit, kErase, kPaint, kMeter };
-enum class PaintShape { kRectangle, kEllipse, kBrush, kLine };
 
 class CGlyphWindow : public QWidget {
   Q_OBJECT
@@ -29,8 +30,12 @@ class CGlyphWindow : public QWidget {
   void setPaintShape(PaintShape shape) { paintShape_ = shape; }
   PaintColor paintColor() const { return paintColor_; }
   void setPaintColor(PaintColor color) { paintColor_ = color; }
-  int brushWidth() const { return brushWidth_; }
-  void setBrushWidth(int width) { brushWidth_ = width; }
+  int brushWidth() const { return paintOptions_.width; }
+  void setBrushWidth(int width) { paintOptions_.width = width; }
+  const PaintOptions& paintOptions() const { return paintOptions_; }
+  void setPaintOptions(const PaintOptions& options) { paintOptions_ = options; }
+  // The corners of a polygon under way, in font units.
+  const std::vector<Point>& polygonCorners() const { return polygon_; }
 
   int zoom() const { return zoom_; }
   void setZoom(int zoom);
@@ -51,7 +56,11 @@ class CGlyphWindow : public QWidget {
   // Pointer position in font units, and the Meter tool's texts.
   std::function<void(int x, int y)> pointerMoved;
   std::function<void(const QString& text)> measured;
-  std::function<void(QPoint global, std::optional<Grab> grab)> contextMenu;
+  // A node or segment under the pointer, else a hint or guide.
+  std::function<void(QPoint global, std::optional<Grab> grab, std::optional<LineGrab> line)>
+      contextMenu;
+  // After a polygon was applied to the glyph.
+  std::function<void()> polygonApplied;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -59,6 +68,8 @@ class CGlyphWindow : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
@@ -66,6 +77,9 @@ class CGlyphWindow : public QWidget {
   void pressEdit(QMouseEvent* event);
   void selectInside(const QRect& band, bool add);
   void finishPaint(QPointF start, QPointF end);
+  void addPolygonCorner(QPointF at);
+  void finishPolygon();
+  bool apply(const Outline& object);
   void measure(QPointF start, QPointF end);
   void notify() {
     if (edited) edited();
@@ -75,8 +89,9 @@ class CGlyphWindow : public QWidget {
   EditTool tool_ = EditTool::kEdit;
   PaintShape paintShape_ = PaintShape::kRectangle;
   PaintColor paintColor_ = PaintColor::kBlack;
-  int brushWidth_ = 40;
-  std::vector<Point> brushPath_;  // font units of a brush stroke under way
+  PaintOptions paintOptions_;
+  std::vector<Point> brushPath_;  // font units of a brush or pen stroke under way
+  std::vector<Point> polygon_;
   int zoom_ = kFitZoom;
   ViewMapping mapping_;
   EditDrag drag_;

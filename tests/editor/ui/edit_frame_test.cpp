@@ -7,14 +7,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
 #include <cmath>
@@ -26,6 +30,7 @@
 #include "editor/ui/glyph_printout.h"
 #include "editor/ui/glyph_propety.h"
 #include "editor/ui/glyph_window.h"
+#include "editor/ui/paint_options_dialog.h"
 #include "glyph/glyph_clipboard.h"
 #include "glyph/native_font_file.h"
 #include "platform/headless/memory_profile.h"
@@ -280,6 +285,78 @@ TEST_F(EditFrameTest, ContextMenuOfASegmentInsertsANodeWhereItWasClicked) {
   EXPECT_NEAR(glyph().point(1).y, (a.y + b.y) / 2.0, 3);
   frame_->action(EditCommand::kUndo)->trigger();
   EXPECT_EQ(glyph().nodeCount(), had);
+}
+
+TEST_F(EditFrameTest, PolygonCornersJoinTheGlyphAndPaintOptionsTraceItInstead) {
+  frame_->action(EditCommand::kToolPaint)->trigger();
+  frame_->action(EditCommand::kPaintPolygon)->trigger();
+  // The glyph is the square 100 ... 600; the triangle reaches out past its right side.
+  const QPoint a = at({550, 100}), b = at({680, 250}), c = at({550, 400});
+  QTest::mouseClick(canvas(), Qt::LeftButton, {}, a);
+  QTest::mouseClick(canvas(), Qt::LeftButton, {}, b);
+  EXPECT_EQ(canvas()->polygonCorners().size(), 2u);
+  QTest::mouseDClick(canvas(), Qt::LeftButton, {}, c);
+  EXPECT_TRUE(canvas()->polygonCorners().empty());
+  EXPECT_EQ(glyph().contourCount(), 1);
+  EXPECT_NEAR(glyph().boundingBox().xMax, fontAt(b).x, 1);
+  frame_->action(EditCommand::kUndo)->trigger();
+  EXPECT_EQ(glyph().boundingBox().xMax, 600);
+
+  test::whenShown<PaintOptionsDialog>([](PaintOptionsDialog* dialog) {
+    dialog->widthField()->setValue(10);
+    dialog->traceButton()->setChecked(true);
+    dialog->autoTransformBox()->setChecked(true);
+    dialog->accept();
+  });
+  frame_->action(EditCommand::kPaintOptions)->trigger();
+  EXPECT_EQ(options_.brushWidth, 10);
+  EXPECT_EQ(options_.paintAutoTransform, 1);
+  EXPECT_TRUE(frame_->action(EditCommand::kBrushWidth10)->isChecked());
+  // Traced in the empty color, each side is a contour of its own; closing on the first corner.
+  frame_->action(EditCommand::kPaintEmpty)->trigger();
+  for (QPoint corner : {a, b, c, a}) QTest::mouseClick(canvas(), Qt::LeftButton, {}, corner);
+  EXPECT_EQ(glyph().contourCount(), 4);
+  EXPECT_EQ(frame_->properties()->pages()->currentWidget(), frame_->properties()->selectionPage());
+  // The pen closes a freehand path into one contour.
+  frame_->action(EditCommand::kPaintPen)->trigger();
+  const QPoint from = at({200, 100});
+  QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
+  for (QPoint step : {QPoint(40, 0), QPoint(40, -40), QPoint(0, -40)})
+    QTest::mouseMove(canvas(), from + step);
+  QTest::mouseRelease(canvas(), Qt::LeftButton, {}, from + QPoint(0, -40));
+  EXPECT_EQ(glyph().contourCount(), 5);
+}
+
+TEST_F(EditFrameTest, ContextMenuOfAHintDeletesItOrShowsItsPage) {
+  glyph().hints().emplace();
+  glyph().hints()->horizontal = {Hint{{Stem{200, 40}}}, Hint{{Stem{300, 40}}}};
+  frame_->glyphChanged();
+  const QPoint edge = at({350, 340});
+  auto choose = [&](const QString& label) {
+    QStringList offered;
+    test::whenShown<QMenu>([&offered, label](QMenu* menu) {
+      for (QAction* item : menu->actions()) offered << item->text();
+      for (QAction* item : menu->actions())
+        if (item->text() == label) item->trigger();
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, edge, canvas()->mapToGlobal(edge));
+    QApplication::sendEvent(canvas(), &event);
+    return offered;
+  };
+  const QStringList offered = choose("&Properties");
+  EXPECT_EQ(offered, (QStringList{"Cancel", "", "&Delete", "&Properties"}));
+  auto* page = qobject_cast<CHintProp*>(frame_->properties()->pages()->currentWidget());
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(page->findChildren<QLineEdit*>().value(0)->text() == "300");
+  choose("&Delete");
+  ASSERT_EQ(glyph().hints()->horizontal.size(), 1u);
+  EXPECT_EQ(glyph().hints()->horizontal[0].masters[0].position, 200);
+  frame_->action(EditCommand::kUndo)->trigger();
+  EXPECT_EQ(glyph().hints()->horizontal.size(), 2u);
+  // With the hints layer hidden the same place is background.
+  frame_->action(EditCommand::kHints)->trigger();
+  EXPECT_TRUE(choose("&Delete").contains("Remove g&uides"));
 }
 
 TEST_F(EditFrameTest, PrintoutFillsTheGlyphBelowItsHeadingAndWritesPdf) {
