@@ -183,7 +183,7 @@ void CEditFrame::buildMenus() {
   for (const char* key : edit_menu_text::kRedoAlternatives) redoKeys.append(QKeySequence(key));
   action(EditCommand::kRedo)->setShortcuts(redoKeys);
   for (EditCommand c : {EditCommand::kToolEdit, EditCommand::kToolErase, EditCommand::kToolPaint,
-                        EditCommand::kToolMeter}) {
+                        EditCommand::kToolMeter, EditCommand::kTransform}) {
     action(c)->setCheckable(true);
     tools->addAction(action(c));
     toolBar_->addAction(action(c));
@@ -365,6 +365,8 @@ void CEditFrame::run(EditCommand command) {
       changed = false;
       break;
     case EditCommand::kTransform:
+      canvas_->setTool(EditTool::kTransform);
+      action(EditCommand::kTransform)->setChecked(true);
       properties_->showSelectionPage();
       changed = false;
       break;

@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kNodeSize = 5;
 constexpr int kCloseDistance = 3;  // pixels from the first corner that close a polygon
+constexpr int kHandleSize = 7;     // pixels; a press this near a frame handle grabs it
 
 class PathPen : public OutlinePen {
  public:
@@ -55,6 +56,14 @@ CGlyphWindow::CGlyphWindow(GlyphEditor& editor, QWidget* parent)
   setMinimumSize(200, 200);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CGlyphWindow::setTool(EditTool tool) {
+  if (tool == EditTool::kTransform && tool_ != tool) frameMode_ = FrameMode::kScale;
+  tool_ = tool;
+  frameDrag_.reset();
+  polygon_.clear();
+  update();
 }
 
 void CGlyphWindow::setZoom(int zoom) {
@@ -167,6 +176,7 @@ void CGlyphWindow::paintEvent(QPaintEvent*) {
         painter.drawRect(box);
     }
   }
+  if (tool_ == EditTool::kTransform) paintFrame(painter);
   if (!polygon_.empty()) {
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     QPolygonF corners;
@@ -216,7 +226,43 @@ void CGlyphWindow::mousePressEvent(QMouseEvent* event) {
     case EditTool::kMeter:
       pressedAt_ = pointer_;
       break;
+    case EditTool::kTransform:
+      pressTransform();
+      break;
   }
+}
+
+void CGlyphWindow::paintFrame(QPainter& painter) const {
+  const std::optional<TransformFrame> frame =
+      frameDrag_ ? std::optional(frameDrag_->frame) : TransformFrame::around(editor_.glyph(), 0);
+  if (!frame) return;
+  const Box& b = frame->box();
+  painter.setPen(QPen(Qt::darkMagenta, 1, Qt::DashLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRect(toWidget({b.xMin, b.yMax}), toWidget({b.xMax, b.yMin})));
+  painter.setPen(Qt::darkMagenta);
+  for (int h = 0; h < static_cast<int>(FrameHandle::kInside); ++h) {
+    const auto handle = static_cast<FrameHandle>(h);
+    if (!TransformFrame::offered(handle, frameMode_)) continue;
+    const QPoint at = toWidget(frame->handlePosition(handle));
+    const QRect square(at.x() - kHandleSize / 2, at.y() - kHandleSize / 2, kHandleSize,
+                       kHandleSize);
+    if (frameMode_ == FrameMode::kScale)
+      painter.fillRect(square, Qt::darkMagenta);
+    else
+      painter.drawEllipse(square);
+  }
+}
+
+void CGlyphWindow::pressTransform() {
+  const Glyph& g = editor_.glyph();
+  const std::optional<TransformFrame> frame = TransformFrame::around(g, 0);
+  if (!frame) return;
+  const double tolerance = kHandleSize / 2.0 / std::max(mapping_.scale(), 1e-6);
+  const PointerPosition at = toFont(pointer_);
+  const std::optional<FrameHandle> handle = frame->hit(at, tolerance, frameMode_);
+  if (!handle) return;
+  frameDrag_ = FrameDrag{*frame, *handle, at, g, false};
 }
 
 void CGlyphWindow::pressEdit(QMouseEvent* event) {
@@ -246,6 +292,19 @@ void CGlyphWindow::mouseMoveEvent(QMouseEvent* event) {
   pointer_ = event->position();
   const PointerPosition at = toFont(pointer_);
   if (pointerMoved) pointerMoved(roundToInt32(at.x), roundToInt32(at.y));
+  if (frameDrag_) {
+    if (!frameDrag_->moved) {
+      editor_.recordEdit(EditKind::kTransform);
+      frameDrag_->moved = true;
+    }
+    Glyph& g = editor_.glyph();
+    g = frameDrag_->start;
+    transformSelection(
+        g, 0, frameDrag_->frame.transformFor(frameDrag_->handle, frameMode_, frameDrag_->from, at));
+    update();
+    notify();
+    return;
+  }
   if (drag_.active()) {
     if (!dragRecorded_) {
       editor_.recordEdit(EditKind::kDrag);
@@ -269,6 +328,17 @@ void CGlyphWindow::mouseMoveEvent(QMouseEvent* event) {
 void CGlyphWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   pointer_ = event->position();
+  if (frameDrag_) {
+    const bool moved = frameDrag_->moved;
+    // A click inside the frame switches between scaling and turning.
+    if (!moved && frameDrag_->handle == FrameHandle::kInside)
+      frameMode_ = frameMode_ == FrameMode::kScale ? FrameMode::kRotate : FrameMode::kScale;
+    frameDrag_.reset();
+    glyphChanged();
+    notify();
+    if (moved && finished) finished();
+    return;
+  }
   if (drag_.active()) {
     drag_.end();
     glyphChanged();
@@ -291,6 +361,7 @@ void CGlyphWindow::mouseReleaseEvent(QMouseEvent* event) {
       measure(start, pointer_);
       break;
     case EditTool::kErase:
+    case EditTool::kTransform:
       break;
   }
   update();

@@ -12,11 +12,12 @@
 #include "editor/glyph_editor.h"
 #include "editor/line_hit.h"
 #include "editor/paint_objects.h"
+#include "editor/transform_frame.h"
 #include "editor/view_mapping.h"
 
 namespace sorvella {
 
-enum class EditTool { kEdit, kErase, kPaint, kMeter };
+enum class EditTool { kEdit, kErase, kPaint, kMeter, kTransform };
 
 class CGlyphWindow : public QWidget {
   Q_OBJECT
@@ -25,7 +26,9 @@ class CGlyphWindow : public QWidget {
   explicit CGlyphWindow(GlyphEditor& editor, QWidget* parent = nullptr);
 
   EditTool tool() const { return tool_; }
-  void setTool(EditTool tool) { tool_ = tool; }
+  void setTool(EditTool tool);
+  // The Transform tool's mode; a click inside the frame switches it.
+  FrameMode frameMode() const { return frameMode_; }
   PaintShape paintShape() const { return paintShape_; }
   void setPaintShape(PaintShape shape) { paintShape_ = shape; }
   PaintColor paintColor() const { return paintColor_; }
@@ -75,6 +78,8 @@ class CGlyphWindow : public QWidget {
  private:
   HitTestView hitView() const;
   void pressEdit(QMouseEvent* event);
+  void pressTransform();
+  void paintFrame(QPainter& painter) const;
   void selectInside(const QRect& band, bool add);
   void finishPaint(QPointF start, QPointF end);
   void addPolygonCorner(QPointF at);
@@ -96,6 +101,16 @@ class CGlyphWindow : public QWidget {
   ViewMapping mapping_;
   EditDrag drag_;
   bool dragRecorded_ = false;
+  FrameMode frameMode_ = FrameMode::kScale;
+  // A drag of the Transform tool: the frame and the glyph as they were at the press.
+  struct FrameDrag {
+    TransformFrame frame;
+    FrameHandle handle;
+    PointerPosition from;
+    Glyph start;
+    bool moved = false;
+  };
+  std::optional<FrameDrag> frameDrag_;
   std::optional<QPointF> pressedAt_;  // band selection, paint object or measure start
   QPointF pointer_;
 };

@@ -316,8 +316,10 @@ TEST_F(EditFrameTest, PolygonCornersJoinTheGlyphAndPaintOptionsTraceItInstead) {
   frame_->action(EditCommand::kPaintEmpty)->trigger();
   for (QPoint corner : {a, b, c, a}) QTest::mouseClick(canvas(), Qt::LeftButton, {}, corner);
   EXPECT_EQ(glyph().contourCount(), 4);
+  EXPECT_EQ(canvas()->tool(), EditTool::kTransform);
   EXPECT_EQ(frame_->properties()->pages()->currentWidget(), frame_->properties()->selectionPage());
   // The pen closes a freehand path into one contour.
+  frame_->action(EditCommand::kToolPaint)->trigger();
   frame_->action(EditCommand::kPaintPen)->trigger();
   const QPoint from = at({200, 100});
   QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
@@ -357,6 +359,48 @@ TEST_F(EditFrameTest, ContextMenuOfAHintDeletesItOrShowsItsPage) {
   // With the hints layer hidden the same place is background.
   frame_->action(EditCommand::kHints)->trigger();
   EXPECT_TRUE(choose("&Delete").contains("Remove g&uides"));
+}
+
+TEST_F(EditFrameTest, TransformFrameScalesFromACornerAndSlantsFromTheTopAfterAClick) {
+  frame_->action(EditCommand::kSelectAll)->trigger();
+  frame_->action(EditCommand::kTransform)->trigger();
+  EXPECT_EQ(canvas()->tool(), EditTool::kTransform);
+  // The glyph is the square 100 ... 600 by 0 ... 500; its frame handles sit on its corners.
+  const QPoint corner = at({600, 500});
+  const Point moved = fontAt(corner + QPoint(40, -20));  // before the view refits the glyph
+  QTest::mousePress(canvas(), Qt::LeftButton, {}, corner);
+  QTest::mouseMove(canvas(), corner + QPoint(20, -10));
+  QTest::mouseMove(canvas(), corner + QPoint(40, -20));
+  QTest::mouseRelease(canvas(), Qt::LeftButton, {}, corner + QPoint(40, -20));
+  EXPECT_NEAR(glyph().point(2).x, moved.x, 1);
+  EXPECT_NEAR(glyph().point(2).y, moved.y, 1);
+  EXPECT_EQ(glyph().point(0), (Point{100, 0}));  // the opposite corner stays
+  frame_->action(EditCommand::kUndo)->trigger();
+  EXPECT_EQ(glyph().point(2), (Point{600, 500}));
+  // A click inside turns the frame to rotating; the top handle then slants.
+  QTest::mouseClick(canvas(), Qt::LeftButton, {}, at({350, 250}));
+  EXPECT_EQ(canvas()->frameMode(), FrameMode::kRotate);
+  EXPECT_EQ(glyph().point(2), (Point{600, 500}));
+  const QPoint top = at({350, 500});
+  const int shift = fontAt(top + QPoint(30, 0)).x - 350;
+  ASSERT_GT(shift, 0);
+  QTest::mousePress(canvas(), Qt::LeftButton, {}, top);
+  QTest::mouseMove(canvas(), top + QPoint(30, 0));
+  QTest::mouseRelease(canvas(), Qt::LeftButton, {}, top + QPoint(30, 0));
+  EXPECT_NEAR(glyph().point(3).x, 100 + shift, 1);
+  EXPECT_EQ(glyph().point(0), (Point{100, 0}));
+  // The frame is drawn with the Transform tool only.
+  auto framePixels = [&] {
+    const QImage shown = canvas()->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x)
+        count += shown.pixelColor(x, y) == QColor(Qt::darkMagenta);
+    return count;
+  };
+  EXPECT_GT(framePixels(), 100);
+  frame_->action(EditCommand::kToolEdit)->trigger();
+  EXPECT_EQ(framePixels(), 0);
 }
 
 TEST_F(EditFrameTest, PrintoutFillsTheGlyphBelowItsHeadingAndWritesPdf) {
