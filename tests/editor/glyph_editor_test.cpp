@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "cidfont/font_folder.h"
-#include "editor/paint_objects.h"
 #include "platform/headless/memory_clipboard.h"
 #include "support/sample_subset_font.h"
 #include "support/temp_folder.h"
@@ -86,30 +85,6 @@ TEST_F(GlyphEditorTest, PreviousAndNextSkipEmptySlots) {
   EXPECT_FALSE(editor_->nextGlyph());
   ASSERT_TRUE(editor_->previousGlyph());
   EXPECT_EQ(editor_->glyphNumber(), 0);
-}
-
-TEST_F(GlyphEditorTest, BlackPolygonJoinsTheGlyphAndWhitePenCutsIntoIt) {
-  Box before;
-  editor_->glyph().widenControlBox(0, before);
-  const int16_t midY = static_cast<int16_t>((before.yMin + before.yMax) / 2);
-  const int16_t reach = static_cast<int16_t>(before.xMax + 100);
-  // A triangle from inside the glyph out past its right side, drawn counter-clockwise.
-  const std::vector<Point> triangle = {{static_cast<int16_t>(before.xMax - 20), before.yMin},
-                                       {reach, midY},
-                                       {static_cast<int16_t>(before.xMax - 20), before.yMax}};
-  ASSERT_TRUE(editor_->applyPaintObject(polygonOutline(triangle), PaintColor::kBlack));
-  EXPECT_EQ(editor_->glyph().contourCount(), 1);
-  Box joined;
-  editor_->glyph().widenControlBox(0, joined);
-  EXPECT_EQ(joined.xMax, reach);
-  // The same triangle in white takes the tip off again and cuts a notch into the glyph.
-  ASSERT_TRUE(editor_->applyPaintObject(penOutline(triangle), PaintColor::kWhite));
-  Box cut;
-  editor_->glyph().widenControlBox(0, cut);
-  EXPECT_EQ(cut.xMax, before.xMax);
-  EXPECT_GT(editor_->glyph().nodeCount(), 4);
-  ASSERT_TRUE(editor_->undo());
-  EXPECT_EQ(editor_->glyph().contourCount(), 1);
 }
 
 TEST_F(GlyphEditorTest, WhitePaintCutsAHoleAndViewCopiesGoBackToTheOptions) {

