@@ -594,7 +594,7 @@ void CEditFrame::showContextMenu(QPoint global, std::optional<Grab> grab,
     const LineGrab found = *line;
     add(&menu, context_text::kDelete, [&e, found] {
       Glyph trial = e.glyph();
-      if (deleteLine(trial, found)) e.commitEdit(EditKind::kProperties, std::move(trial));
+      if (deleteLine(trial, found)) e.commitEdit(EditKind::kDelete, std::move(trial));
     });
     add(&menu, context_text::kProperties, [this, found] { properties_->showLinePage(found); });
   } else {
