@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "base/rounding.h"
+#include "editor/outline_walk.h"
 #include "editor/paint_stroke.h"
 
 namespace sorvella {
@@ -29,6 +30,13 @@ std::vector<Point> distinctRun(std::span<const Point> points) {
     if (run.empty() || run.back() != p) run.push_back(p);
   while (run.size() > 1 && run.back() == run.front()) run.pop_back();
   return run;
+}
+
+double distanceToSide(Point p, Point a, Point b) {
+  const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+  double t = length2 == 0 ? 0 : ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2;
+  t = std::clamp(t, 0.0, 1.0);
+  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
 }  // namespace
@@ -86,6 +94,22 @@ Outline penOutline(std::span<const Point> path) {
     kept.push_back(p);
   }
   return polygonOutline(kept);
+}
+
+int selectNodesOn(Outline& outline, const Outline& object) {
+  outline.deselectAll();
+  int selected = 0;
+  for (int i = 0; i < outline.nodeCount(); ++i) {
+    const Point p = outline.point(i);
+    for (int k = 0; k < object.nodeCount(); ++k) {
+      if (distanceToSide(p, object.point(previousInContour(object, k)), object.point(k)) > 1)
+        continue;
+      outline.setSelected(i, true);
+      ++selected;
+      break;
+    }
+  }
+  return selected;
 }
 
 Outline polygonTrace(std::span<const Point> points, int width) {

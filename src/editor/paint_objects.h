@@ -56,4 +56,8 @@ Outline penOutline(std::span<const Point> path);
 // A polygon traced with the brush: its sides, the closing one included, as brush strokes.
 Outline polygonTrace(std::span<const Point> points, int width);
 
+// Selects, alone, the nodes whose end points lie on the straight sides of `object` (within
+// one unit), so that what a polygon added can be transformed next; returns their number.
+int selectNodesOn(Outline& outline, const Outline& object);
+
 }  // namespace sorvella

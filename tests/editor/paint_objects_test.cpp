@@ -78,5 +78,18 @@ TEST(PaintObjects, BrushTraceStrokesEverySideIncludingTheClosingOne) {
   EXPECT_EQ(polygonTrace(std::vector<Point>{pt(0, 0), pt(50, 0)}, 20).contourCount(), 1);
 }
 
+TEST(PaintObjects, NodesOnThePolygonsSidesAloneAreSelected) {
+  Outline joined = polygonOutline(std::vector<Point>{pt(0, 0), pt(100, 0), pt(100, 100)});
+  joined.appendNode(Node::move(pt(50, 1)));  // on the bottom side, within a unit
+  joined.appendNode(Node::line(pt(50, 2)));  // two units off it
+  joined.appendNode(Node::line(pt(300, 300)));
+  joined.setSelected(5, true);
+  const Outline side = polygonOutline(std::vector<Point>{pt(0, 0), pt(100, 0), pt(100, 100)});
+  EXPECT_EQ(selectNodesOn(joined, side), 4);
+  EXPECT_TRUE(joined.isSelected(3));
+  EXPECT_FALSE(joined.isSelected(4));
+  EXPECT_FALSE(joined.isSelected(5));
+}
+
 }  // namespace
 }  // namespace sorvella

@@ -460,7 +460,10 @@ void CGlyphWindow::finishPolygon() {
   const Outline object = paintOptions_.polygon == PolygonMode::kBrushTrace
                              ? polygonTrace(corners, paintOptions_.width)
                              : polygonOutline(corners);
-  if (apply(object) && polygonApplied) polygonApplied();
+  if (apply(object)) {
+    if (paintOptions_.autoTransform) selectNodesOn(editor_.glyph(), object);
+    if (polygonApplied) polygonApplied();
+  }
   update();
 }
 

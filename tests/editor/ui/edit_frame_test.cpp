@@ -314,6 +314,7 @@ TEST_F(EditFrameTest, PolygonCornersJoinTheGlyphAndPaintOptionsTraceItInstead) {
   frame_->action(EditCommand::kPaintEmpty)->trigger();
   for (QPoint corner : {a, b, c, a}) QTest::mouseClick(canvas(), Qt::LeftButton, {}, corner);
   EXPECT_EQ(glyph().contourCount(), 4);
+  EXPECT_EQ(glyph().countSelected(), 12);  // the traced sides, ready for the frame
   EXPECT_EQ(canvas()->tool(), EditTool::kTransform);
   EXPECT_EQ(frame_->properties()->pages()->currentWidget(), frame_->properties()->selectionPage());
 }
