@@ -56,9 +56,12 @@ enum class EditCommand {
   kPaintEllipse,
   kPaintBrush,
   kPaintLine,
+  kPaintPolygon,
+  kPaintPen,
   kBrushWidth80,
   kBrushWidth40,
   kBrushWidth10,
+  kPaintOptions,
 };
 
 struct EditCommandText {
@@ -174,9 +177,13 @@ inline constexpr EditCommandText kPaintCommands[] = {
     {EditCommand::kPaintBrush, "Brush",
      "Draws freehand brush strokes with the current brush\nBrush"},
     {EditCommand::kPaintLine, "Line", "Draws straight lines using the current brush\nLine"},
+    {EditCommand::kPaintPolygon, "Polygon",
+     "Draws polygon contours as a sequence of lines and curves\nPolygon"},
+    {EditCommand::kPaintPen, "Pen", "Draws freehand contours or edits existing ones\nPen"},
     {EditCommand::kBrushWidth80, "80 units", "Brush width is 80 units\n80 units"},
     {EditCommand::kBrushWidth40, "40 units", "Brush width is 40 units\n40 units"},
     {EditCommand::kBrushWidth10, "10 units", "Brush width is 10 units\n10 units"},
+    {EditCommand::kPaintOptions, "Options", "Shows the DerevoZorov Options dialog box\nOptions"},
 };
 
 inline constexpr std::array<EditMenu, 5> kEditMenus{{

@@ -187,6 +187,7 @@ int GlyphEditor::snapToGuides(double viewScale) {
   settings.toGrid = (paintStyle_ & paint_style::kSnapToGrid) && layerShown(view_layer::kGrid);
   settings.gridX = gridX_;
   settings.gridY = gridY_;
+  settings.toMargins = (paintStyle_ & paint_style::kSnapToMargins) != 0;
   settings.toHints = layerShown(view_layer::kHints);
   settings.toGuides = layerShown(view_layer::kGuidelines);
   Glyph trial = glyph();

@@ -66,6 +66,12 @@ int snapNodes(Glyph& glyph, const SnapSettings& settings) {
       if (std::abs(gx - x) <= tolerance) x = gx;
       if (std::abs(gy - y) <= tolerance) y = gy;
     }
+    if (settings.toMargins) {
+      int best = x, bestDistance = tolerance + 1;
+      nearest(x, 0, tolerance, best, bestDistance);
+      nearest(x, glyph.advance(m).x, tolerance, best, bestDistance);
+      x = best;
+    }
     if (settings.toHints && glyph.hints()) {
       y = snapToHints(y, glyph.hints()->horizontal, m, tolerance);
       x = snapToHints(x, glyph.hints()->vertical, m, tolerance);

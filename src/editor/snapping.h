@@ -1,5 +1,5 @@
-// Snap to guides: every end point goes to the nearest grid point, hint edge and guide within
-// a tolerance of 3 screen pixels, moved with the end-point drag rules.
+// Snap to guides: every end point goes to the nearest grid point, margin, hint edge and guide
+// within a tolerance of 3 screen pixels, moved with the end-point drag rules.
 #pragma once
 
 #include "glyph/glyph.h"
@@ -12,6 +12,7 @@ struct SnapSettings {
   bool toGrid = false;     // snapping to the grid is on and the grid is shown
   int gridX = 50;
   int gridY = 50;
+  bool toMargins = false;  // x to the origin and the advance width (the side bearings' lines)
   bool toHints = false;   // the hints layer is shown
   bool toGuides = false;  // the guidelines layer is shown
 };

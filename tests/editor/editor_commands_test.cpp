@@ -192,6 +192,28 @@ TEST(SegmentEdits, ConvertAndNormalizeTurnCurvesIntoLines) {
   EXPECT_FALSE(convertNode(g, 0));
 }
 
+TEST(Snapping, MarginsTakeXToTheOriginOrTheAdvanceAfterTheGrid) {
+  Glyph g = square(100);
+  g.makeRoomForAdvances();
+  g.setAdvance(0, pt(497, 0));
+  g.setPoint(1, 0, 0, pt(494, 0));
+  g.setPoint(2, 0, 0, pt(489, 100));
+  g.setPoint(3, 0, 0, pt(-4, 100));
+  SnapSettings s;
+  s.viewScale = 0.5;  // tolerance 6
+  s.toMargins = true;
+  EXPECT_EQ(snapNodes(g, s), 2);
+  EXPECT_EQ(g.point(1), pt(497, 0));
+  EXPECT_EQ(g.point(2), pt(489, 100));  // 8 units away
+  EXPECT_EQ(g.point(3), pt(0, 100));
+  // The grid comes first: 489 goes to 492, which the margin then takes to 497.
+  s.toGrid = true;
+  s.gridX = 12;
+  s.gridY = 100;
+  EXPECT_EQ(snapNodes(g, s), 1);
+  EXPECT_EQ(g.point(2), pt(497, 100));
+}
+
 TEST(PaintStroke, PiecesAreBrushWideAndReachHalfAWidthPastTheirEnds) {
   const Point line[] = {pt(0, 0), pt(100, 0)};
   const Outline o = strokeOutline(line, 40);

@@ -13,11 +13,13 @@
 #include "base/text_format.h"
 #include "cidfont/remembered_folders.h"
 #include "editor/advanced_hinting.h"
+#include "editor/paint_settings.h"
 #include "editor/paint_stroke.h"
 #include "editor/segment_edits.h"
 #include "editor/ui/glyph_printout.h"
 #include "editor/ui/glyph_propety.h"
 #include "editor/ui/glyph_window.h"
+#include "editor/ui/paint_options_dialog.h"
 #include "platform/qt/qt_text.h"
 
 namespace sorvella {
@@ -136,8 +138,12 @@ CEditFrame::CEditFrame(Document& document, GlyphEditEnvironment environment,
     yLabel_->setText(QString::fromStdString(formatText(edit_menu_text::kPointerY, y)));
   };
   canvas_->measured = [this](const QString& text) { statusBar()->showMessage(text); };
-  canvas_->contextMenu = [this](QPoint global, std::optional<Grab> grab) {
-    showContextMenu(global, grab);
+  canvas_->contextMenu = [this](QPoint global, std::optional<Grab> grab,
+                                std::optional<LineGrab> line) {
+    showContextMenu(global, grab, line);
+  };
+  canvas_->polygonApplied = [this] {
+    if (canvas_->paintOptions().autoTransform) run(EditCommand::kTransform);
   };
   properties_->changed = [this] {
     canvas_->glyphChanged();
@@ -177,7 +183,7 @@ void CEditFrame::buildMenus() {
   for (const char* key : edit_menu_text::kRedoAlternatives) redoKeys.append(QKeySequence(key));
   action(EditCommand::kRedo)->setShortcuts(redoKeys);
   for (EditCommand c : {EditCommand::kToolEdit, EditCommand::kToolErase, EditCommand::kToolPaint,
-                        EditCommand::kToolMeter}) {
+                        EditCommand::kToolMeter, EditCommand::kTransform}) {
     action(c)->setCheckable(true);
     tools->addAction(action(c));
     toolBar_->addAction(action(c));
@@ -197,18 +203,20 @@ void CEditFrame::buildMenus() {
   auto* widths = new QActionGroup(this);
   for (const EditCommandText& item : kPaintCommands) {
     QAction* a = makeAction(this, item);
-    a->setCheckable(true);
     actions_[item.command] = a;
-    QActionGroup* group = item.command <= EditCommand::kPaintEmpty  ? colors
-                          : item.command <= EditCommand::kPaintLine ? shapes
-                                                                    : widths;
-    group->addAction(a);
+    if (item.command != EditCommand::kPaintOptions) {
+      a->setCheckable(true);
+      QActionGroup* group = item.command <= EditCommand::kPaintEmpty ? colors
+                            : item.command <= EditCommand::kPaintPen ? shapes
+                                                                     : widths;
+      group->addAction(a);
+    }
     paintBar->addAction(a);
     connect(a, &QAction::triggered, this, [this, c = item.command] { run(c); });
   }
   action(EditCommand::kPaintBlack)->setChecked(true);
   action(EditCommand::kPaintRectangle)->setChecked(true);
-  canvas_->setBrushWidth(env_.options.brushWidth);
+  canvas_->setPaintOptions(paintOptionsFrom(env_.options));
   for (auto [c, width] : {std::pair{EditCommand::kBrushWidth80, kBrushWidths[0]},
                           std::pair{EditCommand::kBrushWidth40, kBrushWidths[1]},
                           std::pair{EditCommand::kBrushWidth10, kBrushWidths[2]}})
@@ -357,6 +365,8 @@ void CEditFrame::run(EditCommand command) {
       changed = false;
       break;
     case EditCommand::kTransform:
+      canvas_->setTool(EditTool::kTransform);
+      action(EditCommand::kTransform)->setChecked(true);
       properties_->showSelectionPage();
       changed = false;
       break;
@@ -406,10 +416,18 @@ void CEditFrame::run(EditCommand command) {
     case EditCommand::kPaintEllipse:
     case EditCommand::kPaintBrush:
     case EditCommand::kPaintLine:
+    case EditCommand::kPaintPolygon:
+    case EditCommand::kPaintPen:
       canvas_->setPaintShape(command == EditCommand::kPaintRectangle ? PaintShape::kRectangle
                              : command == EditCommand::kPaintEllipse ? PaintShape::kEllipse
                              : command == EditCommand::kPaintBrush   ? PaintShape::kBrush
-                                                                     : PaintShape::kLine);
+                             : command == EditCommand::kPaintLine    ? PaintShape::kLine
+                             : command == EditCommand::kPaintPolygon ? PaintShape::kPolygon
+                                                                     : PaintShape::kPen);
+      changed = false;
+      break;
+    case EditCommand::kPaintOptions:
+      editPaintOptions();
       changed = false;
       break;
     case EditCommand::kBrushWidth80:
@@ -422,6 +440,18 @@ void CEditFrame::run(EditCommand command) {
       break;
   }
   if (changed) glyphChanged();
+}
+
+void CEditFrame::editPaintOptions() {
+  PaintOptionsDialog dialog(canvas_->paintOptions(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const PaintOptions chosen = dialog.options();
+  canvas_->setPaintOptions(chosen);
+  storePaintOptions(chosen, env_.options);
+  for (auto [c, width] : {std::pair{EditCommand::kBrushWidth80, kBrushWidths[0]},
+                          std::pair{EditCommand::kBrushWidth40, kBrushWidths[1]},
+                          std::pair{EditCommand::kBrushWidth10, kBrushWidths[2]}})
+    action(c)->setChecked(width == chosen.width);
 }
 
 void CEditFrame::openEps() {
@@ -451,7 +481,8 @@ void CEditFrame::saveEps() {
     tell(formatText(document_text::kFileNotWritten, file->string().c_str()));
 }
 
-void CEditFrame::showContextMenu(QPoint global, std::optional<Grab> grab) {
+void CEditFrame::showContextMenu(QPoint global, std::optional<Grab> grab,
+                                 std::optional<LineGrab> line) {
   QMenu menu(this);
   menu.addAction(context_text::kCancel);
   menu.addSeparator();
@@ -559,6 +590,13 @@ void CEditFrame::showContextMenu(QPoint global, std::optional<Grab> grab) {
         });
       }
     }
+  } else if (line) {
+    const LineGrab found = *line;
+    add(&menu, context_text::kDelete, [&e, found] {
+      Glyph trial = e.glyph();
+      if (deleteLine(trial, found)) e.commitEdit(EditKind::kDelete, std::move(trial));
+    });
+    add(&menu, context_text::kProperties, [this, found] { properties_->showLinePage(found); });
   } else {
     for (EditCommand c : {EditCommand::kRemoveHints}) menu.addAction(action(c));
     add(&menu, context_text::kRemoveGuides, [&e] {

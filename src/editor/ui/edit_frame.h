@@ -13,6 +13,7 @@
 #include "editor/edit_geometry.h"
 #include "editor/edit_menu.h"
 #include "editor/glyph_editor.h"
+#include "editor/line_hit.h"
 #include "platform/clipboard.h"
 #include "platform/file_dialogs.h"
 #include "platform/profile.h"
@@ -77,7 +78,8 @@ class CEditFrame : public QMainWindow {
              std::unique_ptr<GlyphEditor> editor, QWidget* parent);
   void buildMenus();
   void refresh();
-  void showContextMenu(QPoint global, std::optional<Grab> grab);
+  void showContextMenu(QPoint global, std::optional<Grab> grab, std::optional<LineGrab> line);
+  void editPaintOptions();
   void openEps();
   void saveEps();
   void tell(const std::string& text);

@@ -192,6 +192,12 @@ void CHintProp::refresh() {
   width_->setText(QString::number(h.masters[0].width));
 }
 
+void CHintProp::choose(int index) {
+  refresh();
+  choice_->setCurrentIndex(std::clamp(index, 0, choice_->count() - 1));
+  refresh();
+}
+
 void CHintProp::apply() {
   auto& hints = editor_.glyph().hints();
   const int index = choice_->currentIndex();
@@ -250,6 +256,12 @@ void CGuideProp::refresh() {
   if (g.masters.empty()) return;
   position_->setText(QString::number(g.masters[0].position));
   slope_->setText(QString::number(g.masters[0].slope));
+}
+
+void CGuideProp::choose(int index) {
+  refresh();
+  choice_->setCurrentIndex(std::clamp(index, 0, choice_->count() - 1));
+  refresh();
 }
 
 void CGuideProp::apply() {
@@ -398,16 +410,15 @@ void CPropSelection::apply() {
 }
 
 CGlyphPropety::CGlyphPropety(GlyphEditor& editor, QWidget* parent)
-    : QDockWidget(edit_menu_text::kPropertiesTitle, parent) {
+    : QDockWidget(edit_menu_text::kPropertiesTitle, parent), editor_(editor) {
   pages_ = new QTabWidget(this);
   node_ = new CNodeProp(editor, pages_);
   selection_ = new CPropSelection(editor, pages_);
-  panels_ = {node_,
-             new CHintProp(editor, pages_),
-             new CGuideProp(editor, pages_),
-             new CPropGlyph(editor, pages_),
-             selection_,
-             new CPropMetrics(editor, pages_)};
+  hint_ = new CHintProp(editor, pages_);
+  guide_ = new CGuideProp(editor, pages_);
+  panels_ = {node_,      hint_,
+             guide_,     new CPropGlyph(editor, pages_),
+             selection_, new CPropMetrics(editor, pages_)};
   const char* titles[] = {panel_text::kNodePage,      panel_text::kHintPage,
                           panel_text::kGuidePage,     panel_text::kGlyphPage,
                           panel_text::kSelectionPage, panel_text::kMetricsPage};
@@ -426,6 +437,27 @@ void CGlyphPropety::refresh() {
 
 void CGlyphPropety::showNodePage() {
   pages_->setCurrentWidget(node_);
+  show();
+}
+
+void CGlyphPropety::showLinePage(const LineGrab& line) {
+  const Glyph& g = editor_.glyph();
+  switch (line.kind) {
+    case LineKind::kHorizontalHint:
+      hint_->choose(line.index);
+      break;
+    case LineKind::kVerticalHint:
+      hint_->choose(line.index + static_cast<int>(g.hints() ? g.hints()->horizontal.size() : 0));
+      break;
+    case LineKind::kHorizontalGuide:
+      guide_->choose(line.index);
+      break;
+    case LineKind::kVerticalGuide:
+      guide_->choose(line.index + static_cast<int>(g.guides() ? g.guides()->horizontal.size() : 0));
+      break;
+  }
+  const bool hint = line.kind == LineKind::kHorizontalHint || line.kind == LineKind::kVerticalHint;
+  pages_->setCurrentWidget(hint ? static_cast<QWidget*>(hint_) : guide_);
   show();
 }
 

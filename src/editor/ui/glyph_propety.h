@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "editor/glyph_editor.h"
+#include "editor/line_hit.h"
 
 class QComboBox;
 class QLabel;
@@ -59,6 +60,8 @@ class CHintProp : public CPropBase {
  public:
   CHintProp(GlyphEditor& editor, QWidget* parent);
   void refresh() override;
+  // Shows entry `index` of the list: the horizontal hints, then the vertical ones.
+  void choose(int index);
 
  private:
   void apply();
@@ -74,6 +77,8 @@ class CGuideProp : public CPropBase {
  public:
   CGuideProp(GlyphEditor& editor, QWidget* parent);
   void refresh() override;
+  // Shows entry `index` of the list: the horizontal guides, then the vertical ones.
+  void choose(int index);
 
  private:
   void apply();
@@ -137,6 +142,8 @@ class CGlyphPropety : public QDockWidget {
   void refresh();
   void showNodePage();
   void showSelectionPage();
+  // The hint or guide page on the grabbed line.
+  void showLinePage(const LineGrab& line);
   QTabWidget* pages() const { return pages_; }
   CNodeProp* nodePage() const { return node_; }
   CPropSelection* selectionPage() const { return selection_; }
@@ -146,6 +153,9 @@ class CGlyphPropety : public QDockWidget {
   QTabWidget* pages_;
   CNodeProp* node_;
   CPropSelection* selection_;
+  GlyphEditor& editor_;
+  CHintProp* hint_;
+  CGuideProp* guide_;
   std::vector<CPropBase*> panels_;
 };
 

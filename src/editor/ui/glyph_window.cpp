@@ -1,6 +1,7 @@
 #include "editor/ui/glyph_window.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,7 +22,8 @@ namespace sorvella {
 namespace {
 
 constexpr int kNodeSize = 5;
-constexpr double kArcHandle = 0.5523;  // cubic quarter arc of a unit circle
+constexpr int kCloseDistance = 3;  // pixels from the first corner that close a polygon
+constexpr int kHandleSize = 7;     // pixels; a press this near a frame handle grabs it
 
 class PathPen : public OutlinePen {
  public:
@@ -46,35 +48,6 @@ Point fontPoint(PointerPosition p) {
   return {roundToInt16(p.x), roundToInt16(p.y)};
 }
 
-// A DerevoZorov rectangle or ellipse spanned by two corners, drawn clockwise.
-Outline paintObject(PaintShape shape, Point a, Point b) {
-  Outline o(1);
-  if (shape == PaintShape::kLine || shape == PaintShape::kBrush) return o;
-  const int16_t x0 = std::min(a.x, b.x), x1 = std::max(a.x, b.x);
-  const int16_t y0 = std::min(a.y, b.y), y1 = std::max(a.y, b.y);
-  if (x0 == x1 || y0 == y1) return o;
-  if (shape == PaintShape::kRectangle) {
-    o.appendNode(Node::move({x0, y0}));
-    o.appendNode(Node::line({x0, y1}));
-    o.appendNode(Node::line({x1, y1}));
-    o.appendNode(Node::line({x1, y0}));
-    return o;
-  }
-  const double cx = (x0 + x1) / 2.0, cy = (y0 + y1) / 2.0;
-  const double rx = (x1 - x0) / 2.0, ry = (y1 - y0) / 2.0;
-  auto at = [&](double angle, double along) {
-    const double c = std::cos(angle), s = std::sin(angle);
-    return Point{roundToInt16(cx + rx * (c - along * s)), roundToInt16(cy + ry * (s + along * c))};
-  };
-  const double step = std::numbers::pi / 2;
-  o.appendNode(Node::move(at(0, 0)));
-  for (int q = 4; q > 0; --q) {
-    const double from = q * step, to = (q - 1) * step;
-    o.appendNode(Node::curve(at(to, 0), at(from, -kArcHandle), at(to, kArcHandle)));
-  }
-  return o;
-}
-
 }  // namespace
 
 CGlyphWindow::CGlyphWindow(GlyphEditor& editor, QWidget* parent)
@@ -83,6 +56,14 @@ CGlyphWindow::CGlyphWindow(GlyphEditor& editor, QWidget* parent)
   setMinimumSize(200, 200);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CGlyphWindow::setTool(EditTool tool) {
+  if (tool == EditTool::kTransform && tool_ != tool) frameMode_ = FrameMode::kScale;
+  tool_ = tool;
+  frameDrag_.reset();
+  polygon_.clear();
+  update();
 }
 
 void CGlyphWindow::setZoom(int zoom) {
@@ -195,6 +176,14 @@ void CGlyphWindow::paintEvent(QPaintEvent*) {
         painter.drawRect(box);
     }
   }
+  if (tool_ == EditTool::kTransform) paintFrame(painter);
+  if (!polygon_.empty()) {
+    painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+    QPolygonF corners;
+    for (const Point& c : polygon_) corners << QPointF(toWidget(c));
+    corners << pointer_;
+    painter.drawPolyline(corners);
+  }
   if (pressedAt_ && !drag_.active()) {
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
@@ -227,13 +216,53 @@ void CGlyphWindow::mousePressEvent(QMouseEvent* event) {
       break;
     }
     case EditTool::kPaint:
+      if (paintShape_ == PaintShape::kPolygon) {
+        addPolygonCorner(pointer_);
+        break;
+      }
       brushPath_.assign(1, fontPoint(toFont(pointer_)));
       pressedAt_ = pointer_;
       break;
     case EditTool::kMeter:
       pressedAt_ = pointer_;
       break;
+    case EditTool::kTransform:
+      pressTransform();
+      break;
   }
+}
+
+void CGlyphWindow::paintFrame(QPainter& painter) const {
+  const std::optional<TransformFrame> frame =
+      frameDrag_ ? std::optional(frameDrag_->frame) : TransformFrame::around(editor_.glyph(), 0);
+  if (!frame) return;
+  const Box& b = frame->box();
+  painter.setPen(QPen(Qt::darkMagenta, 1, Qt::DashLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRect(toWidget({b.xMin, b.yMax}), toWidget({b.xMax, b.yMin})));
+  painter.setPen(Qt::darkMagenta);
+  for (int h = 0; h < static_cast<int>(FrameHandle::kInside); ++h) {
+    const auto handle = static_cast<FrameHandle>(h);
+    if (!TransformFrame::offered(handle, frameMode_)) continue;
+    const QPoint at = toWidget(frame->handlePosition(handle));
+    const QRect square(at.x() - kHandleSize / 2, at.y() - kHandleSize / 2, kHandleSize,
+                       kHandleSize);
+    if (frameMode_ == FrameMode::kScale)
+      painter.fillRect(square, Qt::darkMagenta);
+    else
+      painter.drawEllipse(square);
+  }
+}
+
+void CGlyphWindow::pressTransform() {
+  const Glyph& g = editor_.glyph();
+  const std::optional<TransformFrame> frame = TransformFrame::around(g, 0);
+  if (!frame) return;
+  const double tolerance = kHandleSize / 2.0 / std::max(mapping_.scale(), 1e-6);
+  const PointerPosition at = toFont(pointer_);
+  const std::optional<FrameHandle> handle = frame->hit(at, tolerance, frameMode_);
+  if (!handle) return;
+  frameDrag_ = FrameDrag{*frame, *handle, at, g, false};
 }
 
 void CGlyphWindow::pressEdit(QMouseEvent* event) {
@@ -263,6 +292,19 @@ void CGlyphWindow::mouseMoveEvent(QMouseEvent* event) {
   pointer_ = event->position();
   const PointerPosition at = toFont(pointer_);
   if (pointerMoved) pointerMoved(roundToInt32(at.x), roundToInt32(at.y));
+  if (frameDrag_) {
+    if (!frameDrag_->moved) {
+      editor_.recordEdit(EditKind::kTransform);
+      frameDrag_->moved = true;
+    }
+    Glyph& g = editor_.glyph();
+    g = frameDrag_->start;
+    transformSelection(
+        g, 0, frameDrag_->frame.transformFor(frameDrag_->handle, frameMode_, frameDrag_->from, at));
+    update();
+    notify();
+    return;
+  }
   if (drag_.active()) {
     if (!dragRecorded_) {
       editor_.recordEdit(EditKind::kDrag);
@@ -275,15 +317,28 @@ void CGlyphWindow::mouseMoveEvent(QMouseEvent* event) {
   }
   if (pressedAt_) {
     if (tool_ == EditTool::kMeter) measure(*pressedAt_, pointer_);
-    if (tool_ == EditTool::kPaint && paintShape_ == PaintShape::kBrush)
+    if (tool_ == EditTool::kPaint &&
+        (paintShape_ == PaintShape::kBrush || paintShape_ == PaintShape::kPen))
       brushPath_.push_back(fontPoint(at));
     update();
   }
+  if (!polygon_.empty()) update();
 }
 
 void CGlyphWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   pointer_ = event->position();
+  if (frameDrag_) {
+    const bool moved = frameDrag_->moved;
+    // A click inside the frame switches between scaling and turning.
+    if (!moved && frameDrag_->handle == FrameHandle::kInside)
+      frameMode_ = frameMode_ == FrameMode::kScale ? FrameMode::kRotate : FrameMode::kScale;
+    frameDrag_.reset();
+    glyphChanged();
+    notify();
+    if (moved && finished) finished();
+    return;
+  }
   if (drag_.active()) {
     drag_.end();
     glyphChanged();
@@ -306,15 +361,47 @@ void CGlyphWindow::mouseReleaseEvent(QMouseEvent* event) {
       measure(start, pointer_);
       break;
     case EditTool::kErase:
+    case EditTool::kTransform:
       break;
   }
   update();
   notify();
 }
 
+void CGlyphWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (tool_ != EditTool::kPaint || paintShape_ != PaintShape::kPolygon ||
+      event->button() != Qt::LeftButton) {
+    mousePressEvent(event);
+    return;
+  }
+  pointer_ = event->position();
+  const Point at = fontPoint(toFont(pointer_));
+  if (polygon_.empty() || polygon_.back() != at) polygon_.push_back(at);
+  finishPolygon();
+}
+
+void CGlyphWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && !polygon_.empty()) {
+    polygon_.clear();
+    update();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 void CGlyphWindow::contextMenuEvent(QContextMenuEvent* event) {
-  if (contextMenu)
-    contextMenu(event->globalPos(), hitTest(editor_.glyph(), hitView(), toFont(event->pos())));
+  if (!contextMenu) return;
+  const Glyph& g = editor_.glyph();
+  const PointerPosition at = toFont(event->pos());
+  std::optional<Grab> grab = hitTest(g, hitView(), at);
+  std::optional<LineGrab> line;
+  if (!grab) {
+    LineHitView view;
+    view.hintsShown = editor_.layerShown(view_layer::kHints);
+    view.guidesShown = editor_.layerShown(view_layer::kGuidelines);
+    line = hitTestLines(g, view, at);
+  }
+  contextMenu(event->globalPos(), grab, line);
 }
 
 void CGlyphWindow::selectInside(const QRect& band, bool add) {
@@ -326,18 +413,65 @@ void CGlyphWindow::selectInside(const QRect& band, bool add) {
 
 void CGlyphWindow::finishPaint(QPointF start, QPointF end) {
   const Point a = fontPoint(toFont(start)), b = fontPoint(toFont(end));
-  Outline object = paintObject(paintShape_, a, b);
-  if (paintShape_ == PaintShape::kLine) {
-    const Point line[] = {a, b};
-    object = strokeOutline(line, brushWidth_);
-  } else if (paintShape_ == PaintShape::kBrush) {
-    brushPath_.push_back(b);
-    object = strokeOutline(brushPath_, brushWidth_);
-    brushPath_.clear();
+  const Point line[] = {a, b};
+  brushPath_.push_back(b);
+  Outline object(1);
+  switch (paintShape_) {
+    case PaintShape::kRectangle:
+      object = rectangleOutline(a, b);
+      break;
+    case PaintShape::kEllipse:
+      object = ellipseOutline(a, b);
+      break;
+    case PaintShape::kLine:
+      object = strokeOutline(line, paintOptions_.width);
+      break;
+    case PaintShape::kBrush:
+      object = strokeOutline(brushPath_, paintOptions_.width);
+      break;
+    case PaintShape::kPen:
+      object = penOutline(brushPath_);
+      break;
+    case PaintShape::kPolygon:
+      break;
   }
-  if (!editor_.applyPaintObject(object, paintColor_)) return;
+  brushPath_.clear();
+  apply(object);
+}
+
+void CGlyphWindow::addPolygonCorner(QPointF at) {
+  // A press on the first corner closes the polygon.
+  if (polygon_.size() >= 3) {
+    const QPoint first = toWidget(polygon_.front());
+    if (std::abs(first.x() - at.x()) <= kCloseDistance &&
+        std::abs(first.y() - at.y()) <= kCloseDistance) {
+      finishPolygon();
+      return;
+    }
+  }
+  const Point corner = fontPoint(toFont(at));
+  if (polygon_.empty() || polygon_.back() != corner) polygon_.push_back(corner);
+  update();
+}
+
+void CGlyphWindow::finishPolygon() {
+  const std::vector<Point> corners = std::move(polygon_);
+  polygon_.clear();
+  const Outline object = paintOptions_.polygon == PolygonMode::kBrushTrace
+                             ? polygonTrace(corners, paintOptions_.width)
+                             : polygonOutline(corners);
+  if (apply(object)) {
+    if (paintOptions_.autoTransform) selectNodesOn(editor_.glyph(), object);
+    if (polygonApplied) polygonApplied();
+  }
+  update();
+}
+
+bool CGlyphWindow::apply(const Outline& object) {
+  if (!editor_.applyPaintObject(object, paintColor_)) return false;
   glyphChanged();
   if (finished) finished();
+  return true;
 }
 
 void CGlyphWindow::measure(QPointF start, QPointF end) {

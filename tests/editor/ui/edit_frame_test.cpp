@@ -7,14 +7,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
 #include <cmath>
@@ -26,6 +30,7 @@
 #include "editor/ui/glyph_printout.h"
 #include "editor/ui/glyph_propety.h"
 #include "editor/ui/glyph_window.h"
+#include "editor/ui/paint_options_dialog.h"
 #include "glyph/glyph_clipboard.h"
 #include "glyph/native_font_file.h"
 #include "platform/headless/memory_profile.h"
@@ -280,6 +285,103 @@ TEST_F(EditFrameTest, ContextMenuOfASegmentInsertsANodeWhereItWasClicked) {
   EXPECT_NEAR(glyph().point(1).y, (a.y + b.y) / 2.0, 3);
   frame_->action(EditCommand::kUndo)->trigger();
   EXPECT_EQ(glyph().nodeCount(), had);
+}
+
+TEST_F(EditFrameTest, PolygonCornersJoinTheGlyphAndPaintOptionsTraceItInstead) {
+  frame_->action(EditCommand::kToolPaint)->trigger();
+  frame_->action(EditCommand::kPaintPolygon)->trigger();
+  // The glyph is the square 100 ... 600; the triangle reaches out past its right side.
+  const QPoint a = at({550, 100}), b = at({680, 250}), c = at({550, 400});
+  QTest::mouseClick(canvas(), Qt::LeftButton, {}, a);
+  QTest::mouseClick(canvas(), Qt::LeftButton, {}, b);
+  QTest::mouseDClick(canvas(), Qt::LeftButton, {}, c);
+  EXPECT_TRUE(canvas()->polygonCorners().empty());
+  EXPECT_EQ(glyph().contourCount(), 1);
+  EXPECT_NEAR(glyph().boundingBox().xMax, fontAt(b).x, 1);
+  frame_->action(EditCommand::kUndo)->trigger();
+
+  test::whenShown<PaintOptionsDialog>([](PaintOptionsDialog* dialog) {
+    dialog->widthField()->setValue(10);
+    dialog->traceButton()->setChecked(true);
+    dialog->autoTransformBox()->setChecked(true);
+    dialog->accept();
+  });
+  frame_->action(EditCommand::kPaintOptions)->trigger();
+  EXPECT_EQ(options_.brushWidth, 10);
+  EXPECT_EQ(options_.paintAutoTransform, 1);
+  EXPECT_TRUE(frame_->action(EditCommand::kBrushWidth10)->isChecked());
+  // Traced in the empty color, each side is a contour of its own; closing on the first corner.
+  frame_->action(EditCommand::kPaintEmpty)->trigger();
+  for (QPoint corner : {a, b, c, a}) QTest::mouseClick(canvas(), Qt::LeftButton, {}, corner);
+  EXPECT_EQ(glyph().contourCount(), 4);
+  EXPECT_EQ(glyph().countSelected(), 12);  // the traced sides, ready for the frame
+  EXPECT_EQ(canvas()->tool(), EditTool::kTransform);
+  EXPECT_EQ(frame_->properties()->pages()->currentWidget(), frame_->properties()->selectionPage());
+}
+
+TEST_F(EditFrameTest, ContextMenuOfAHintDeletesItOrShowsItsPage) {
+  glyph().hints().emplace();
+  glyph().hints()->horizontal = {Hint{{Stem{200, 40}}}, Hint{{Stem{300, 40}}}};
+  frame_->glyphChanged();
+  const QPoint edge = at({350, 340});
+  auto choose = [&](const QString& label) {
+    QStringList offered;
+    test::whenShown<QMenu>([&offered, label](QMenu* menu) {
+      for (QAction* item : menu->actions()) offered << item->text();
+      for (QAction* item : menu->actions())
+        if (item->text() == label) item->trigger();
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, edge, canvas()->mapToGlobal(edge));
+    QApplication::sendEvent(canvas(), &event);
+    return offered;
+  };
+  const QStringList offered = choose("&Properties");
+  EXPECT_EQ(offered, (QStringList{"Cancel", "", "&Delete", "&Properties"}));
+  auto* page = qobject_cast<CHintProp*>(frame_->properties()->pages()->currentWidget());
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(page->findChildren<QLineEdit*>().value(0)->text() == "300");
+  choose("&Delete");
+  ASSERT_EQ(glyph().hints()->horizontal.size(), 1u);
+  EXPECT_EQ(glyph().hints()->horizontal[0].masters[0].position, 200);
+  frame_->action(EditCommand::kUndo)->trigger();
+  EXPECT_EQ(glyph().hints()->horizontal.size(), 2u);
+  // With the hints layer hidden the same place is background.
+  frame_->action(EditCommand::kHints)->trigger();
+  EXPECT_TRUE(choose("&Delete").contains("Remove g&uides"));
+}
+
+TEST_F(EditFrameTest, TransformFrameScalesFromACornerAndAClickSwitchesItsMode) {
+  frame_->action(EditCommand::kSelectAll)->trigger();
+  frame_->action(EditCommand::kTransform)->trigger();
+  EXPECT_EQ(canvas()->tool(), EditTool::kTransform);
+  // The glyph is the square 100 ... 600 by 0 ... 500; its frame handles sit on its corners.
+  const QPoint corner = at({600, 500});
+  const Point moved = fontAt(corner + QPoint(40, -20));  // before the view refits the glyph
+  QTest::mousePress(canvas(), Qt::LeftButton, {}, corner);
+  QTest::mouseMove(canvas(), corner + QPoint(20, -10));
+  QTest::mouseMove(canvas(), corner + QPoint(40, -20));
+  QTest::mouseRelease(canvas(), Qt::LeftButton, {}, corner + QPoint(40, -20));
+  EXPECT_NEAR(glyph().point(2).x, moved.x, 1);
+  EXPECT_NEAR(glyph().point(2).y, moved.y, 1);
+  EXPECT_EQ(glyph().point(0), (Point{100, 0}));  // the opposite corner stays
+  frame_->action(EditCommand::kUndo)->trigger();
+  EXPECT_EQ(glyph().point(2), (Point{600, 500}));
+  // A click inside turns the frame to rotating and moves nothing.
+  QTest::mouseClick(canvas(), Qt::LeftButton, {}, at({350, 250}));
+  EXPECT_EQ(canvas()->frameMode(), FrameMode::kRotate);
+  EXPECT_EQ(glyph().point(2), (Point{600, 500}));
+  // The frame is drawn with the Transform tool only.
+  auto framePixels = [&] {
+    const QImage shown = canvas()->grab().toImage();
+    int count = 0;
+    for (int i = 0; i < shown.width() * shown.height(); ++i)
+      count += shown.pixelColor(i % shown.width(), i / shown.width()) == QColor(Qt::darkMagenta);
+    return count;
+  };
+  EXPECT_GT(framePixels(), 100);
+  frame_->action(EditCommand::kToolEdit)->trigger();
+  EXPECT_EQ(framePixels(), 0);
 }
 
 TEST_F(EditFrameTest, PrintoutFillsTheGlyphBelowItsHeadingAndWritesPdf) {
