@@ -4,27 +4,13 @@
 #include <cmath>
 #include <vector>
 
-#include "base/rounding.h"
+#include "editor/real_point.h"
 #include "glyph/outline_pen.h"
 #include "outline/contour_connections.h"
 
 namespace sorvella {
 
 namespace {
-
-struct Real {
-  double x = 0, y = 0;
-};
-
-Real lerp(Real a, Real b, double t) {
-  return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
-}
-Point rounded(Real r) {
-  return {roundToInt16(r.x), roundToInt16(r.y)};
-}
-Real real(Point p) {
-  return {1.0 * p.x, 1.0 * p.y};
-}
 
 // Roots in (0, 1) of the derivative of one coordinate of a cubic with values a, b, c, d.
 void derivativeRoots(double a, double b, double c, double d, std::vector<double>& roots) {
@@ -56,15 +42,15 @@ class ExtremesPen : public OutlineBuilder {
     derivativeRoots(start.y, control1.y, control2.y, end.y, roots);
     std::sort(roots.begin(), roots.end());
     roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
-    Real p0 = real(start), p1 = real(control1), p2 = real(control2), p3 = real(end);
+    RealPoint p0 = real(start), p1 = real(control1), p2 = real(control2), p3 = real(end);
     double done = 0;  // the parameter of the original curve where the rest begins
     Point from = start;
     for (double root : roots) {
       const double t = (root - done) / (1 - done);
       // De Casteljau split of the rest at t.
-      const Real a = lerp(p0, p1, t), b = lerp(p1, p2, t), c = lerp(p2, p3, t);
-      const Real ab = lerp(a, b, t), bc = lerp(b, c, t);
-      const Real mid = lerp(ab, bc, t);
+      const RealPoint a = lerp(p0, p1, t), b = lerp(p1, p2, t), c = lerp(p2, p3, t);
+      const RealPoint ab = lerp(a, b, t), bc = lerp(b, c, t);
+      const RealPoint mid = lerp(ab, bc, t);
       const Point at = rounded(mid);
       if (at != from && at != end) {
         OutlineBuilder::curveTo(from, rounded(a), rounded(ab), at);

@@ -2,26 +2,12 @@
 
 #include <cstdlib>
 
-#include "base/rounding.h"
 #include "editor/outline_walk.h"
+#include "editor/real_point.h"
 
 namespace sorvella {
 
 namespace {
-
-struct Real {
-  double x = 0, y = 0;
-};
-
-Real lerp(Real a, Real b, double t) {
-  return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
-}
-Real real(Point p) {
-  return {1.0 * p.x, 1.0 * p.y};
-}
-Point rounded(Real r) {
-  return {roundToInt16(r.x), roundToInt16(r.y)};
-}
 
 // New nodes renumber the rest, so the replacement program is emptied.
 void renumbered(Glyph& glyph) {
@@ -36,7 +22,7 @@ bool insertNodeAt(Glyph& glyph, int node, double t) {
   if (previous == node || glyph.type(node) == node_type::kOffCurve ||
       glyph.type(previous) == node_type::kOffCurve)
     return false;
-  const Real p0 = real(glyph.point(previous)), p3 = real(glyph.point(node));
+  const RealPoint p0 = real(glyph.point(previous)), p3 = real(glyph.point(node));
   // The closing segment of a contour belongs to its move node; its new node ends the contour.
   const int at = glyph.type(node) == node_type::kMove ? glyph.contourEnd(node) + 1 : node;
   if (glyph.type(node) != node_type::kCurve) {
@@ -44,9 +30,9 @@ bool insertNodeAt(Glyph& glyph, int node, double t) {
     if (ok) renumbered(glyph);
     return ok;
   }
-  const Real p1 = real(glyph.point(node, 1)), p2 = real(glyph.point(node, 2));
-  const Real a = lerp(p0, p1, t), b = lerp(p1, p2, t), c = lerp(p2, p3, t);
-  const Real ab = lerp(a, b, t), bc = lerp(b, c, t), mid = lerp(ab, bc, t);
+  const RealPoint p1 = real(glyph.point(node, 1)), p2 = real(glyph.point(node, 2));
+  const RealPoint a = lerp(p0, p1, t), b = lerp(p1, p2, t), c = lerp(p2, p3, t);
+  const RealPoint ab = lerp(a, b, t), bc = lerp(b, c, t), mid = lerp(ab, bc, t);
   const Node second = [&] {
     Node n = glyph.node(node);
     n.points = {glyph.point(node), rounded(bc), rounded(c)};
@@ -81,7 +67,7 @@ bool convertNode(Glyph& glyph, int node) {
   const int masters = glyph.masterCount();
   curve.points.resize(static_cast<std::size_t>(3 * masters));
   for (int m = 0; m < masters; ++m) {
-    const Real a = real(glyph.point(previous, 0, m)), b = real(glyph.point(node, 0, m));
+    const RealPoint a = real(glyph.point(previous, 0, m)), b = real(glyph.point(node, 0, m));
     curve.points[static_cast<std::size_t>(m)] = glyph.point(node, 0, m);
     curve.points[static_cast<std::size_t>(masters + m)] = rounded(lerp(a, b, 1.0 / 3));
     curve.points[static_cast<std::size_t>(2 * masters + m)] = rounded(lerp(a, b, 2.0 / 3));
