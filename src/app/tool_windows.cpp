@@ -102,7 +102,9 @@ bool ToolWindows::editGlyph(int32_t font, int32_t glyph) {
   };
   env.showOptions = [this](CEditFrame& editFrame) {
     editFrame.editor().storeViewOptions(frame_.options());
-    frame_.showOptions();
+    if (!frame_.showOptions()) return;
+    editFrame.editor().takeOptions(frame_.options());
+    editFrame.glyphChanged();
   };
   editor_ = CEditFrame::open(frame_.document(), std::move(env), font, glyph, &frame_);
   if (!editor_) return false;

@@ -67,11 +67,7 @@ std::unique_ptr<GlyphEditor> GlyphEditor::open(const CCidFont& cidFont,
   editor->font_ = std::move(loaded);
   editor->edited_ = EditedSubsetFont{editor->font_.get(), file, false};
   editor->fontNumber_ = font;
-  editor->options_ = options;
-  editor->snapStyle_ = options.snapStyle;
-  editor->paintStyle_ = options.paintStyle;
-  editor->gridX_ = options.editGridX;
-  editor->gridY_ = options.editGridY;
+  editor->takeOptions(options);
   editor->showGlyph(std::max(glyph, 0));
   return editor;
 }
@@ -129,6 +125,14 @@ bool GlyphEditor::redo() {
 void GlyphEditor::setGrid(int16_t x, int16_t y) {
   gridX_ = std::max<int16_t>(x, 1);
   gridY_ = std::max<int16_t>(y, 1);
+}
+
+void GlyphEditor::takeOptions(const Options& options) {
+  options_ = options;
+  snapStyle_ = options.snapStyle;
+  paintStyle_ = options.paintStyle;
+  gridX_ = options.editGridX;
+  gridY_ = options.editGridY;
 }
 
 void GlyphEditor::storeViewOptions(Options& options) const {

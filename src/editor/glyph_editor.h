@@ -117,6 +117,8 @@ class GlyphEditor {
   void setGrid(int16_t x, int16_t y);
   // Writes SnapStyle, PaintStyle and the grid back into the options record.
   void storeViewOptions(Options& options) const;
+  // The options as the options sheet left them: the view copies and what the commands use.
+  void takeOptions(const Options& options);
   const Options& options() const { return options_; }
 
   // Commands on the glyph; each records an undo step first when it applies.

@@ -1,21 +1,24 @@
 // The tool windows wired to the main window: its commands open the charts and the glyph
 // editor, and a CID font that replaces the open one closes them.
+#include "app/tool_windows.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QSpinBox>
 
 #include "app/main_frame.h"
-#include "app/tool_windows.h"
 #include "charts/ui/chart_windows.h"
 #include "cidfont/binary_index_file.h"
 #include "cidfont/document.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/subset_font_adding.h"
-#include "cidfont/ui/chars_page.h"
 #include "cidfont/ui/apply_actions_dialog.h"
+#include "cidfont/ui/chars_page.h"
 #include "cidfont/ui/fonts_page.h"
+#include "cidfont/ui/options_sheet.h"
 #include "editor/ui/edit_frame.h"
 #include "support/modal_dialogs.h"
 #include "support/sample_subset_font.h"
@@ -116,6 +119,26 @@ TEST_F(ToolWindowsTest, ApplyActionsOfTheGlyphWindowChangesTheEditedFontInMemory
   // The open font took the program and is left for Save; its file was not written behind it.
   EXPECT_TRUE(window.editedFont()->modified);
   EXPECT_EQ(fs::last_write_time(file), written);
+}
+
+// The glyph window's view copies go into the sheet, and what the sheet leaves comes back.
+TEST_F(ToolWindowsTest, OptionsOfTheGlyphWindowGoThroughTheSheetBothWays) {
+  ASSERT_TRUE(frame_.openIndexFile(binaryIndexPath(folderA_)));
+  ASSERT_TRUE(tools_.editGlyph(0, 0));
+  GlyphEditor& editor = tools_.glyphEditor()->editor();
+  editor.setGrid(40, 40);
+  int shownX = 0;
+  test::whenShown<COptionsSheet>([&shownX](COptionsSheet* sheet) {
+    auto* gridX = sheet->findChild<QSpinBox*>(QStringLiteral("gridX"));
+    ASSERT_NE(gridX, nullptr);
+    shownX = gridX->value();
+    gridX->setValue(55);
+    test::clickOk(sheet);
+  });
+  tools_.glyphEditor()->run(EditCommand::kOptions);
+  EXPECT_EQ(shownX, 40);
+  EXPECT_EQ(editor.gridX(), 55);
+  EXPECT_EQ(frame_.options().editGridX, 55);
 }
 
 }  // namespace
