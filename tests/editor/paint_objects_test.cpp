@@ -67,15 +67,20 @@ TEST(PaintObjects, PenThinsTheFreehandPathBeforeClosingIt) {
 
 TEST(PaintObjects, BrushTraceStrokesEverySideIncludingTheClosingOne) {
   const std::vector<Point> triangle = {pt(0, 0), pt(200, 0), pt(0, 200)};
-  const Outline traced = polygonTrace(triangle, 20);
-  ASSERT_EQ(traced.contourCount(), 3);
-  // The last piece runs down the closing side from (0, 200) to (0, 0).
+  PaintOptions brush;
+  brush.width = 20;
+  brush.cap = PaintCap::kFlat;
+  brush.join = PaintJoin::kBevel;
+  const Outline traced = polygonTrace(triangle, brush);
+  // Three sides and a bevel at each corner, the first one included.
+  ASSERT_EQ(traced.contourCount(), 6);
+  // The third piece runs down the closing side from (0, 200) to (0, 0).
   Box closing;
-  for (int i = traced.contourStartByNumber(2); i < traced.nodeCount(); ++i)
+  for (int i = traced.contourStartByNumber(2); i < traced.contourStartByNumber(3); ++i)
     closing.include(traced.point(i));
-  EXPECT_EQ(closing, (Box{-10, -10, 10, 210}));
+  EXPECT_EQ(closing, (Box{-10, 0, 10, 200}));
   // An open run of two points is only one side.
-  EXPECT_EQ(polygonTrace(std::vector<Point>{pt(0, 0), pt(50, 0)}, 20).contourCount(), 1);
+  EXPECT_EQ(polygonTrace(std::vector<Point>{pt(0, 0), pt(50, 0)}, brush).contourCount(), 1);
 }
 
 TEST(PaintObjects, NodesOnThePolygonsSidesAloneAreSelected) {
