@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "editor/paint_settings.h"
+
 namespace sorvella {
 namespace {
 
@@ -94,6 +96,40 @@ TEST(PaintObjects, NodesOnThePolygonsSidesAloneAreSelected) {
   EXPECT_TRUE(joined.isSelected(3));
   EXPECT_FALSE(joined.isSelected(4));
   EXPECT_FALSE(joined.isSelected(5));
+}
+
+TEST(PaintOptionsRecord, KeepsEveryChoiceAndReadsStrayValuesAsTheFirst) {
+  Options record;
+  const PaintOptions fresh = paintOptionsFrom(record);
+  EXPECT_EQ(fresh.angle, 34);  // the direction 3:2
+  EXPECT_EQ(fresh.kind, BrushKind::kRound);
+  EXPECT_EQ(fresh.cap, PaintCap::kRound);
+  EXPECT_EQ(fresh.join, PaintJoin::kRound);
+  EXPECT_EQ(fresh.polygon, PolygonMode::kContour);
+  PaintOptions chosen;
+  chosen.width = 12;
+  chosen.angle = -45;
+  chosen.kind = BrushKind::kCalligraphic;
+  chosen.cap = PaintCap::kFlat;
+  chosen.join = PaintJoin::kMiter;
+  chosen.polygon = PolygonMode::kBrushTrace;
+  chosen.autoTransform = true;
+  storePaintOptions(chosen, record);
+  const PaintOptions back = paintOptionsFrom(record);
+  EXPECT_EQ(back.width, 12);
+  EXPECT_EQ(back.angle, -45);
+  EXPECT_EQ(back.kind, BrushKind::kCalligraphic);
+  EXPECT_EQ(back.cap, PaintCap::kFlat);
+  EXPECT_EQ(back.join, PaintJoin::kMiter);
+  EXPECT_EQ(back.polygon, PolygonMode::kBrushTrace);
+  EXPECT_TRUE(back.autoTransform);
+  // Whatever else sits in the tool fields reads as the first choice, never past the lists.
+  for (int32_t& mode : record.toolModes) mode = -7;
+  const PaintOptions stray = paintOptionsFrom(record);
+  EXPECT_EQ(stray.cap, PaintCap::kRound);
+  EXPECT_EQ(stray.join, PaintJoin::kRound);
+  EXPECT_EQ(stray.kind, BrushKind::kRound);
+  EXPECT_EQ(stray.polygon, PolygonMode::kContour);
 }
 
 }  // namespace
