@@ -185,7 +185,8 @@ inline constexpr EditCommandText kPaintCommands[] = {
     {EditCommand::kBrushWidth80, "80 units", "Brush width is 80 units\n80 units"},
     {EditCommand::kBrushWidth40, "40 units", "Brush width is 40 units\n40 units"},
     {EditCommand::kBrushWidth10, "10 units", "Brush width is 10 units\n10 units"},
-    {EditCommand::kBrushCalligraphic, "Calligraphic brush", "Calligraphic brush\nCalligraphic brush"},
+    {EditCommand::kBrushCalligraphic, "Calligraphic brush",
+     "Calligraphic brush\nCalligraphic brush"},
     {EditCommand::kBrushRound, "Round brush", "Round brush\nRound brush"},
     {EditCommand::kPaintOptions, "Options", "Shows the DerevoZorov Options dialog box\nOptions"},
 };

@@ -207,8 +207,8 @@ void CEditFrame::buildMenus() {
     actions_[item.command] = a;
     if (item.command != EditCommand::kPaintOptions) {
       a->setCheckable(true);
-      QActionGroup* group = item.command <= EditCommand::kPaintEmpty ? colors
-                            : item.command <= EditCommand::kPaintPen ? shapes
+      QActionGroup* group = item.command <= EditCommand::kPaintEmpty     ? colors
+                            : item.command <= EditCommand::kPaintPen     ? shapes
                             : item.command <= EditCommand::kBrushWidth10 ? widths
                                                                          : nibs;
       group->addAction(a);
@@ -444,8 +444,8 @@ void CEditFrame::run(EditCommand command) {
     case EditCommand::kBrushCalligraphic:
     case EditCommand::kBrushRound: {
       PaintOptions paint = canvas_->paintOptions();
-      paint.kind = command == EditCommand::kBrushCalligraphic ? BrushKind::kCalligraphic
-                                                               : BrushKind::kRound;
+      paint.kind =
+          command == EditCommand::kBrushCalligraphic ? BrushKind::kCalligraphic : BrushKind::kRound;
       canvas_->setPaintOptions(paint);
       storePaintOptions(paint, env_.options);
       changed = false;
