@@ -31,6 +31,8 @@ struct PaintOptions {
   PaintJoin join = PaintJoin::kRound;
   PolygonMode polygon = PolygonMode::kContour;
   bool autoTransform = false;
+
+  bool operator==(const PaintOptions&) const = default;
 };
 
 namespace paint_options_text {

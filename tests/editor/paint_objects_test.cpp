@@ -69,10 +69,7 @@ TEST(PaintObjects, PenThinsTheFreehandPathBeforeClosingIt) {
 
 TEST(PaintObjects, BrushTraceStrokesEverySideIncludingTheClosingOne) {
   const std::vector<Point> triangle = {pt(0, 0), pt(200, 0), pt(0, 200)};
-  PaintOptions brush;
-  brush.width = 20;
-  brush.cap = PaintCap::kFlat;
-  brush.join = PaintJoin::kBevel;
+  const PaintOptions brush{20, 0, BrushKind::kRound, PaintCap::kFlat, PaintJoin::kBevel};
   const Outline traced = polygonTrace(triangle, brush);
   // Three sides and a bevel at each corner, the first one included.
   ASSERT_EQ(traced.contourCount(), 6);
@@ -100,36 +97,17 @@ TEST(PaintObjects, NodesOnThePolygonsSidesAloneAreSelected) {
 
 TEST(PaintOptionsRecord, KeepsEveryChoiceAndReadsStrayValuesAsTheFirst) {
   Options record;
-  const PaintOptions fresh = paintOptionsFrom(record);
-  EXPECT_EQ(fresh.angle, 34);  // the direction 3:2
-  EXPECT_EQ(fresh.kind, BrushKind::kRound);
-  EXPECT_EQ(fresh.cap, PaintCap::kRound);
-  EXPECT_EQ(fresh.join, PaintJoin::kRound);
-  EXPECT_EQ(fresh.polygon, PolygonMode::kContour);
-  PaintOptions chosen;
-  chosen.width = 12;
-  chosen.angle = -45;
-  chosen.kind = BrushKind::kCalligraphic;
-  chosen.cap = PaintCap::kFlat;
-  chosen.join = PaintJoin::kMiter;
+  const PaintOptions defaults{.width = 40, .angle = 34};  // 34 degrees: the direction 3:2
+  EXPECT_EQ(paintOptionsFrom(record), defaults);
+  PaintOptions chosen{12, -45, BrushKind::kCalligraphic, PaintCap::kFlat, PaintJoin::kMiter};
   chosen.polygon = PolygonMode::kBrushTrace;
   chosen.autoTransform = true;
   storePaintOptions(chosen, record);
-  const PaintOptions back = paintOptionsFrom(record);
-  EXPECT_EQ(back.width, 12);
-  EXPECT_EQ(back.angle, -45);
-  EXPECT_EQ(back.kind, BrushKind::kCalligraphic);
-  EXPECT_EQ(back.cap, PaintCap::kFlat);
-  EXPECT_EQ(back.join, PaintJoin::kMiter);
-  EXPECT_EQ(back.polygon, PolygonMode::kBrushTrace);
-  EXPECT_TRUE(back.autoTransform);
+  EXPECT_EQ(paintOptionsFrom(record), chosen);
   // Whatever else sits in the tool fields reads as the first choice, never past the lists.
+  storePaintOptions(defaults, record);
   for (int32_t& mode : record.toolModes) mode = -7;
-  const PaintOptions stray = paintOptionsFrom(record);
-  EXPECT_EQ(stray.cap, PaintCap::kRound);
-  EXPECT_EQ(stray.join, PaintJoin::kRound);
-  EXPECT_EQ(stray.kind, BrushKind::kRound);
-  EXPECT_EQ(stray.polygon, PolygonMode::kContour);
+  EXPECT_EQ(paintOptionsFrom(record), defaults);
 }
 
 }  // namespace
