@@ -12,8 +12,6 @@ namespace {
 
 constexpr double kArcHandle = 0.5523;  // cubic quarter arc of a unit circle
 constexpr double kDegree = std::numbers::pi / 180;
-// Turns whose sine stays below this are straight on: no join piece.
-constexpr double kStraight = 1e-9;
 
 struct Vec {
   double x, y;
@@ -89,8 +87,10 @@ void addCap(Outline& o, Vec p, Vec out, double half, PaintCap cap) {
 
 // The join at p between a piece arriving along d1 and one leaving along d2 (unit vectors).
 void addJoin(Outline& o, Vec p, Vec d1, Vec d2, double half, PaintJoin join) {
+  // A turn that opens the outer side by less than a unit leaves nothing to fill once the
+  // corners are rounded; freehand paths are full of them.
+  if (std::hypot(d1.x - d2.x, d1.y - d2.y) * half < 1) return;
   const double turn = cross(d1, d2);
-  if (std::abs(turn) < kStraight && dot(d1, d2) > 0) return;
   if (join == PaintJoin::kRound) {
     addArc(o, p, {1, 0}, half, 4);
     return;
