@@ -61,6 +61,8 @@ enum class EditCommand {
   kBrushWidth80,
   kBrushWidth40,
   kBrushWidth10,
+  kBrushCalligraphic,
+  kBrushRound,
   kPaintOptions,
 };
 
@@ -183,6 +185,9 @@ inline constexpr EditCommandText kPaintCommands[] = {
     {EditCommand::kBrushWidth80, "80 units", "Brush width is 80 units\n80 units"},
     {EditCommand::kBrushWidth40, "40 units", "Brush width is 40 units\n40 units"},
     {EditCommand::kBrushWidth10, "10 units", "Brush width is 10 units\n10 units"},
+    {EditCommand::kBrushCalligraphic, "Calligraphic brush",
+     "Calligraphic brush\nCalligraphic brush"},
+    {EditCommand::kBrushRound, "Round brush", "Round brush\nRound brush"},
     {EditCommand::kPaintOptions, "Options", "Shows the DerevoZorov Options dialog box\nOptions"},
 };
 

@@ -112,10 +112,10 @@ int selectNodesOn(Outline& outline, const Outline& object) {
   return selected;
 }
 
-Outline polygonTrace(std::span<const Point> points, int width) {
+Outline polygonTrace(std::span<const Point> points, const PaintOptions& brush) {
   std::vector<Point> run = distinctRun(points);
   if (run.size() > 2) run.push_back(run.front());
-  return strokeOutline(run, width);
+  return strokeOutline(run, brush);
 }
 
 }  // namespace sorvella

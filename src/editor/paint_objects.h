@@ -17,13 +17,22 @@ enum class PolygonMode { kContour, kBrushTrace };
 // Pen points closer than this to the last kept one add nothing but nodes.
 inline constexpr int kPenMinimumStep = 4;
 
+// The order of kPaintCaps and kPaintJoins.
+enum class PaintCap { kRound, kSquare, kFlat };
+enum class PaintJoin { kRound, kBevel, kMiter };
+// A round nib paints a disc of the brush's width; a calligraphic one a flat nib at the angle.
+enum class BrushKind { kRound, kCalligraphic };
+
 struct PaintOptions {
   int width = 40;
   int angle = 0;  // degrees, calligraphic brush
-  int cap = 0;    // index into kPaintCaps
-  int join = 0;   // index into kPaintJoins
+  BrushKind kind = BrushKind::kRound;
+  PaintCap cap = PaintCap::kRound;
+  PaintJoin join = PaintJoin::kRound;
   PolygonMode polygon = PolygonMode::kContour;
   bool autoTransform = false;
+
+  bool operator==(const PaintOptions&) const = default;
 };
 
 namespace paint_options_text {
@@ -53,8 +62,8 @@ Outline polygonOutline(std::span<const Point> points);
 // A freehand closed contour: the path thinned to steps of kPenMinimumStep, then as a polygon.
 Outline penOutline(std::span<const Point> path);
 
-// A polygon traced with the brush: its sides, the closing one included, as brush strokes.
-Outline polygonTrace(std::span<const Point> points, int width);
+// A polygon traced with the brush: its sides, the closing one included, as one brush stroke.
+Outline polygonTrace(std::span<const Point> points, const PaintOptions& brush);
 
 // Selects, alone, the nodes whose end points lie on the straight sides of `object` (within
 // one unit), so that what a polygon added can be transformed next; returns their number.

@@ -1,5 +1,5 @@
 // The Paint Options kept in the options record: the brush width, the calligraphic direction
-// as an angle and "Automatically activate Transform operation".
+// as an angle, the transform flag, and cap, join, brush kind and polygon mode in tool fields.
 #pragma once
 
 #include "cidfont/settings.h"
@@ -7,9 +7,9 @@
 
 namespace sorvella {
 
-// The options record's brush as Paint Options; cap, join and polygon mode take their defaults.
+// The options record's brush as Paint Options; an unknown stored choice reads as the first.
 PaintOptions paintOptionsFrom(const Options& options);
-// Writes width, direction and the transform flag back; the other fields stay.
+// Writes every Paint Option back; the record's other fields stay.
 void storePaintOptions(const PaintOptions& paint, Options& options);
 
 }  // namespace sorvella

@@ -214,22 +214,6 @@ TEST(Snapping, MarginsTakeXToTheOriginOrTheAdvanceAfterTheGrid) {
   EXPECT_EQ(g.point(2), pt(497, 100));
 }
 
-TEST(PaintStroke, PiecesAreBrushWideAndReachHalfAWidthPastTheirEnds) {
-  const Point line[] = {pt(0, 0), pt(100, 0)};
-  const Outline o = strokeOutline(line, 40);
-  ASSERT_EQ(o.nodeCount(), 4);
-  Box box;
-  o.widenControlBox(0, box);
-  EXPECT_EQ(box, (Box{-20, -20, 120, 20}));
-  const Point path[] = {pt(0, 0), pt(0, 0), pt(0, 50), pt(50, 50)};
-  EXPECT_EQ(strokeOutline(path, 10).contourCount(), 2);  // the repeated point adds nothing
-  const Point dot[] = {pt(5, 5)};
-  Box square;
-  strokeOutline(dot, 10).widenControlBox(0, square);
-  EXPECT_EQ(square, (Box{0, 0, 10, 10}));
-  EXPECT_TRUE(strokeOutline(dot, 0).empty());
-}
-
 class AdvancedHintingTest : public ::testing::Test {
  protected:
   // Two squares with conflicting horizontal hints: 0..100 and 50..150.

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "editor/paint_settings.h"
+
 namespace sorvella {
 namespace {
 
@@ -67,15 +69,17 @@ TEST(PaintObjects, PenThinsTheFreehandPathBeforeClosingIt) {
 
 TEST(PaintObjects, BrushTraceStrokesEverySideIncludingTheClosingOne) {
   const std::vector<Point> triangle = {pt(0, 0), pt(200, 0), pt(0, 200)};
-  const Outline traced = polygonTrace(triangle, 20);
-  ASSERT_EQ(traced.contourCount(), 3);
-  // The last piece runs down the closing side from (0, 200) to (0, 0).
+  const PaintOptions brush{20, 0, BrushKind::kRound, PaintCap::kFlat, PaintJoin::kBevel};
+  const Outline traced = polygonTrace(triangle, brush);
+  // Three sides and a bevel at each corner, the first one included.
+  ASSERT_EQ(traced.contourCount(), 6);
+  // The third piece runs down the closing side from (0, 200) to (0, 0).
   Box closing;
-  for (int i = traced.contourStartByNumber(2); i < traced.nodeCount(); ++i)
+  for (int i = traced.contourStartByNumber(2); i < traced.contourStartByNumber(3); ++i)
     closing.include(traced.point(i));
-  EXPECT_EQ(closing, (Box{-10, -10, 10, 210}));
+  EXPECT_EQ(closing, (Box{-10, 0, 10, 200}));
   // An open run of two points is only one side.
-  EXPECT_EQ(polygonTrace(std::vector<Point>{pt(0, 0), pt(50, 0)}, 20).contourCount(), 1);
+  EXPECT_EQ(polygonTrace(std::vector<Point>{pt(0, 0), pt(50, 0)}, brush).contourCount(), 1);
 }
 
 TEST(PaintObjects, NodesOnThePolygonsSidesAloneAreSelected) {
@@ -89,6 +93,21 @@ TEST(PaintObjects, NodesOnThePolygonsSidesAloneAreSelected) {
   EXPECT_TRUE(joined.isSelected(3));
   EXPECT_FALSE(joined.isSelected(4));
   EXPECT_FALSE(joined.isSelected(5));
+}
+
+TEST(PaintOptionsRecord, KeepsEveryChoiceAndReadsStrayValuesAsTheFirst) {
+  Options record;
+  const PaintOptions defaults{.width = 40, .angle = 34};  // 34 degrees: the direction 3:2
+  EXPECT_EQ(paintOptionsFrom(record), defaults);
+  PaintOptions chosen{12, -45, BrushKind::kCalligraphic, PaintCap::kFlat, PaintJoin::kMiter};
+  chosen.polygon = PolygonMode::kBrushTrace;
+  chosen.autoTransform = true;
+  storePaintOptions(chosen, record);
+  EXPECT_EQ(paintOptionsFrom(record), chosen);
+  // Whatever else sits in the tool fields reads as the first choice, never past the lists.
+  storePaintOptions(defaults, record);
+  for (int32_t& mode : record.toolModes) mode = -7;
+  EXPECT_EQ(paintOptionsFrom(record), defaults);
 }
 
 }  // namespace

@@ -201,14 +201,16 @@ void CEditFrame::buildMenus() {
   auto* colors = new QActionGroup(this);
   auto* shapes = new QActionGroup(this);
   auto* widths = new QActionGroup(this);
+  auto* nibs = new QActionGroup(this);
   for (const EditCommandText& item : kPaintCommands) {
     QAction* a = makeAction(this, item);
     actions_[item.command] = a;
     if (item.command != EditCommand::kPaintOptions) {
       a->setCheckable(true);
-      QActionGroup* group = item.command <= EditCommand::kPaintEmpty ? colors
-                            : item.command <= EditCommand::kPaintPen ? shapes
-                                                                     : widths;
+      QActionGroup* group = item.command <= EditCommand::kPaintEmpty     ? colors
+                            : item.command <= EditCommand::kPaintPen     ? shapes
+                            : item.command <= EditCommand::kBrushWidth10 ? widths
+                                                                         : nibs;
       group->addAction(a);
     }
     paintBar->addAction(a);
@@ -221,6 +223,7 @@ void CEditFrame::buildMenus() {
                           std::pair{EditCommand::kBrushWidth40, kBrushWidths[1]},
                           std::pair{EditCommand::kBrushWidth10, kBrushWidths[2]}})
     action(c)->setChecked(width == env_.options.brushWidth);
+  showBrushKind();
   action(EditCommand::kApplyActions)->setEnabled(static_cast<bool>(env_.applyActions));
   action(EditCommand::kOptions)->setEnabled(static_cast<bool>(env_.showOptions));
 }
@@ -438,6 +441,16 @@ void CEditFrame::run(EditCommand command) {
       env_.options.brushWidth = canvas_->brushWidth();
       changed = false;
       break;
+    case EditCommand::kBrushCalligraphic:
+    case EditCommand::kBrushRound: {
+      PaintOptions paint = canvas_->paintOptions();
+      paint.kind =
+          command == EditCommand::kBrushCalligraphic ? BrushKind::kCalligraphic : BrushKind::kRound;
+      canvas_->setPaintOptions(paint);
+      storePaintOptions(paint, env_.options);
+      changed = false;
+      break;
+    }
   }
   if (changed) glyphChanged();
 }
@@ -452,6 +465,12 @@ void CEditFrame::editPaintOptions() {
                           std::pair{EditCommand::kBrushWidth40, kBrushWidths[1]},
                           std::pair{EditCommand::kBrushWidth10, kBrushWidths[2]}})
     action(c)->setChecked(width == chosen.width);
+}
+
+void CEditFrame::showBrushKind() {
+  const bool calligraphic = canvas_->paintOptions().kind == BrushKind::kCalligraphic;
+  action(calligraphic ? EditCommand::kBrushCalligraphic : EditCommand::kBrushRound)
+      ->setChecked(true);
 }
 
 void CEditFrame::openEps() {

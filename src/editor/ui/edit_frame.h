@@ -80,6 +80,7 @@ class CEditFrame : public QMainWindow {
   void refresh();
   void showContextMenu(QPoint global, std::optional<Grab> grab, std::optional<LineGrab> line);
   void editPaintOptions();
+  void showBrushKind();  // checks the brush kind's command
   void openEps();
   void saveEps();
   void tell(const std::string& text);

@@ -424,10 +424,10 @@ void CGlyphWindow::finishPaint(QPointF start, QPointF end) {
       object = ellipseOutline(a, b);
       break;
     case PaintShape::kLine:
-      object = strokeOutline(line, paintOptions_.width);
+      object = strokeOutline(line, paintOptions_);
       break;
     case PaintShape::kBrush:
-      object = strokeOutline(brushPath_, paintOptions_.width);
+      object = strokeOutline(brushPath_, paintOptions_);
       break;
     case PaintShape::kPen:
       object = penOutline(brushPath_);
@@ -458,7 +458,7 @@ void CGlyphWindow::finishPolygon() {
   const std::vector<Point> corners = std::move(polygon_);
   polygon_.clear();
   const Outline object = paintOptions_.polygon == PolygonMode::kBrushTrace
-                             ? polygonTrace(corners, paintOptions_.width)
+                             ? polygonTrace(corners, paintOptions_)
                              : polygonOutline(corners);
   if (apply(object)) {
     if (paintOptions_.autoTransform) selectNodesOn(editor_.glyph(), object);

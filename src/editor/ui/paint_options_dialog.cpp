@@ -27,7 +27,7 @@ QComboBox* choices(QWidget* parent, std::span<const char* const> items, int curr
 }  // namespace
 
 PaintOptionsDialog::PaintOptionsDialog(const PaintOptions& options, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), initial_(options) {
   using namespace paint_options_text;
   setWindowTitle(kTitle);
   auto* layout = new QVBoxLayout(this);
@@ -38,8 +38,8 @@ PaintOptionsDialog::PaintOptionsDialog(const PaintOptions& options, QWidget* par
   angle_ = new QSpinBox(this);
   angle_->setRange(-180, 180);
   angle_->setValue(options.angle);
-  cap_ = choices(this, kPaintCaps, options.cap);
-  join_ = choices(this, kPaintJoins, options.join);
+  cap_ = choices(this, kPaintCaps, static_cast<int>(options.cap));
+  join_ = choices(this, kPaintJoins, static_cast<int>(options.join));
   brush->addRow(kWidth, width_);
   brush->addRow(kAngle, angle_);
   brush->addRow(kCap, cap_);
@@ -63,11 +63,12 @@ PaintOptionsDialog::PaintOptionsDialog(const PaintOptions& options, QWidget* par
 }
 
 PaintOptions PaintOptionsDialog::options() const {
-  PaintOptions o;
+  // Fields the dialog does not show (the brush kind) stay as they came.
+  PaintOptions o = initial_;
   o.width = width_->value();
   o.angle = angle_->value();
-  o.cap = cap_->currentIndex();
-  o.join = join_->currentIndex();
+  o.cap = static_cast<PaintCap>(cap_->currentIndex());
+  o.join = static_cast<PaintJoin>(join_->currentIndex());
   o.polygon = trace_->isChecked() ? PolygonMode::kBrushTrace : PolygonMode::kContour;
   o.autoTransform = autoTransform_->isChecked();
   return o;

@@ -22,10 +22,13 @@ class PaintOptionsDialog : public QDialog {
 
   QSpinBox* widthField() const { return width_; }
   QSpinBox* angleField() const { return angle_; }
+  QComboBox* capBox() const { return cap_; }
+  QComboBox* joinBox() const { return join_; }
   QRadioButton* traceButton() const { return trace_; }
   QCheckBox* autoTransformBox() const { return autoTransform_; }
 
  private:
+  PaintOptions initial_;
   QSpinBox* width_;
   QSpinBox* angle_;
   QComboBox* cap_;

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -27,6 +28,7 @@
 #include "base/rounding.h"
 #include "cidfont/font_folder.h"
 #include "cidfont/thumbnail.h"
+#include "editor/paint_settings.h"
 #include "editor/ui/glyph_printout.h"
 #include "editor/ui/glyph_propety.h"
 #include "editor/ui/glyph_window.h"
@@ -304,19 +306,30 @@ TEST_F(EditFrameTest, PolygonCornersJoinTheGlyphAndPaintOptionsTraceItInstead) {
     dialog->widthField()->setValue(10);
     dialog->traceButton()->setChecked(true);
     dialog->autoTransformBox()->setChecked(true);
+    dialog->capBox()->setCurrentText("Flat");
+    dialog->joinBox()->setCurrentText("Bevel");
     dialog->accept();
   });
   frame_->action(EditCommand::kPaintOptions)->trigger();
   EXPECT_EQ(options_.brushWidth, 10);
   EXPECT_EQ(options_.paintAutoTransform, 1);
+  EXPECT_EQ(paintOptionsFrom(options_).cap, PaintCap::kFlat);
+  EXPECT_EQ(paintOptionsFrom(options_).join, PaintJoin::kBevel);
+  EXPECT_EQ(paintOptionsFrom(options_).polygon, PolygonMode::kBrushTrace);
   EXPECT_TRUE(frame_->action(EditCommand::kBrushWidth10)->isChecked());
-  // Traced in the empty color, each side is a contour of its own; closing on the first corner.
+  // Traced in the empty color, each side and each corner's bevel is a contour of its own;
+  // closing on the first corner.
   frame_->action(EditCommand::kPaintEmpty)->trigger();
   for (QPoint corner : {a, b, c, a}) QTest::mouseClick(canvas(), Qt::LeftButton, {}, corner);
-  EXPECT_EQ(glyph().contourCount(), 4);
-  EXPECT_EQ(glyph().countSelected(), 12);  // the traced sides, ready for the frame
+  EXPECT_EQ(glyph().contourCount(), 1 + 3 + 3);
+  EXPECT_EQ(glyph().countSelected(), 3 * 4 + 3 * 3);  // the trace, ready for the frame
   EXPECT_EQ(canvas()->tool(), EditTool::kTransform);
   EXPECT_EQ(frame_->properties()->pages()->currentWidget(), frame_->properties()->selectionPage());
+  // The brush kind commands reach the canvas and the record.
+  frame_->action(EditCommand::kBrushCalligraphic)->trigger();
+  EXPECT_EQ(canvas()->paintOptions().kind, BrushKind::kCalligraphic);
+  EXPECT_EQ(paintOptionsFrom(options_).kind, BrushKind::kCalligraphic);
+  EXPECT_EQ(paintOptionsFrom(options_).cap, PaintCap::kFlat);
 }
 
 TEST_F(EditFrameTest, ContextMenuOfAHintDeletesItOrShowsItsPage) {
